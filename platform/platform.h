@@ -1,0 +1,70 @@
+// The outside world as the form models see it: the window system's services that the original
+// design took from its runtime. Bound to Qt for the program (platform/qt) and to a recording
+// double for the tests (platform/testing).
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+class Form;
+struct Control;
+
+// Message box styles and answers, combined like the classic style numbers (OK/Cancel + icon).
+enum MessageBoxStyle : int {
+  kMbOkOnly = 0,
+  kMbOkCancel = 1,
+  kMbCritical = 16,
+  kMbQuestion = 32,
+  kMbExclamation = 48,
+  kMbInformation = 64,
+};
+enum MessageBoxAnswer : int { kIdOk = 1, kIdCancel = 2 };
+
+enum class MousePointer { kDefault, kHourglass };
+
+struct PrintOutcome {
+  bool ok = true;
+  std::string error;  // German description of what failed, when !ok
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // The standard system beep.
+  virtual void Beep() = 0;
+  // Lets queued window events run before returning (a re-entrancy point).
+  virtual void DoEvents() = 0;
+  // A modal message box; returns kIdOk or kIdCancel.
+  virtual int MessageBox(const std::string& text, const std::string& title, int style) = 0;
+
+  // Panel 1 of the main window's status bar.
+  virtual std::string StatusText() = 0;
+  virtual void SetStatusText(const std::string& text) = 0;
+
+  // The user's locale: decimal separator for number texts, and "now" in the general date-time
+  // format (date and time as the locale writes them without an explicit pattern).
+  virtual char DecimalSeparator() = 0;
+  virtual std::string NowGeneralDateTime() = 0;
+
+  virtual void SetMousePointer(MousePointer pointer) = 0;
+  // Gives a control the input focus (the control belongs to a form the binding knows).
+  virtual void SetFocus(const Control& control) = 0;
+
+  // Shows a form modally and returns once it is hidden again.
+  virtual void ShowModal(Form& form) = 0;
+
+  // Prints the image of a form (for the main window: its client area) on the default printer.
+  virtual PrintOutcome PrintForm(Form& form) = 0;
+  // An identification of the default printer, for failure titles; may be empty.
+  virtual std::string PrinterName() = 0;
+
+  // The per-user settings store (application, section, key).
+  virtual std::string GetSetting(const std::string& app, const std::string& section,
+                                 const std::string& key, const std::string& fallback) = 0;
+  virtual void SaveSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& value) = 0;
+};
+
+}  // namespace velmora

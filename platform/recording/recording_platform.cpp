@@ -1,0 +1,49 @@
+#include "platform/recording/recording_platform.h"
+
+#include "platform/controls.h"
+
+namespace velmora {
+
+int RecordingPlatform::MessageBox(const std::string& text, const std::string& title, int style) {
+  int answer = kIdOk;
+  if (!messageAnswers.empty()) {
+    answer = messageAnswers.front();
+    messageAnswers.pop_front();
+  }
+  messages.push_back({text, title, style, answer});
+  return answer;
+}
+
+void RecordingPlatform::SetFocus(const Control& control) {
+  focus = control.name;
+  focusHistory.push_back(control.name);
+}
+
+void RecordingPlatform::ShowModal(Form& form) {
+  modalShown.push_back(form.name);
+  form.visible = true;
+  auto script = modalScripts.find(form.name);
+  if (script != modalScripts.end() && script->second) script->second(form);
+  form.visible = false;
+}
+
+PrintOutcome RecordingPlatform::PrintForm(Form& form) {
+  printedForms.push_back(form.name);
+  if (printOutcomes.empty()) return {};
+  PrintOutcome outcome = printOutcomes.front();
+  printOutcomes.pop_front();
+  return outcome;
+}
+
+std::string RecordingPlatform::GetSetting(const std::string& app, const std::string& section,
+                                     const std::string& key, const std::string& fallback) {
+  auto it = settings.find(app + "/" + section + "/" + key);
+  return it == settings.end() ? fallback : it->second;
+}
+
+void RecordingPlatform::SaveSetting(const std::string& app, const std::string& section,
+                               const std::string& key, const std::string& value) {
+  settings[app + "/" + section + "/" + key] = value;
+}
+
+}  // namespace velmora
