@@ -1,0 +1,153 @@
+// The single-value dialog "frmEinzel_Eingabe": the user picks a calculation in Combo1, types the
+// antenna data and presses OK; up to three results appear in the result frame and a description
+// of the run in panel 1 of the main window's status bar. The dialog stays open after a run.
+//
+// The model holds every control's state in public members named like the controls, so a binding
+// can mirror them into widgets; it reaches the outside world only through Platform.
+//
+// Widget events and the handlers a binding calls for them (after copying the widget's new text
+// or value into the model):
+//   the form is loaded                        Load()  (runs Form_Load)
+//   the dialog is shown (first activation)    Form_Activate()
+//   an item picked from Combo1's list         Combo1_Click()
+//   an item picked from Combo2's list         Combo2_Click()
+//   an item picked from Combo3's list         Combo3_Click()
+//   Check1 clicked (value toggled)            Check1_Click()
+//   key press in Text6 / Text7 / Text8 / Text9 (a key that types a character, or Backspace)
+//                                             Text6_KeyPress(key) ...; key 0 afterwards: swallow
+//   key release in Text6 / Text7 / Text9      Text6_KeyUp() / Text7_KeyUp() / Text9_KeyUp()
+//   key release in Text8                      Text8_KeyUp()
+//   OKButton clicked, or Enter                OKButton_Click()
+//   CancelButton clicked, or Escape           CancelButton_Click()
+//   the command that opened it unloads it     Unload()
+// Text typed into Combo1..Combo3, Text1 or Text2 raises nothing: it counts when next read.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/platform.h"
+#include "single/typing.h"
+
+namespace velmora {
+
+// The calculations of Combo1, identified by their exact texts.
+inline constexpr const char* kChoiceResonantLength = "resonante Dipollänge";
+inline constexpr const char* kChoiceVelocityFactor = "Verkürzungsfaktor Vf";
+inline constexpr const char* kChoiceRadiationResistance = "Strahlungswiderstand Rs";
+inline constexpr const char* kChoiceQualityAtHeight = "Ant. - Güte Qa bei h";
+inline constexpr const char* kChoiceQualityAtDiameter = "Ant. - Güte Qa bei d";
+// Not in the list; recognised when typed into the box.
+inline constexpr const char* kChoiceGroundLoss = "Bodendämpfung Rve";
+
+class FrmEinzelEingabe : public Form {
+ public:
+  explicit FrmEinzelEingabe(Platform& platform);
+
+  // --- controls (positions in twips relative to their container) ---
+  Frame Frame1{"Frame1"};
+  Label Label10{"Label10"};
+  ComboBox Combo1{"Combo1"};
+  Label Label7{"Label7"};
+  TextBox Text7{"Text7"};
+  Label Label9{"Label9"};
+  TextBox Text9{"Text9"};
+  Frame Frame3{"Frame3"};
+  Label Label8{"Label8"};
+  TextBox Text8{"Text8"};
+  Label Label11{"Label11"};
+  ComboBox Combo2{"Combo2"};
+  Label Label1{"Label1"};
+  TextBox Text6{"Text6"};
+  CheckBox Check1{"Check1"};
+  Frame Frame4{"Frame4"};
+  Label Label6{"Label6"};
+  TextBox Text1{"Text1"};
+  Label Label14{"Label14"};
+  TextBox Text2{"Text2"};
+  Label Label15{"Label15"};
+  ComboBox Combo3{"Combo3"};
+  Frame Frame2{"Frame2"};
+  Label Label2{"Label2"};
+  Label Label3{"Label3"};
+  Label Label12{"Label12"};
+  Label Label13{"Label13"};
+  Label Label4{"Label4"};
+  Label Label5{"Label5"};
+  CommandButton OKButton{"OKButton"};
+  CommandButton CancelButton{"CancelButton"};
+  CommandButton PrintButton{"PrintButton"};
+  Label lbDrucktext{"lbDrucktext"};  // heading text shown only while printing
+
+  // The choice applied last by Combo1_Click. Belongs to the object, so it survives Unload().
+  std::string LastChoice;
+
+  // --- for a generic binding ---
+  enum class ControlKind { kFrame, kLabel, kTextBox, kComboBox, kCheckBox, kCommandButton };
+  enum class LabelStyle {
+    kNone,     // not a label
+    kCaption,  // row and caption labels: right-aligned
+    kLeft,     // left-aligned caption
+    kValue,    // result values: window background, single-line border, centred
+  };
+  struct ControlRef {
+    Control* control;
+    ControlKind kind;
+    std::string container;  // name of the containing frame; empty for the form itself
+    LabelStyle labelStyle = LabelStyle::kNone;
+    bool boldCaption = false;  // frame captions in bold (Arial 7.8 pt)
+  };
+  // Every control, containers before what they contain, in declaration order.
+  const std::vector<ControlRef>& Controls() const { return controls_; }
+  // Whether a control can be seen: it and every frame around it are visible.
+  bool IsShown(const Control& control) const;
+
+  // --- handlers ---
+  void Load();  // sets loaded, resets every control to its design state, runs Form_Load
+  void Unload();
+  void Form_Load();
+  void Form_Activate();  // runs the choice handler the first time after each Load()
+  void Combo1_Click();
+  void Combo2_Click();
+  void Combo3_Click();
+  void Check1_Click();
+  void Text6_KeyPress(std::int16_t& key);
+  void Text7_KeyPress(std::int16_t& key);
+  void Text8_KeyPress(std::int16_t& key);
+  void Text9_KeyPress(std::int16_t& key);
+  void Text6_KeyUp();
+  void Text7_KeyUp();
+  void Text9_KeyUp();
+  void Text8_KeyUp();
+  void OKButton_Click();
+  void CancelButton_Click();
+
+  // Conductor loss with skin effect of the current inputs into Label13 ("Rv [Ohm] mit
+  // Skineffekt:" in Label12), or both emptied when an input is empty.
+  void ShowSkinEffectLoss();
+  // The calculation behind OK: results into Label3, Label13, Label5, description into the status.
+  void ComputeSingleValue();
+
+  // Types `text` into one of the dialog's boxes through that box's own key handlers (Text6..9
+  // filter and react on release; Text1 and Text2 take every key).
+  TypingResult TypeText(TextBox& box, std::string_view text, TypingMode mode = TypingMode::kAppend);
+
+ private:
+  void SetDesignState();
+  void EmptyResults();
+  void ConfigureResonantLength();
+  void ConfigureOtherChoice(const std::string& choice);
+  void CheckLength();
+  void FilterKey(std::int16_t& key);
+  std::string General(double value) const;
+  std::string Pattern(double value, const char* pattern) const;
+
+  Platform& platform_;
+  bool activated_ = false;
+  std::vector<ControlRef> controls_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,43 @@
+// Typing into a text box as a user does, one key after the other: each character goes through
+// the box's key-press handler (which may swallow it), an accepted one lands in the text, and the
+// key-release handler runs for every key. Shared by the tests and the command-line companion.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/controls.h"
+
+namespace velmora {
+
+inline constexpr std::int16_t kKeyBackspace = 8;
+
+enum class TypingMode {
+  kAppend,   // the caret stands at the end of the text
+  kReplace,  // the whole text is selected: the first accepted key replaces it
+};
+
+struct BoxHandlers {
+  std::function<void(std::int16_t& key)> keyPress;  // empty: the box takes every key
+  std::function<void()> keyUp;                      // empty: nothing runs on release
+};
+
+// What became of the typed text. The offset is in bytes of `text` (a character may be several
+// bytes of UTF-8); refusedChar is that character.
+struct TypingResult {
+  static constexpr std::size_t kNone = std::string::npos;
+  std::size_t firstRefused = kNone;
+  std::string refusedChar;
+  int refusedCount = 0;
+  bool AllAccepted() const { return firstRefused == kNone; }
+};
+
+// Types `text` (UTF-8; "\b" is Backspace) into `box`. Refused keys do not stop the typing, just
+// as a user goes on typing after a beep.
+TypingResult TypeKeys(TextBox& box, std::string_view text, const BoxHandlers& handlers,
+                      TypingMode mode = TypingMode::kAppend);
+
+}  // namespace velmora
