@@ -109,8 +109,9 @@ void FrmEinzelEingabe::ComputeSingleValue() {
   } else if (choice == kChoiceQualityAtHeight || choice == kChoiceQualityAtDiameter) {
     const float length = value1;
     double groundLoss = 0.0;
-    if (realGround != kFalse)
+    if (realGround != kFalse) {
       Assign(groundLoss, GroundLossResistance(frequency, height, length, d));
+    }
     float conductorLoss = 0.0f;
     Assign(conductorLoss, ConductorLossResistance(length, d, frequency, sigma));
     float loss = 0.0f;

@@ -480,17 +480,29 @@ void FrmEinzelEingabe::OKButton_Click() {
   if (Combo1.text == kChoiceGroundLoss) ShowSkinEffectLoss();
 }
 
+BoxHandlers FrmEinzelEingabe::HandlersFor(const TextBox& box) {
+  BoxHandlers handlers;  // Text1 and Text2 have neither filter nor release handler
+  if (&box == &Text6) {
+    handlers = {[this](std::int16_t& key) { Text6_KeyPress(key); }, [this] { Text6_KeyUp(); }};
+  } else if (&box == &Text7) {
+    handlers = {[this](std::int16_t& key) { Text7_KeyPress(key); }, [this] { Text7_KeyUp(); }};
+  } else if (&box == &Text8) {
+    handlers = {[this](std::int16_t& key) { Text8_KeyPress(key); }, [this] { Text8_KeyUp(); }};
+  } else if (&box == &Text9) {
+    handlers = {[this](std::int16_t& key) { Text9_KeyPress(key); }, [this] { Text9_KeyUp(); }};
+  }
+  return handlers;
+}
+
 TypingResult FrmEinzelEingabe::TypeText(TextBox& box, std::string_view text, TypingMode mode) {
-  BoxHandlers handlers;
-  if (&box == &Text6 || &box == &Text7 || &box == &Text8 || &box == &Text9) {
-    handlers.keyPress = [this](std::int16_t& key) { FilterKey(key); };
-  }
-  if (&box == &Text8) {
-    handlers.keyUp = [this] { Text8_KeyUp(); };
-  } else if (&box == &Text6 || &box == &Text7 || &box == &Text9) {
-    handlers.keyUp = [this] { EmptyResults(); };
-  }
-  return TypeKeys(box, text, handlers, mode);
+  return TypeKeys(box, text, HandlersFor(box), mode);
+}
+
+void FrmEinzelEingabe::DeleteText(TextBox& box) {
+  box.text.clear();
+  // Delete types no character, so only the release reaches the box's handlers.
+  const BoxHandlers handlers = HandlersFor(box);
+  if (handlers.keyUp) handlers.keyUp();
 }
 
 }  // namespace velmora

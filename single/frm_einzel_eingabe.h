@@ -134,6 +134,8 @@ class FrmEinzelEingabe : public Form {
   // Types `text` into one of the dialog's boxes through that box's own key handlers (Text6..9
   // filter and react on release; Text1 and Text2 take every key).
   TypingResult TypeText(TextBox& box, std::string_view text, TypingMode mode = TypingMode::kAppend);
+  // Selects the box's whole text and presses Delete: the text goes, the key-release handler runs.
+  void DeleteText(TextBox& box);
 
  private:
   void SetDesignState();
@@ -142,6 +144,7 @@ class FrmEinzelEingabe : public Form {
   void ConfigureOtherChoice(const std::string& choice);
   void CheckLength();
   void FilterKey(std::int16_t& key);
+  BoxHandlers HandlersFor(const TextBox& box);
   std::string General(double value) const;
   std::string Pattern(double value, const char* pattern) const;
 
