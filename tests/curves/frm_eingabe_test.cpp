@@ -1,0 +1,361 @@
+#include "curves/frm_eingabe.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/recording/recording_platform.h"
+
+namespace velmora {
+namespace {
+
+struct Dialog {
+  RecordingPlatform platform;
+  FrmEingabe dlg{platform};
+  Dialog() { dlg.Load(); }
+  void Pick(const std::string& choice) {
+    dlg.Combo1.text = choice;
+    dlg.Combo1_Click();
+  }
+};
+
+TEST(FrmEingabe, LoadFillsTheListsAndNothingElse) {
+  Dialog d;
+  FrmEingabe& f = d.dlg;
+  EXPECT_EQ(f.name, "frmEingabe");
+  EXPECT_EQ(f.caption, "Eingabe für Kurvenberechnung");
+  EXPECT_EQ(f.Combo1.items, (std::vector<std::string>{
+                                "Verkürzung Vf bei f", "Verkürzung Vf bei d", "Verkürzung Vf bei h",
+                                "Strahlungswiderstand Rs", "Ant. - Güte Qa bei h",
+                                "Ant. - Güte Qa bei d", "Draht-Zw bei Länge", ""}));
+  EXPECT_EQ(f.Combo1.text, "Verkürzung Vf bei f");
+  ASSERT_EQ(f.Combo2.items.size(), 13u);
+  EXPECT_EQ(f.Combo2.items[3], "16,5 Zn");
+  EXPECT_EQ(f.Combo2.text, "56 Cu");
+  EXPECT_EQ(f.Label11.caption, "Wert 4:");
+  for (const TextBox* box : {&f.Text1, &f.Text3, &f.Text6, &f.Text7, &f.Text8, &f.Text9}) {
+    EXPECT_EQ(box->text, "") << box->name;
+  }
+}
+
+TEST(FrmEingabe, FirstShowingGivesTheVfOverFrequencyDefaults) {
+  Dialog d;
+  FrmEingabe& f = d.dlg;
+  f.Form_Activate();
+  EXPECT_EQ(f.Combo1.text, "Verkürzung Vf bei f");
+  EXPECT_EQ(f.Text7.text, "10");
+  EXPECT_EQ(f.Text8.text, "2,05");
+  EXPECT_EQ(f.Text6.text, "31");
+  EXPECT_EQ(f.Text1.text, "Vf");
+  EXPECT_EQ(f.Text3.text, "1,0");
+  EXPECT_EQ(f.Text4.text, "f");
+  EXPECT_EQ(f.Text5.text, "MHz");
+  EXPECT_FALSE(f.Text9.visible);
+  EXPECT_EQ(f.Label11.caption, "Material:");
+  EXPECT_EQ(f.LastChoice, "Verkürzung Vf bei f");
+}
+
+// The labelling and visibility each pick sets, whatever stood there before.
+struct ChoiceRow {
+  const char* choice;
+  const char* text1;
+  const char* text2;
+  const char* text3;
+  const char* text4;
+  const char* text5;
+  const char* label7;
+  const char* label8;
+  const char* label9;
+  bool text7, text8, text9, check1;
+};
+
+class ChoiceTest : public ::testing::TestWithParam<ChoiceRow> {};
+
+TEST_P(ChoiceTest, LabellingAndVisibility) {
+  const ChoiceRow& row = GetParam();
+  Dialog d;
+  FrmEingabe& f = d.dlg;
+  for (TextBox* box : {&f.Text1, &f.Text2, &f.Text3, &f.Text4, &f.Text5}) box->text = "alt";
+  f.Text7.visible = f.Text8.visible = f.Text9.visible = f.Check1.visible = false;
+  d.Pick(row.choice);
+  EXPECT_EQ(f.Text1.text, row.text1);
+  EXPECT_EQ(f.Text2.text, row.text2);
+  EXPECT_EQ(f.Text3.text, row.text3);
+  EXPECT_EQ(f.Text4.text, row.text4);
+  EXPECT_EQ(f.Text5.text, row.text5);
+  EXPECT_EQ(f.Label7.caption, row.label7);
+  EXPECT_EQ(f.Label8.caption, row.label8);
+  EXPECT_EQ(f.Label9.caption, row.label9);
+  EXPECT_EQ(f.Text7.visible, row.text7);
+  EXPECT_EQ(f.Text8.visible, row.text8);
+  EXPECT_EQ(f.Text9.visible, row.text9);
+  EXPECT_EQ(f.Check1.visible, row.check1);
+  EXPECT_TRUE(f.Combo2.visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, ChoiceTest,
+    ::testing::Values(ChoiceRow{"Verkürzung Vf bei f", "Vf", "", "1,0", "f", "MHz",
+                                "Ant.-Höhe [m]:", "d [mm]:", "", true, true, false, true},
+                      ChoiceRow{"Verkürzung Vf bei d", "Vf", "", "1,0", "Draht-d", "mm",
+                                "Ant.-Höhe [m]:", "", "f [MHz]:", true, false, true, true},
+                      ChoiceRow{"Verkürzung Vf bei h", "Vf", "", "1,0", "Ant.-h", "m", "",
+                                "d [mm]:", "f [MHz]:", false, true, true, true},
+                      ChoiceRow{"Strahlungswiderstand Rs", "Rs", "[Ohm]", "115", "Ant.-Höhe", "[m]",
+                                "Ant.-Länge [m]:", "d [mm]:", "f [MHz]:", true, true, true, true},
+                      ChoiceRow{"Ant. - Güte Qa bei h", "Qa", "", "27", "Ant.-Höhe", "[m]",
+                                "Ant.-Länge [m]:", "d [mm]:", "f [MHz]:", true, true, true, true},
+                      ChoiceRow{"Ant. - Güte Qa bei d", "Qa", "", "27", "Draht d", "[mm]",
+                                "Ant.-Länge [m]:", "Ant.-Höhe [m]:", "f [MHz]:", true, true, true,
+                                true},
+                      ChoiceRow{"Draht-Zw bei Länge", "Z", "Ohm", "1500", "Ant.-Länge", "[m]",
+                                "Ant.-Höhe [m]:", "d [mm]:", "f [MHz]:", true, true, true, true},
+                      ChoiceRow{"Bodendämpfung Rve", "Rve", "Ohm", "27", "Ant.-Höhe", "[m]",
+                                "Ant.-Länge [m]:", "d [mm]:", "f [MHz]:", true, true, true, false}),
+    [](const auto& info) {
+      std::string n;
+      for (unsigned char c : std::string(info.param.choice)) {
+        if (std::isalnum(c)) n += static_cast<char>(c);
+      }
+      return n;
+    });
+
+// Defaults and range adjustments on a fresh pick, from given box texts.
+struct AdjustRow {
+  const char* name;
+  const char* choice;
+  const char* text6;
+  const char* text7;
+  const char* text9;
+  const char* wantText6;
+  const char* wantText7;
+  const char* wantText8;
+};
+
+class AdjustTest : public ::testing::TestWithParam<AdjustRow> {};
+
+TEST_P(AdjustTest, DefaultsThenRange) {
+  const AdjustRow& row = GetParam();
+  Dialog d;
+  FrmEingabe& f = d.dlg;
+  f.Text6.text = row.text6;
+  f.Text7.text = row.text7;
+  f.Text9.text = row.text9;
+  d.Pick(row.choice);
+  EXPECT_EQ(f.Text6.text, row.wantText6);
+  EXPECT_EQ(f.Text7.text, row.wantText7);
+  EXPECT_EQ(f.Text8.text, row.wantText8);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Adjustments, AdjustTest,
+    ::testing::Values(
+        // Vf over d: full scale capped at 15 mm, diameter always emptied.
+        AdjustRow{"VfD20Becomes15", "Verkürzung Vf bei d", "20", "", "", "15", "10", ""},
+        AdjustRow{"VfD15Stays", "Verkürzung Vf bei d", "15", "12", "7", "15", "12", ""},
+        AdjustRow{"VfDEmptyStaysEmpty", "Verkürzung Vf bei d", "", "", "3,6", "", "10", ""},
+        // Vf over h at 3.6 MHz: between one and two wavelengths (83.28 m).
+        AdjustRow{"VfH77Becomes83", "Verkürzung Vf bei h", "77", "", "3,6", "83", "", "2,05"},
+        AdjustRow{"VfH100Stays", "Verkürzung Vf bei h", "100", "", "3,6", "100", "", "2,05"},
+        AdjustRow{"VfH170Becomes83", "Verkürzung Vf bei h", "170", "", "3,6", "83", "", "2,05"},
+        AdjustRow{"VfHDefault", "Verkürzung Vf bei h", "", "", "", "83", "", "2,05"},
+        // Rs: a length within 20 % of 142.5 / f stays.
+        AdjustRow{"Rs33Stays", "Strahlungswiderstand Rs", "75", "33", "3,6", "75", "33", "2,05"},
+        AdjustRow{"Rs32_98Replaced", "Strahlungswiderstand Rs", "75", "32,98", "3,6", "83", "39,58",
+                  "2,05"},
+        AdjustRow{"Rs49_47Stays", "Strahlungswiderstand Rs", "75", "49,47", "3,6", "75", "49,47",
+                  "2,05"},
+        AdjustRow{"Rs49_48Replaced", "Strahlungswiderstand Rs", "75", "49,48", "3,6", "83", "39,58",
+                  "2,05"},
+        AdjustRow{"RsDefaults", "Strahlungswiderstand Rs", "", "", "", "75", "39,59", "2,05"},
+        // Qa over h and Rve: length and full scale adjusted independently.
+        AdjustRow{"QaH75Stays", "Ant. - Güte Qa bei h", "", "", "", "75", "39,59", "2,05"},
+        AdjustRow{"QaH30Becomes83", "Ant. - Güte Qa bei h", "30", "", "", "83", "39,59", "2,05"},
+        AdjustRow{"QaHFarLength", "Ant. - Güte Qa bei h", "75", "20", "3,6", "75", "39,58", "2,05"},
+        AdjustRow{"Rve30Becomes83", "Bodendämpfung Rve", "30", "", "", "83", "39,59", "2,05"},
+        // Qa over d: full scale and diameter set regardless.
+        AdjustRow{"QaD", "Ant. - Güte Qa bei d", "50", "", "", "10", "39,59", "10"},
+        // Impedance: full scale near 2.1 L, the height always 10.
+        AdjustRow{"Z80Becomes83", "Draht-Zw bei Länge", "", "5", "", "83", "10", "2,05"},
+        AdjustRow{"Z40Stays", "Draht-Zw bei Länge", "40", "25,5", "3,6", "40", "10", "2,05"},
+        // A frequency of 0 gives no wavelength: nothing is adjusted, nothing breaks.
+        AdjustRow{"FrequencyZeroSkipsAdjustment", "Strahlungswiderstand Rs", "75", "5", "0", "75",
+                  "5", "2,05"},
+        AdjustRow{"LoneCommaFrequency", "Verkürzung Vf bei h", "500", "", ",", "500", "", "2,05"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FrmEingabe, PickingTheSameChoiceAgainKeepsTheDiameter) {
+  Dialog d;
+  FrmEingabe& f = d.dlg;
+  d.Pick("Strahlungswiderstand Rs");
+  f.Text8.text = "4";
+  f.Text6.text = "";
+  d.Pick("Strahlungswiderstand Rs");
+  EXPECT_EQ(f.Text8.text, "4");
+  EXPECT_EQ(f.Text6.text, "");  // no defaults while a diameter stands
+  d.Pick("Ant. - Güte Qa bei h");
+  EXPECT_EQ(f.Text8.text, "2,05");  // another choice empties it, so its defaults apply
+}
+
+TEST(FrmEingabe, UnknownChoiceChangesOnlyTheDiameter) {
+  Dialog d;
+  FrmEingabe& f = d.dlg;
+  d.Pick("Strahlungswiderstand Rs");
+  d.Pick("Irgendwas");
+  EXPECT_EQ(f.Text8.text, "");
+  EXPECT_EQ(f.Text1.text, "Rs");
+  EXPECT_EQ(f.Text7.text, "39,59");
+  EXPECT_EQ(f.LastChoice, "Irgendwas");
+  d.Pick("");  // the empty item
+  EXPECT_EQ(f.LastChoice, "");
+  EXPECT_EQ(f.Text1.text, "Rs");
+}
+
+TEST(FrmEingabe, DesignerTextBecomesTheFirstChoice) {
+  Dialog d;
+  d.Pick("Combo1");
+  EXPECT_EQ(d.dlg.Combo1.text, "Verkürzung Vf bei f");
+  EXPECT_EQ(d.dlg.Text1.text, "Vf");
+}
+
+TEST(FrmEingabe, LastChoiceSurvivesUnload) {
+  Dialog d;
+  d.Pick("Ant. - Güte Qa bei d");
+  d.dlg.Unload();
+  EXPECT_FALSE(d.dlg.loaded);
+  d.dlg.Load();
+  EXPECT_EQ(d.dlg.LastChoice, "Ant. - Güte Qa bei d");
+  EXPECT_EQ(d.dlg.Text8.text, "");
+  EXPECT_EQ(d.dlg.Check1.value, 0);
+  // A caller that restores the choice and its diameter keeps that diameter.
+  d.dlg.Combo1.text = "Ant. - Güte Qa bei d";
+  d.dlg.Text8.text = "7";
+  d.dlg.Form_Activate();
+  EXPECT_EQ(d.dlg.Text8.text, "7");
+  EXPECT_EQ(d.dlg.Text6.text, "");
+}
+
+TEST(FrmEingabe, SkinEffectReadout) {
+  Dialog d;
+  FrmEingabe& f = d.dlg;
+  d.Pick("Strahlungswiderstand Rs");
+  f.ShowSkinEffectLoss();
+  EXPECT_EQ(f.Label13.caption, "3,1 Ohm");
+  EXPECT_EQ(f.Label12.caption, "Rv mit Skineffekt:");
+  f.Combo2.text = "";  // the empty material
+  f.ShowSkinEffectLoss();
+  EXPECT_EQ(f.Label13.caption, "");
+  EXPECT_EQ(f.Label12.caption, "");
+  f.Combo2.text = "Gold";  // reads as 0: the failing step is skipped
+  f.ShowSkinEffectLoss();
+  EXPECT_EQ(f.Label13.caption, "0,0 Ohm");
+  f.Combo2.text = "56 Cu";
+  f.Text8.text = "0";
+  f.ShowSkinEffectLoss();
+  EXPECT_EQ(f.Label13.caption, "0,0 Ohm");
+}
+
+// Which handler refreshes the readout in which state.
+struct ReadoutRow {
+  const char* name;
+  const char* choice;
+  const char* text8;
+  void (*handler)(FrmEingabe&);
+  bool refreshes;
+};
+
+class ReadoutTest : public ::testing::TestWithParam<ReadoutRow> {};
+
+TEST_P(ReadoutTest, RefreshesOnlyWhenItShould) {
+  const ReadoutRow& row = GetParam();
+  Dialog d;
+  FrmEingabe& f = d.dlg;
+  d.Pick(row.choice);
+  f.Text7.text = "39,59";
+  f.Text9.text = "3,6";
+  f.Text8.text = row.text8;
+  f.Label13.caption = "vorher";
+  row.handler(f);
+  EXPECT_EQ(f.Label13.caption != "vorher", row.refreshes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Readout, ReadoutTest,
+    ::testing::Values(ReadoutRow{"KeyUpWithDiameter", "Strahlungswiderstand Rs", "2",
+                                 [](FrmEingabe& f) { f.Text8_KeyUp(); }, true},
+                      ReadoutRow{"KeyUpZero", "Strahlungswiderstand Rs", "0",
+                                 [](FrmEingabe& f) { f.Text8_KeyUp(); }, false},
+                      ReadoutRow{"KeyUpLoneComma", "Strahlungswiderstand Rs", ",",
+                                 [](FrmEingabe& f) { f.Text8_KeyUp(); }, false},
+                      ReadoutRow{"KeyUpWhileHeight", "Ant. - Güte Qa bei d", "2",
+                                 [](FrmEingabe& f) { f.Text8_KeyUp(); }, false},
+                      ReadoutRow{"LostFocus8", "Verkürzung Vf bei d", "2",
+                                 [](FrmEingabe& f) { f.Text8_LostFocus(); }, true},
+                      ReadoutRow{"LostFocus9", "Strahlungswiderstand Rs", "2",
+                                 [](FrmEingabe& f) { f.Text9_LostFocus(); }, true},
+                      ReadoutRow{"LostFocusQaD", "Ant. - Güte Qa bei d", "2",
+                                 [](FrmEingabe& f) { f.Text9_LostFocus(); }, false},
+                      ReadoutRow{"MaterialPick", "Ant. - Güte Qa bei h", "2",
+                                 [](FrmEingabe& f) { f.Combo2_Click(); }, true},
+                      ReadoutRow{"MaterialPickVfD", "Verkürzung Vf bei d", "2",
+                                 [](FrmEingabe& f) { f.Combo2_Click(); }, false},
+                      ReadoutRow{"MaterialPickQaD", "Ant. - Güte Qa bei d", "2",
+                                 [](FrmEingabe& f) { f.Combo2_Click(); }, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FrmEingabe, NumericBoxesFilterKeys) {
+  Dialog d;
+  FrmEingabe& f = d.dlg;
+  using Handler = void (FrmEingabe::*)(std::int16_t&);
+  for (Handler h :
+       {&FrmEingabe::Text3_KeyPress, &FrmEingabe::Text6_KeyPress, &FrmEingabe::Text7_KeyPress,
+        &FrmEingabe::Text8_KeyPress, &FrmEingabe::Text9_KeyPress}) {
+    const std::pair<int, bool> keys[] = {{'7', true},  {',', true},  {'.', true},  {8, true},
+                                         {'-', false}, {'e', false}, {' ', false}, {22, false}};
+    for (const auto& [key, kept] : keys) {
+      std::int16_t code = static_cast<std::int16_t>(key);
+      const int beeps = d.platform.beeps;
+      (f.*h)(code);
+      EXPECT_EQ(code, kept ? key : 0) << key;
+      EXPECT_EQ(d.platform.beeps, beeps + (kept ? 0 : 1)) << key;
+    }
+  }
+}
+
+TEST(FrmEingabe, OkAndCancelSetTheTagAndHide) {
+  Dialog d;
+  d.dlg.visible = true;
+  d.dlg.OKButton_Click();
+  EXPECT_EQ(d.dlg.Tag, "OK");
+  EXPECT_FALSE(d.dlg.visible);
+  d.dlg.visible = true;
+  d.dlg.CancelButton_Click();
+  EXPECT_EQ(d.dlg.Tag, "");
+  EXPECT_FALSE(d.dlg.visible);
+  EXPECT_TRUE(d.dlg.loaded);  // hiding keeps everything entered
+}
+
+TEST(FrmEingabe, LayoutForABinding) {
+  Dialog d;
+  std::vector<std::string> focusOrder(14);
+  int focusable = 0;
+  for (const auto& placed : d.dlg.ControlsInLayout()) {
+    const Control& c = *placed.control;
+    EXPECT_GT(c.width, 0) << c.name;
+    if (c.tabIndex >= 0) {
+      ASSERT_LT(c.tabIndex, 14) << c.name;
+      focusOrder[c.tabIndex] = c.name;
+      ++focusable;
+    }
+  }
+  EXPECT_EQ(focusable, 14);
+  EXPECT_EQ(focusOrder, (std::vector<std::string>{"Combo1", "Text7", "Text9", "Text8", "Combo2",
+                                                  "Check1", "Text1", "Text2", "Text3", "Text4",
+                                                  "Text5", "Text6", "OKButton", "CancelButton"}));
+}
+
+}  // namespace
+}  // namespace velmora
