@@ -1,0 +1,278 @@
+#include "shell/frm_main.h"
+
+#include "platform/version.h"
+#include "shell/line_break.h"
+#include "shell/window_settings.h"
+
+namespace velmora {
+namespace {
+
+void SetMenu(MenuItem& item, const char* caption, const char* shortcut = "", bool enabled = true) {
+  item.caption = caption;
+  item.shortcut = shortcut;
+  item.enabled = enabled;
+  item.visible = true;
+  item.checked = false;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(Platform& platform, RecordingSurface& picture)
+    : Form("frmMain"),
+      frmEinzelEingabe(platform),
+      curveCommand(platform, picture, mnuFileNew, mnuViewRefresh, mnuFilePrint),
+      platform_(platform),
+      picture_(picture) {
+  caption = kCaption;
+  SetMenu(mnuFile, "&Datei");
+  SetMenu(mnuFileNew, "&Neu", "Ctrl+N", false);
+  SetMenu(mnuFileOpen, "Ö&ffnen", "", false);
+  SetMenu(mnuFileBar0, "-");
+  SetMenu(mnuFileSave, "&Speichern", "", false);
+  SetMenu(mnuFileSaveAs, "Speichern &unter...", "", false);
+  SetMenu(mnuFileBar1, "-");
+  SetMenu(mnuFilePrint, "Dru&cken...", "", false);
+  SetMenu(mnuFileBar2, "-");
+  SetMenu(mnuFileExit, "&Beenden");
+  SetMenu(mnuBer, "&Berechnung");
+  SetMenu(mnuEinzelBerechnung, "Einzel-&Wert", "Ctrl+W");
+  SetMenu(mnuKurveAnzeigen, "&Kurve", "Ctrl+K");
+  SetMenu(mnuView, "&Ansicht");
+  SetMenu(mnuViewRefresh, "&Aktualisieren", "Ctrl+A", false);
+  SetMenu(mnuViewBar0, "-");
+  SetMenu(mnuViewToolbar, "&Symbolleiste");
+  mnuViewToolbar.checked = true;
+  SetMenu(mnuViewStatusBar, "Status&leiste");
+  mnuViewStatusBar.checked = true;
+  SetMenu(mnuHelp, "&?");
+  SetMenu(mnuHelpContents, "&Hilfe", "F1");
+  SetMenu(mnuHelpBar0, "-");
+  SetMenu(mnuHelpAbout, "&Info ", "F2");
+  menu_ = {
+      {&mnuFile, nullptr},          {&mnuFileNew, &mnuFile},      {&mnuFileOpen, &mnuFile},
+      {&mnuFileBar0, &mnuFile},     {&mnuFileSave, &mnuFile},     {&mnuFileSaveAs, &mnuFile},
+      {&mnuFileBar1, &mnuFile},     {&mnuFilePrint, &mnuFile},    {&mnuFileBar2, &mnuFile},
+      {&mnuFileExit, &mnuFile},     {&mnuBer, nullptr},           {&mnuEinzelBerechnung, &mnuBer},
+      {&mnuKurveAnzeigen, &mnuBer}, {&mnuView, nullptr},          {&mnuViewRefresh, &mnuView},
+      {&mnuViewBar0, &mnuView},     {&mnuViewToolbar, &mnuView},  {&mnuViewStatusBar, &mnuView},
+      {&mnuHelp, nullptr},          {&mnuHelpContents, &mnuHelp}, {&mnuHelpBar0, &mnuHelp},
+      {&mnuHelpAbout, &mnuHelp},
+  };
+  tbButtons = {
+      {"New", "Neu", "New"}, {"Open", "Öffnen", "Open"},    {"Save", "Speichern", "Save"},
+      {"", "", ""},          {"Print", "Drucken", "Print"},
+  };
+}
+
+// ------------------------------------------------------------------ window events
+
+float FrmMain::ReadSetting(const char* key, float fallback, bool positive) {
+  const std::string text =
+      platform_.GetSetting(kSettingsApp, kSettingsSection, key, FormatSettingValue(fallback));
+  const std::optional<float> value = ParseSettingValue(text);
+  // A value that is no number, or a size that would leave no window, falls back to the
+  // default instead of failing the start.
+  if (!value || (positive && *value <= 0)) return fallback;
+  // Twips beyond the int range cannot be a screen position.
+  if (*value > 2.0e9f || *value < -2.0e9f) return fallback;
+  return *value;
+}
+
+void FrmMain::Form_Load() {
+  loaded = true;
+  visible = true;
+  left = static_cast<int>(ReadSetting(kMainLeft.key, kMainLeft.fallback, false));
+  top = static_cast<int>(ReadSetting(kMainTop.key, kMainTop.fallback, false));
+  width = static_cast<int>(ReadSetting(kMainWidth.key, kMainWidth.fallback, true));
+  height = static_cast<int>(ReadSetting(kMainHeight.key, kMainHeight.fallback, true));
+  curveCommand.curveShown = 0;
+  mnuFileNew.enabled = false;
+  platform_.SetStatusText(kIdleStatus);
+}
+
+void FrmMain::ApplyPlotHeight() {
+  // Both bars count whether they are shown or not; a window smaller than the two bars keeps the
+  // previous plot height.
+  const int plotHeight = scaleHeight - sbStatusBar.height - tbToolBar.height;
+  if (plotHeight >= 0) Picture1.height = plotHeight;
+  ApplyPlotSize();
+}
+
+void FrmMain::ApplyPlotSize() {
+  if (picture_.Image().width != Picture1.width || picture_.Image().height != Picture1.height) {
+    picture_.SetSize(Picture1.width, Picture1.height);
+  }
+}
+
+void FrmMain::Form_Resize() {
+  if (windowState == WindowState::kMinimized) return;
+  // The plot takes the new width at once, so a redraw below is made for the whole new size.
+  Picture1.width = scaleWidth;
+  ApplyPlotHeight();
+  if (curveCommand.curveShown != 0) mnuViewRefresh_Click();
+}
+
+void FrmMain::Form_Paint() {
+  Picture1.width = scaleWidth;
+  ApplyPlotHeight();
+}
+
+std::string FrmMain::ClosingQuestion() {
+  return std::string("Wollen Sie das Programm ") + kLineBreak + kLineBreak + kProductName +
+         "        " + kLineBreak + kCopyrightLine + kLineBreak + kLineBreak +
+         "wirklich schon beenden ?";
+}
+
+bool FrmMain::Form_QueryUnload() {
+  const int answer =
+      platform_.MessageBox(ClosingQuestion(), " Programmende ? ", kMbOkCancel | kMbQuestion);
+  return answer == kIdCancel;
+}
+
+void FrmMain::Form_Unload() {
+  if (windowState != WindowState::kMinimized) {
+    platform_.SaveSetting(kSettingsApp, kSettingsSection, kMainLeft.key,
+                          FormatSettingValue(static_cast<float>(left)));
+    platform_.SaveSetting(kSettingsApp, kSettingsSection, kMainTop.key,
+                          FormatSettingValue(static_cast<float>(top)));
+    platform_.SaveSetting(kSettingsApp, kSettingsSection, kMainWidth.key,
+                          FormatSettingValue(static_cast<float>(width)));
+    platform_.SaveSetting(kSettingsApp, kSettingsSection, kMainHeight.key,
+                          FormatSettingValue(static_cast<float>(height)));
+  }
+  // Every other window goes with the main window, also a dialog left loaded but hidden.
+  if (frmEinzelEingabe.loaded && frmEinzelEingabe.caption != kCaption) frmEinzelEingabe.Unload();
+  FrmEingabe& curveDialog = curveCommand.frmEingabe;
+  if (curveDialog.loaded && curveDialog.caption != kCaption) curveDialog.Unload();
+  if (frmAbout.loaded && frmAbout.caption != kCaption) frmAbout.Unload();
+  visible = false;
+  loaded = false;
+}
+
+// ------------------------------------------------------------------ commands
+
+void FrmMain::mnuFileNew_Click() {
+  picture_.Clear();
+  curveCommand.MarkNew();
+  curveCommand.curveShown = 0;
+  mnuFileNew.enabled = false;
+  mnuViewRefresh.enabled = false;
+  platform_.SetStatusText(kIdleStatus);
+}
+
+void FrmMain::ToolbarNew() {
+  picture_.Clear();
+  curveCommand.MarkNew();
+}
+
+void FrmMain::NotYetPossible(const char* what) {
+  platform_.MessageBox(std::string(what) + " noch nicht möglich", kProductName, kMbOkOnly);
+}
+
+void FrmMain::mnuFileOpen_Click() {
+  NotYetPossible("Öffnen");
+}
+void FrmMain::mnuFileSave_Click() {
+  NotYetPossible("Speichern");
+}
+void FrmMain::mnuFileSaveAs_Click() {
+  NotYetPossible("Speichern unter...");
+}
+
+void FrmMain::mnuFilePrint_Click() {
+  std::string printerText;
+  const int ready =
+      platform_.MessageBox("Drucker bereit?", "Drucker " + printerText, kMbOkCancel | kMbCritical);
+  if (ready != kIdOk) return;
+  const std::string header = std::string(kProductName) + " " + kCopyrightLine;
+  const std::string savedStatus = platform_.StatusText();
+  platform_.SetStatusText(savedStatus + "  " + header);
+  tbToolBar.visible = false;
+  if (!sbStatusBar.visible) sbStatusBar.visible = true;
+  platform_.SetMousePointer(MousePointer::kHourglass);
+  platform_.DoEvents();
+  const PrintOutcome outcome = platform_.PrintForm(*this);
+  if (!outcome.ok) {
+    printerText = platform_.PrinterName();
+    platform_.SetMousePointer(MousePointer::kDefault);
+    const int answer = platform_.MessageBox(outcome.error, "Drucker-Fehler " + printerText,
+                                            kMbOkCancel | kMbExclamation);
+    if (answer != kIdOk) {
+      platform_.SetStatusText(savedStatus);
+      tbToolBar.visible = true;
+      return;
+    }
+    platform_.SetMousePointer(MousePointer::kHourglass);
+    platform_.DoEvents();
+  }
+  tbToolBar.visible = true;
+  platform_.SetStatusText(savedStatus);
+  platform_.DoEvents();
+  platform_.SetMousePointer(MousePointer::kDefault);
+}
+
+void FrmMain::mnuFileExit_Click() {
+  if (Form_QueryUnload()) return;
+  Form_Unload();
+}
+
+void FrmMain::mnuEinzelBerechnung_Click() {
+  platform_.SetStatusText(kSingleValueStatus);
+  if (!frmEinzelEingabe.loaded) frmEinzelEingabe.Load();
+  platform_.ShowModal(frmEinzelEingabe);
+  mnuViewRefresh.enabled = false;
+  mnuFileNew.enabled = true;
+  frmEinzelEingabe.Unload();
+  platform_.SetStatusText(kIdleStatus);
+}
+
+void FrmMain::mnuKurveAnzeigen_Click() {
+  curveCommand.Run();
+}
+
+void FrmMain::mnuViewRefresh_Click() {
+  curveCommand.Refresh();
+}
+
+void FrmMain::mnuViewToolbar_Click() {
+  mnuViewToolbar.checked = !mnuViewToolbar.checked;
+  tbToolBar.visible = mnuViewToolbar.checked;
+}
+
+void FrmMain::mnuViewStatusBar_Click() {
+  mnuViewStatusBar.checked = !mnuViewStatusBar.checked;
+  sbStatusBar.visible = mnuViewStatusBar.checked;
+}
+
+std::string FrmMain::ShortHelpText() {
+  return std::string(kProductName) + kLineBreak + kCopyrightLine + kLineBreak + VersionText() +
+         kLineBreak + kLineBreak + "Das Programm dient zur Erstellung, Anzeige und zum Ausdruck" +
+         kLineBreak + "technischer Antennen-Parameter-Kurven sowie zur Berechnung" + kLineBreak +
+         "einzelner Antennen-Parameter." + kLineBreak +
+         "Das Drucken erfolgt über den vorher eingestellten Standard-Drucker.    ";
+}
+
+void FrmMain::mnuHelpContents_Click() {
+  platform_.MessageBox(ShortHelpText(), "Kurzhilfe", kMbInformation);
+}
+
+void FrmMain::mnuHelpAbout_Click() {
+  frmAbout.Form_Load();
+  platform_.ShowModal(frmAbout);
+  // Closed some other way than by its OK button: the box still goes.
+  if (frmAbout.loaded) frmAbout.Unload();
+}
+
+void FrmMain::tbToolBar_ButtonClick(const std::string& key) {
+  if (key == "New") {
+    ToolbarNew();
+  } else if (key == "Open") {
+    mnuFileOpen_Click();
+  } else if (key == "Save") {
+    mnuFileSave_Click();
+  } else if (key == "Print") {
+    mnuFilePrint_Click();
+  }
+}
+
+}  // namespace velmora

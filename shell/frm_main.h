@@ -1,0 +1,136 @@
+// frmMain: the main window. It owns the menu, the toolbar, the plot area Picture1, the status
+// bar and the other forms, runs the shell's commands and keeps the window's stored position and
+// size. Plain C++: the window system mirrors the members and calls the handlers.
+//
+// Window events and the handlers a binding calls for them:
+//   the window is created                       Form_Load()
+//   the window was resized / painted            Form_Resize() / Form_Paint(), after storing the
+//                                               client size and the bar heights (twips)
+//   the user asks to close it (close box...)    Form_QueryUnload() -> true cancels; else
+//   Form_Unload() a menu item is chosen (click or shortcut)   its mnu..._Click() a toolbar button
+//   is pressed                 tbToolBar_ButtonClick(key)
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "curves/curve_command.h"
+#include "platform/controls.h"
+#include "platform/platform.h"
+#include "platform/recording/recording_surface.h"
+#include "shell/frm_about.h"
+#include "single/frm_einzel_eingabe.h"
+
+namespace velmora {
+
+enum class WindowState { kNormal, kMinimized, kMaximized };
+
+// Status texts of the shell.
+inline constexpr const char* kIdleStatus = "Im Menü Berechnung beginnen";
+inline constexpr const char* kSingleValueStatus = "Einzel-Wert-Berechnung";
+
+struct ToolbarButton {
+  std::string key;  // "New", "Open", "Save", "Print"; empty for a separator
+  std::string toolTip;
+  std::string image;
+};
+
+class FrmMain : public Form {
+ public:
+  static constexpr const char* kCaption = "Velmora";
+
+  // `picture` is the plot area's drawing surface; its size follows Picture1. Its display list
+  // is the plot's retained image, which the window system paints.
+  FrmMain(Platform& platform, RecordingSurface& picture);
+
+  // --- the menu, in menu order; the menus themselves are the items with an empty parent ---
+  MenuItem mnuFile{"mnuFile"};
+  MenuItem mnuFileNew{"mnuFileNew"};
+  MenuItem mnuFileOpen{"mnuFileOpen"};
+  MenuItem mnuFileBar0{"mnuFileBar0"};
+  MenuItem mnuFileSave{"mnuFileSave"};
+  MenuItem mnuFileSaveAs{"mnuFileSaveAs"};
+  MenuItem mnuFileBar1{"mnuFileBar1"};
+  MenuItem mnuFilePrint{"mnuFilePrint"};
+  MenuItem mnuFileBar2{"mnuFileBar2"};
+  MenuItem mnuFileExit{"mnuFileExit"};
+  MenuItem mnuBer{"mnuBer"};
+  MenuItem mnuEinzelBerechnung{"mnuEinzelBerechnung"};
+  MenuItem mnuKurveAnzeigen{"mnuKurveAnzeigen"};
+  MenuItem mnuView{"mnuView"};
+  MenuItem mnuViewRefresh{"mnuViewRefresh"};
+  MenuItem mnuViewBar0{"mnuViewBar0"};
+  MenuItem mnuViewToolbar{"mnuViewToolbar"};
+  MenuItem mnuViewStatusBar{"mnuViewStatusBar"};
+  MenuItem mnuHelp{"mnuHelp"};
+  MenuItem mnuHelpContents{"mnuHelpContents"};
+  MenuItem mnuHelpBar0{"mnuHelpBar0"};
+  MenuItem mnuHelpAbout{"mnuHelpAbout"};
+
+  struct MenuEntry {
+    MenuItem* item;
+    MenuItem* menu;  // nullptr for a top-level menu
+  };
+  const std::vector<MenuEntry>& Menu() const { return menu_; }
+
+  // --- bars and the plot area; heights in twips as the window system measured them ---
+  Control tbToolBar{"tbToolBar"};
+  std::vector<ToolbarButton> tbButtons;
+  Control Picture1{"Picture1"};
+  Control sbStatusBar{"sbStatusBar"};
+
+  // Outer position and size are Form::width/height plus these, in twips.
+  int left = 0;
+  int top = 0;
+  WindowState windowState = WindowState::kNormal;
+  // The client area (below the menu), in twips; set by the binding before resize and paint.
+  int scaleWidth = 0;
+  int scaleHeight = 0;
+
+  // --- the other forms ---
+  FrmEinzelEingabe frmEinzelEingabe;
+  FrmAbout frmAbout;
+  CurveCommand curveCommand;
+
+  // --- window events ---
+  void Form_Load();
+  void Form_Resize();
+  void Form_Paint();
+  bool Form_QueryUnload();  // true: the user cancelled, the window stays
+  void Form_Unload();
+
+  // --- commands ---
+  void mnuFileNew_Click();
+  void mnuFileOpen_Click();
+  void mnuFileSave_Click();
+  void mnuFileSaveAs_Click();
+  void mnuFilePrint_Click();
+  void mnuFileExit_Click();  // asks, and unloads the window unless the user cancels
+  void mnuEinzelBerechnung_Click();
+  void mnuKurveAnzeigen_Click();
+  void mnuViewRefresh_Click();
+  void mnuViewToolbar_Click();
+  void mnuViewStatusBar_Click();
+  void mnuHelpContents_Click();
+  void mnuHelpAbout_Click();
+  void tbToolBar_ButtonClick(const std::string& key);
+
+  RecordingSurface& picture() { return picture_; }
+
+  // The texts of the two boxes the shell shows (for tests and the binding's layout).
+  static std::string ClosingQuestion();
+  static std::string ShortHelpText();
+
+ private:
+  void ToolbarNew();
+  void ApplyPlotHeight();
+  void ApplyPlotSize();
+  void NotYetPossible(const char* what);
+  float ReadSetting(const char* key, float fallback, bool positive);
+
+  Platform& platform_;
+  RecordingSurface& picture_;
+  std::vector<MenuEntry> menu_;
+};
+
+}  // namespace velmora
