@@ -356,25 +356,6 @@ TEST_F(Dialog, WireBoxesOfTheInsulatedWireTakeAnyKey) {
   EXPECT_EQ(platform.beeps, 0);
 }
 
-TEST_F(Dialog, TypingReportsTheFirstRefusedCharacter) {
-  Open();
-  const TypingResult typed = Retype(dialog.Text6, "12ab");
-  EXPECT_EQ(typed.firstRefused, 2u);
-  EXPECT_EQ(typed.refusedChar, "a");
-  EXPECT_EQ(typed.refusedCount, 2);
-  EXPECT_EQ(dialog.Text6.text, "12");
-}
-
-TEST_F(Dialog, RetypingReplacesTheWholeText) {
-  Open();
-  Retype(dialog.Text6, "7");
-  EXPECT_EQ(dialog.Text6.text, "7");
-  Retype(dialog.Text6, "x");  // a refused key leaves the selected text alone
-  EXPECT_EQ(dialog.Text6.text, "7");
-  Retype(dialog.Text6, "");
-  EXPECT_EQ(dialog.Text6.text, "");
-}
-
 // --- the live conductor loss ---
 
 struct DiameterRelease {
