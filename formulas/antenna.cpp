@@ -39,7 +39,10 @@ float RadiationResistance(float f, float h, std::int16_t realGround) {
   float r = 0.0f;
 
   Assign(x, Checked(h) / (kSpeedOfLight / Checked(f)));  // R1
-  if (realGround != 0 && x < 0.22) {                     // R2
+  // The low-height correction turns a negative height into a positive one, so the guard at the
+  // end also looks at the height before it.
+  const bool aboveGround = x > 0;
+  if (realGround != 0 && x < 0.22) {  // R2
     Assign(t, Single(2.75 / (Checked(x) / 0.08)));
     Assign(u, Single(Checked(t) * t * 0.01 - 0.01));
     Assign(x, Checked(u) + x);
@@ -50,7 +53,7 @@ float RadiationResistance(float f, float h, std::int16_t realGround) {
   Assign(t3, Sin(2 * Checked(a)) / (4 * Pow(a, 3)));  // R6
   Assign(s, Checked(t1) + t2 - t3);                   // R7
   Assign(r, Single(Abs(73.56 - 60 * Checked(s))));    // R8
-  return x > 0 ? r : 73.0f;                           // R9
+  return aboveGround && x > 0 ? r : 73.0f;            // R9
 }
 
 Checked GroundLossResistance(float f, float h, float L, float d) {
