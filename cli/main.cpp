@@ -1,6 +1,6 @@
 // velmora-calc: the command-line companion. It drives the same form models as the desktop
 // program, headlessly, and prints what the user would see.
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <clocale>
 #include <cstdio>
 #include <map>
@@ -54,9 +54,11 @@ void Err(const std::string& text) {
 
 int main(int argc, char** argv) {
   using namespace velmora::cli;
-  QCoreApplication app(argc, argv);
+  // Pictures need fonts, so a GUI application, but never a display.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");  // numbers on the command line never follow the C locale
-  QStringList args = QCoreApplication::arguments().mid(1);
+  QStringList args = QGuiApplication::arguments().mid(1);
   if (args.isEmpty() || args.first() == "--help" || args.first() == "-h" ||
       args.first() == "help") {
     Out(Overview());

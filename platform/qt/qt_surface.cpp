@@ -1,0 +1,179 @@
+#include "platform/qt/qt_surface.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPolygonF>
+#include <QSvgGenerator>
+#include <cmath>
+
+namespace velmora::qt {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr int kFontTwips = 156;  // 7.8 pt at 20 twips per point
+const QColor kBackground(255, 255, 255);
+const QColor kForeground(16, 16, 16);
+const QColor kStatusBackground(240, 240, 240);
+
+QPen PenOf(int lineWidth) {
+  QPen pen(kForeground, lineWidth * kTwipsPerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+  return pen;
+}
+
+// Consecutive points that touch are one stroke: a curve is thousands of points a twip apart,
+// which as single squares would bloat vector files without changing the picture.
+void FlushPoints(QPainter& painter, QPolygonF& run, int lineWidth) {
+  if (run.isEmpty()) return;
+  painter.setPen(PenOf(lineWidth));
+  if (run.size() == 1) {
+    painter.drawPoint(run.front());
+  } else {
+    painter.drawPolyline(run);
+  }
+  run.clear();
+}
+
+double StatusLineTwips() {
+  return std::ceil(PlotLineHeightTwips() * 1.6);
+}
+
+void PaintStatusLine(QPainter& painter, double top, double width, const std::string& title) {
+  const double height = StatusLineTwips();
+  painter.fillRect(QRectF(0, top, width, height), kStatusBackground);
+  painter.setPen(PenOf(1));
+  painter.drawLine(QPointF(0, top), QPointF(width, top));
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.setFont(PlotFont());
+  painter.setPen(kForeground);
+  painter.drawText(QRectF(60, top, width - 120, height), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromStdString(title));
+}
+
+void PaintPlot(QPainter& painter, const DisplayList& list, const std::string& title,
+               double pixelsPerTwip) {
+  RenderDisplayList(painter, list, pixelsPerTwip);
+  painter.save();
+  painter.scale(pixelsPerTwip, pixelsPerTwip);
+  PaintStatusLine(painter, list.height, list.width, title);
+  painter.restore();
+}
+
+}  // namespace
+
+QFont PlotFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(kFontTwips);
+  font.setStyleHint(QFont::SansSerif);
+  // DejaVu Sans runs wider than the classic dialog font the layout's text positions were made
+  // for; narrowed, tick labels end before the axis instead of running into it.
+  font.setStretch(86);
+  return font;
+}
+
+double PlotLineHeightTwips() {
+  return QFontMetricsF(PlotFont()).height();
+}
+
+void RenderDisplayList(QPainter& painter, const DisplayList& list, double pixelsPerTwip) {
+  painter.save();
+  painter.scale(pixelsPerTwip, pixelsPerTwip);
+  painter.fillRect(QRectF(0, 0, list.width, list.height), kBackground);
+  painter.setClipRect(QRectF(0, 0, list.width, list.height), Qt::IntersectClip);
+  // Crisp one-pixel lines and points as on the classic screen; texts smoothed.
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const QFont font = PlotFont();
+  painter.setFont(font);
+  const double ascent = QFontMetricsF(font).ascent();
+
+  QPolygonF run;
+  int runWidth = 1;
+  for (const DrawnItem& item : list.items) {
+    if (item.kind == DrawnItem::Kind::kPoint) {
+      const QPointF p(item.x1, item.y1);
+      const double reach = item.lineWidth * kTwipsPerPixel;
+      if (!run.isEmpty() &&
+          (item.lineWidth != runWidth || std::abs(p.x() - run.back().x()) > reach ||
+           std::abs(p.y() - run.back().y()) > reach)) {
+        FlushPoints(painter, run, runWidth);
+      }
+      runWidth = item.lineWidth;
+      run.append(p);
+      continue;
+    }
+    FlushPoints(painter, run, runWidth);
+    if (item.kind == DrawnItem::Kind::kLine) {
+      painter.setPen(PenOf(item.lineWidth));
+      painter.drawLine(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2));
+    } else {
+      painter.setPen(kForeground);
+      painter.setRenderHint(QPainter::TextAntialiasing, true);
+      painter.drawText(QPointF(item.x1, item.y1 + ascent),
+                       QString::fromStdString(list.TextOf(item)));
+    }
+  }
+  FlushPoints(painter, run, runWidth);
+  painter.restore();
+}
+
+QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi) {
+  const double ppt = dpi / kTwipsPerInch;
+  const int w = static_cast<int>(std::ceil(list.width * ppt));
+  const int h = static_cast<int>(std::ceil((list.height + StatusLineTwips()) * ppt));
+  QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
+  const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  image.fill(kStatusBackground);
+  QPainter painter(&image);
+  PaintPlot(painter, list, title, ppt);
+  painter.end();
+  return image;
+}
+
+QByteArray ExportPlot(const DisplayList& list, const std::string& title, PlotFormat format,
+                      double dpi) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const double heightTwips = list.height + StatusLineTwips();
+  switch (format) {
+    case PlotFormat::kPng: {
+      if (!RenderPlotImage(list, title, dpi).save(&buffer, "PNG")) return {};
+      break;
+    }
+    case PlotFormat::kSvg: {
+      const double ppt = dpi / kTwipsPerInch;
+      QSvgGenerator svg;
+      svg.setOutputDevice(&buffer);
+      svg.setResolution(static_cast<int>(std::lround(dpi)));
+      svg.setSize(QSize(static_cast<int>(std::ceil(list.width * ppt)),
+                        static_cast<int>(std::ceil(heightTwips * ppt))));
+      svg.setViewBox(QRectF(0, 0, list.width * ppt, heightTwips * ppt));
+      svg.setTitle(QString::fromStdString(title));
+      QPainter painter;
+      if (!painter.begin(&svg)) return {};
+      PaintPlot(painter, list, title, ppt);
+      painter.end();
+      break;
+    }
+    case PlotFormat::kPdf: {
+      constexpr int kPdfDpi = 1200;
+      QPdfWriter pdf(&buffer);
+      pdf.setResolution(kPdfDpi);
+      pdf.setPageSize(QPageSize(QSizeF(list.width / 20.0, heightTwips / 20.0), QPageSize::Point,
+                                QString(), QPageSize::ExactMatch));
+      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+      pdf.setTitle(QString::fromStdString(title));
+      QPainter painter;
+      if (!painter.begin(&pdf)) return {};
+      PaintPlot(painter, list, title, kPdfDpi / kTwipsPerInch);
+      painter.end();
+      break;
+    }
+  }
+  return bytes;
+}
+
+}  // namespace velmora::qt
