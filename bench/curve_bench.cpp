@@ -25,7 +25,6 @@ void RunCurve(benchmark::State& state, const CurveRequest& request) {
   }
   state.counters["N"] = command.lastLayout.N;
   state.counters["items"] = static_cast<double>(points);
-  state.counters["statusTexts"] = static_cast<double>(platform.statusHistory.size());
 }
 
 CurveRequest VfOverD() {
@@ -57,6 +56,23 @@ CurveRequest QaOverH() {
   return r;
 }
 
+// The same curve with a diameter: every point computes.
+CurveRequest Impedance() {
+  CurveRequest r;
+  r.curveName = "Draht-Zw bei Länge";
+  r.yName = "Z";
+  r.yUnit = "Ohm";
+  r.xName = "Ant.-Länge";
+  r.xUnit = "[m]";
+  r.yFullScale = 1500;
+  r.xFullScale = 83;
+  r.value1Text = "10";
+  r.value2Text = "2,05";
+  r.value3Text = "3,6";
+  r.materialText = "56 Cu";
+  return r;
+}
+
 // Every point fails: without a wire diameter the impedance cannot be formed anywhere, so each
 // point keeps the value 0 and is still set on the axis.
 CurveRequest ImpedanceWithoutDiameter() {
@@ -81,12 +97,16 @@ void BM_CurveVfOverDiameter(benchmark::State& state) {
 void BM_CurveQaOverHeight(benchmark::State& state) {
   RunCurve(state, QaOverH());
 }
+void BM_CurveImpedance(benchmark::State& state) {
+  RunCurve(state, Impedance());
+}
 void BM_CurveEveryPointFails(benchmark::State& state) {
   RunCurve(state, ImpedanceWithoutDiameter());
 }
 
 BENCHMARK(BM_CurveVfOverDiameter)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CurveQaOverHeight)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CurveImpedance)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CurveEveryPointFails)->Unit(benchmark::kMillisecond);
 
 }  // namespace
