@@ -72,9 +72,10 @@ inline Checked Abs(Checked a) { return FromFunction(a, std::fabs(a.value())); }
 
 // single(...): rounds to single precision; a value beyond the single range does not fit.
 inline Checked Single(Checked a) {
-  if (!a.ok()) return Checked::Failed();
-  const float r = static_cast<float>(a.value());
-  return std::isfinite(r) ? Checked(r) : Checked::Failed();
+  // The largest single plus half an ulp: from here on, rounding to single overflows.
+  constexpr double kSingleOverflow = 3.4028235677973366e38;
+  if (!a.ok() || std::fabs(a.value()) >= kSingleOverflow) return Checked::Failed();
+  return Checked(static_cast<float>(a.value()));
 }
 
 // One step of a skip-on-error run: stores the value unless computing it failed, and says whether
