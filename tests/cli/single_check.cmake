@@ -1,13 +1,15 @@
-# Runs velmora-calc once and checks its exit status and output (stdout and stderr together).
-# -DEXE=program -DRC=expected status -DREGEX=regular expression -DARGS=arguments joined by "|"
+# Runs velmora-calc once and checks its exit status, its standard output and its error output.
+# -DEXE=program -DRC=expected status -DOUT=regex for stdout -DERR=regex for stderr (either may
+# be empty: not checked) -DARGS=arguments joined by "|"
 string(REPLACE "|" ";" arguments "${ARGS}")
 execute_process(COMMAND ${EXE} ${arguments} RESULT_VARIABLE rc OUTPUT_VARIABLE out
                 ERROR_VARIABLE err)
-set(all "${out}${err}")
 if(NOT rc EQUAL RC)
-  message(FATAL_ERROR "exit status ${rc}, expected ${RC}\n${all}")
+  message(FATAL_ERROR "exit status ${rc}, expected ${RC}\nstdout:\n${out}\nstderr:\n${err}")
 endif()
-if(NOT all MATCHES "${REGEX}")
-  message(FATAL_ERROR "output does not match '${REGEX}':\n${all}")
+if(NOT OUT STREQUAL "" AND NOT out MATCHES "${OUT}")
+  message(FATAL_ERROR "stdout does not match '${OUT}':\n${out}")
 endif()
-message(STATUS "${all}")
+if(NOT ERR STREQUAL "" AND NOT err MATCHES "${ERR}")
+  message(FATAL_ERROR "stderr does not match '${ERR}':\n${err}")
+endif()
