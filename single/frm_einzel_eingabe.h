@@ -17,6 +17,7 @@
 //                                             Text6_KeyPress(key) ...; key 0 afterwards: swallow
 //   key release in Text6 / Text7 / Text9      Text6_KeyUp() / Text7_KeyUp() / Text9_KeyUp()
 //   key release in Text8                      Text8_KeyUp()
+//     (any key is released there, Delete and the arrows too, and also a refused one)
 //   OKButton clicked, or Enter                OKButton_Click()
 //   CancelButton clicked, or Escape           CancelButton_Click()
 //   the command that opened it unloads it     Unload()
