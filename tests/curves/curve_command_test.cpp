@@ -109,24 +109,6 @@ TEST(CurveCommand, RestoredChoiceKeepsTheUsersDiameter) {
   EXPECT_EQ(text8, "4");
 }
 
-TEST(CurveCommand, ImpedanceHeightIsResetAtEveryShowing) {
-  CurveSession s;
-  s.User([](FrmEingabe& dlg) {
-    CurveSession::Pick(dlg, "Draht-Zw bei Länge");
-    dlg.Text7.text = "12";
-    dlg.OKButton_Click();
-  });
-  s.command.Run();
-  EXPECT_EQ(s.command.request.value1Text, "12");
-  std::string text7;
-  s.User([&](FrmEingabe& dlg) {
-    text7 = dlg.Text7.text;
-    dlg.CancelButton_Click();
-  });
-  s.command.Run();
-  EXPECT_EQ(text7, "10");
-}
-
 TEST(CurveCommand, RefreshRedrawsWithoutTheDialog) {
   CurveSession s;
   s.User([](FrmEingabe& dlg) {

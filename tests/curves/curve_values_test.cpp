@@ -263,15 +263,5 @@ TEST(CurveFailures, HeightFailingBeyondSomeLengthCarriesTheLastImpedanceOver) {
   EXPECT_EQ(t.points.back().y, t.points[lastGood->p - 1].y);
 }
 
-TEST(CurveFailures, QaOverFreeSpaceHasNoGroundLoss) {
-  const Inputs in{"39,58", "2,05", "3,6"};
-  const CurveTrace free = RunCurve("Ant. - Güte Qa bei h", in, 27, 83, true);
-  const CurveTrace real = RunCurve("Ant. - Güte Qa bei h", in, 27, 83, false);
-  // Without the ground loss the Q is higher at every height.
-  for (int p : {10, 1000, 6000}) {
-    EXPECT_GT(free.samples[p - 1].y, real.samples[p - 1].y);
-  }
-}
-
 }  // namespace
 }  // namespace velmora

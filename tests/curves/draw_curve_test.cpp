@@ -141,15 +141,6 @@ TEST(DrawCurveTicks, PercentModeLabelsFractionsFromOneHalf) {
                 std::nullopt, std::nullopt, " 15 "}));
 }
 
-TEST(DrawCurveTicks, PointSitsLevelWithTheTickCarryingItsValue) {
-  // 0.95 is drawn (95 - 50) * 46 = 2070 twips above the axis, where tick k = 45 stands.
-  CurveSession s;
-  Redraw(s, Request("Verkürzung Vf bei d", 1, 15));
-  const CurveLayout& l = s.trace.layout;
-  const double tick45 = 45.0 * l.uy + l.m;
-  EXPECT_EQ((0.95 * 100 - l.k0) * l.uy + l.m, tick45);
-}
-
 TEST(DrawCurveTicks, QaFullScale27ShowsTicks0To23) {
   CurveSession s;
   Redraw(s, Request("Ant. - Güte Qa bei h", 27, 83));
@@ -364,21 +355,6 @@ TEST(DrawCurveFailures, TinyAndNegativeLayoutsEnd) {
     EXPECT_EQ(s.command.curveShown, -1);
     EXPECT_LT(s.surface.Image().items.size(), 20000u);
   }
-}
-
-TEST(DrawCurveFinish, TitleUnloadAndMenus) {
-  CurveSession s;
-  s.surface.SetSize(7752, 3135);
-  s.command.request = Request("Strahlungswiderstand Rs", 115, 75);
-  s.command.request.value1Text = "39,59";
-  s.command.Refresh();
-  EXPECT_EQ(s.platform.statusText,
-            " Kurve: Rs (Dipol-Länge = 39,59 m, Draht d = 2,05 mm bei 3,6 MHz)");
-  EXPECT_FALSE(s.command.frmEingabe.loaded);
-  EXPECT_EQ(s.platform.doEventsCalls, 1);
-  EXPECT_TRUE(s.mnuFileNew.enabled);
-  EXPECT_TRUE(s.mnuViewRefresh.enabled);
-  EXPECT_TRUE(s.mnuFilePrint.enabled);
 }
 
 // Titles read the dialog's texts; V2 is the request's value 2.

@@ -72,14 +72,6 @@ TEST(RecordingSurface, EveryClearStartsANewRetainedImage) {
   EXPECT_NE(s.ImageHandle(), first);
 }
 
-TEST(RecordingSurface, ZeroHeightIsIgnoredAndZeroSizeStaysFinite) {
-  RecordingSurface s(0, 0);
-  s.SetScaleHeight(0);
-  s.Point(5, 5);
-  EXPECT_EQ(s.Image().items[0].x1, 5);
-  EXPECT_EQ(s.Image().items[0].y1, 5);
-}
-
 TEST(RecordingSurface, PrintedNumbersHaveTheirBlanks) {
   const std::pair<std::int32_t, const char*> rows[] = {
       {0, " 0 "}, {15, " 15 "}, {-3, "-3 "}, {INT32_MIN, "-2147483648 "}};
