@@ -4,6 +4,10 @@
 #include <clocale>
 #include <cstdio>
 #include <map>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "cli/command.h"
 
@@ -56,6 +60,13 @@ int main(int argc, char** argv) {
   using namespace velmora::cli;
   // Pictures need fonts, so a GUI application, but never a display.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen platform wants a runtime folder; without one Qt warns on every run, which
+  // would land in the output of scripts.
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+    const std::string runtime = "/tmp/velmora-runtime-" + std::to_string(getuid());
+    mkdir(runtime.c_str(), 0700);
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+  }
   QGuiApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");  // numbers on the command line never follow the C locale
   QStringList args = QGuiApplication::arguments().mid(1);
