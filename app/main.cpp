@@ -1,12 +1,14 @@
 // velmora: the desktop program.
 #include <QApplication>
-#include <QMainWindow>
+#include <clocale>
+
+#include "platform/qt/desktop.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Velmora");
-  window.resize(600, 560);
-  window.show();
+  // Qt switches the C library to the user's locale; number texts of our own never follow it.
+  std::setlocale(LC_NUMERIC, "C");
+  velmora::qt::Desktop desktop;
+  desktop.Start();
   return app.exec();
 }

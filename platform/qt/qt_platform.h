@@ -1,0 +1,68 @@
+// The platform of the desktop program: the window system's services on Qt Widgets.
+#pragma once
+
+#include <QPointer>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+class QLabel;
+class QWidget;
+
+namespace velmora::qt {
+
+class BoundView;
+class ModalView;
+
+class QtPlatform : public Platform {
+ public:
+  // The organisation and application under which the settings file is kept.
+  static constexpr const char* kSettingsOrganization = "Velmora";
+
+  QtPlatform();
+  ~QtPlatform() override;
+
+  // --- wiring by the bound windows ---
+  void AddView(BoundView* view);
+  void RemoveView(BoundView* view);
+  void AddModalView(ModalView* view);
+  void RemoveModalView(ModalView* view);
+  // The main window's status panel 1 and the parent of message boxes outside dialogs.
+  void SetStatusLabel(QLabel* label);
+  void SetMainWidget(QWidget* widget);
+  // Model -> widgets for every bound window.
+  void SyncViews();
+  // How often the program beeped; a beep cannot be heard on every display.
+  int Beeps() const { return beeps_; }
+
+  // --- Platform ---
+  void Beep() override;
+  void DoEvents() override;
+  int MessageBox(const std::string& text, const std::string& title, int style) override;
+  std::string StatusText() override { return statusText_; }
+  void SetStatusText(const std::string& text) override;
+  char DecimalSeparator() override;
+  std::string NowGeneralDateTime() override;
+  void SetMousePointer(MousePointer pointer) override;
+  void SetFocus(const Control& control) override;
+  void ShowModal(Form& form) override;
+  PrintOutcome PrintForm(Form& form) override;
+  std::string PrinterName() override;
+  std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& fallback) override;
+  void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+
+ private:
+  std::vector<BoundView*> views_;
+  std::vector<ModalView*> modalViews_;
+  QPointer<QLabel> statusLabel_;
+  QPointer<QWidget> mainWidget_;
+  std::string statusText_;
+  int beeps_ = 0;
+  bool waitCursor_ = false;
+  bool syncing_ = false;
+};
+
+}  // namespace velmora::qt
