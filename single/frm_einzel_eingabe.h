@@ -20,6 +20,7 @@
 //     (any key is released there, Delete and the arrows too, and also a refused one)
 //   OKButton clicked, or Enter                OKButton_Click()
 //   CancelButton clicked, or Escape           CancelButton_Click()
+//   PrintButton clicked                       PrintButton_Click()
 //   the command that opened it unloads it     Unload()
 // Text typed into Combo1..Combo3, Text1 or Text2 raises nothing: it counts when next read.
 #pragma once
@@ -125,6 +126,10 @@ class FrmEinzelEingabe : public Form {
   void Text8_KeyUp();
   void OKButton_Click();
   void CancelButton_Click();
+  // Prints the dialog's image with the print text shown where the three buttons stand.
+  void PrintButton_Click();
+  // The caption of lbDrucktext for a print made now.
+  std::string PrintText() const;
 
   // Conductor loss with skin effect of the current inputs into Label13 ("Rv [Ohm] mit
   // Skineffekt:" in Label12), or both emptied when an input is empty.
@@ -141,6 +146,7 @@ class FrmEinzelEingabe : public Form {
  private:
   void SetDesignState();
   void EmptyResults();
+  void EndPrintLook();
   void ConfigureResonantLength();
   void ConfigureOtherChoice(const std::string& choice);
   void CheckLength();

@@ -29,6 +29,7 @@ void RecordingPlatform::ShowModal(Form& form) {
 
 PrintOutcome RecordingPlatform::PrintForm(Form& form) {
   printedForms.push_back(form.name);
+  if (onPrintForm) onPrintForm(form);
   if (printOutcomes.empty()) return {};
   PrintOutcome outcome = printOutcomes.front();
   printOutcomes.pop_front();

@@ -33,6 +33,8 @@ class RecordingPlatform : public Platform {
   std::string now = "06.12.2026 15:30:00";
   char decimalSeparator = ',';
   std::function<void()> onDoEvents;  // lets a test run an event at a re-entrancy point
+  // Runs as the printer takes the form's image: a test reads there what the page shows.
+  std::function<void(Form&)> onPrintForm;
 
   // --- what the tests read ---
   int beeps = 0;
