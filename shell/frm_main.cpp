@@ -195,7 +195,10 @@ void FrmMain::mnuFilePrint_Click() {
   if (!outcome.ok) {
     printerText = platform_.PrinterName();
     platform_.SetMousePointer(MousePointer::kDefault);
-    const int answer = platform_.MessageBox(outcome.error, "Drucker-Fehler " + printerText,
+    // A failure box without a word would leave the user guessing.
+    const std::string description =
+        outcome.error.empty() ? "Der Ausdruck ist fehlgeschlagen." : outcome.error;
+    const int answer = platform_.MessageBox(description, "Drucker-Fehler " + printerText,
                                             kMbOkCancel | kMbExclamation);
     if (answer != kIdOk) {
       platform_.SetStatusText(savedStatus);

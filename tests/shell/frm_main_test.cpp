@@ -509,72 +509,148 @@ TEST(FrmMainCommands, InfoBoxIsShownModallyAndUnloaded) {
 
 // --------------------------------------------------------------------------- printing
 
-TEST(FrmMainPrint, PrintsWithHeaderInTheStatusAndRestoresTheWindow) {
+// The window as the printer takes it, read at the moment of printing.
+struct PrintedWindow {
+  bool taken = false;
+  std::string status;
+  bool toolbar = true;
+  bool statusBar = false;
+  MousePointer pointer = MousePointer::kDefault;
+  int doEventsBefore = 0;
+};
+
+void WatchPrinter(Shell& s, PrintedWindow& printed) {
+  s.platform.onPrintForm = [&s, &printed](Form&) {
+    printed = {true,
+               s.platform.statusText,
+               s.main.tbToolBar.visible,
+               s.main.sbStatusBar.visible,
+               s.platform.mousePointer,
+               s.platform.doEventsCalls};
+  };
+}
+
+TEST(FrmMainPrint, PrintsTheTitleWithProductAndCopyrightAndRestoresTheWindow) {
   Shell s;
   s.Open();
   s.CurveDialog("Strahlungswiderstand Rs");
   s.main.mnuKurveAnzeigen_Click();
   const std::string title = s.platform.statusText;
+  ASSERT_FALSE(title.empty());
+  const std::size_t drawn = s.surface.Image().items.size();
   s.main.mnuViewToolbar_Click();    // toolbar off
   s.main.mnuViewStatusBar_Click();  // status bar off
-  std::string statusWhilePrinting;
-  bool toolbarWhilePrinting = true;
-  bool statusBarWhilePrinting = false;
-  s.platform.onDoEvents = [&] {
-    if (!s.platform.printedForms.empty()) return;
-    statusWhilePrinting = s.platform.statusText;
-    toolbarWhilePrinting = s.main.tbToolBar.visible;
-    statusBarWhilePrinting = s.main.sbStatusBar.visible;
-  };
+  PrintedWindow printed;
+  WatchPrinter(s, printed);
+  s.platform.doEventsCalls = 0;
+  s.platform.pointerHistory.clear();
   s.main.mnuFilePrint_Click();
+
   ASSERT_EQ(s.platform.messages.size(), 1u);
   EXPECT_EQ(s.platform.messages[0].text, "Drucker bereit?");
   EXPECT_EQ(s.platform.messages[0].title, "Drucker ");
   EXPECT_EQ(s.platform.messages[0].style, 17);
   EXPECT_EQ(s.platform.printedForms, std::vector<std::string>{"frmMain"});
-  EXPECT_EQ(statusWhilePrinting, title + "  Velmora " + kCopyrightLine);
-  EXPECT_FALSE(toolbarWhilePrinting);
-  EXPECT_TRUE(statusBarWhilePrinting);
+  ASSERT_TRUE(printed.taken);
+  EXPECT_EQ(printed.status, title + "  Velmora Copyright © 2026 Velmora-Team");
+  EXPECT_FALSE(printed.toolbar);
+  EXPECT_TRUE(printed.statusBar) << "switched off in the View menu, printed all the same";
+  EXPECT_EQ(printed.pointer, MousePointer::kHourglass);
+  EXPECT_EQ(printed.doEventsBefore, 1) << "the window shows the header before it is printed";
+
   EXPECT_EQ(s.platform.statusText, title);
   EXPECT_TRUE(s.main.tbToolBar.visible) << "shown again, although switched off";
   EXPECT_FALSE(s.main.mnuViewToolbar.checked) << "the check mark stays";
-  EXPECT_TRUE(s.main.sbStatusBar.visible);
-  EXPECT_EQ(s.platform.mousePointer, MousePointer::kDefault);
+  EXPECT_TRUE(s.main.sbStatusBar.visible) << "stays visible";
+  EXPECT_FALSE(s.main.mnuViewStatusBar.checked) << "the check mark stays";
+  EXPECT_EQ(s.platform.pointerHistory,
+            (std::vector<MousePointer>{MousePointer::kHourglass, MousePointer::kDefault}));
+  EXPECT_EQ(s.platform.doEventsCalls, 2);
+  EXPECT_EQ(s.surface.Image().items.size(), drawn) << "printing draws nothing anew";
+}
+
+TEST(FrmMainPrint, ToolbarButtonPrintsAnEmptyPlotWhileTheMenuItemIsDisabled) {
+  Shell s;
+  s.Open();
+  ASSERT_FALSE(s.main.mnuFilePrint.enabled);
+  PrintedWindow printed;
+  WatchPrinter(s, printed);
+  s.main.tbToolBar_ButtonClick("Print");
+  EXPECT_EQ(s.platform.printedForms, std::vector<std::string>{"frmMain"});
+  EXPECT_EQ(printed.status, std::string(kIdleStatus) + "  Velmora " + kCopyrightLine);
+  EXPECT_EQ(s.Points(), 0);
+  EXPECT_EQ(s.platform.statusText, kIdleStatus);
 }
 
 TEST(FrmMainPrint, AnswersDecideWhatHappens) {
+  using P = MousePointer;
   struct Row {
     const char* name;
     std::deque<int> answers;
-    bool printerFails;
+    std::deque<PrintOutcome> outcomes;
+    std::string printer;
     std::size_t printed;
-    std::size_t messages;
+    const char* failureText;  // "" when no failure box
+    const char* failureTitle;
+    std::vector<P> pointers;
+    int doEvents;
   };
   const Row rows[] = {
-      {"not_ready", {kIdCancel}, false, 0, 1},
-      {"printed", {kIdOk}, false, 1, 1},
-      {"failure_ok_goes_on", {kIdOk, kIdOk}, true, 1, 2},
-      {"failure_cancel_ends", {kIdOk, kIdCancel}, true, 1, 2},
+      {"not_ready", {kIdCancel}, {}, "Laser", 0, "", "", {}, 0},
+      {"printed", {kIdOk}, {}, "Laser", 1, "", "", {P::kHourglass, P::kDefault}, 2},
+      {"failure_ok_goes_on",
+       {kIdOk, kIdOk},
+       {{false, "Kein Drucker installiert."}},
+       "Laser",
+       1,
+       "Kein Drucker installiert.",
+       "Drucker-Fehler Laser",
+       {P::kHourglass, P::kDefault, P::kHourglass, P::kDefault},
+       3},
+      {"failure_cancel_ends",
+       {kIdOk, kIdCancel},
+       {{false, "Kein Drucker installiert."}},
+       "Laser",
+       1,
+       "Kein Drucker installiert.",
+       "Drucker-Fehler Laser",
+       {P::kHourglass, P::kDefault},
+       1},
+      {"failure_without_words",
+       {kIdOk, kIdCancel},
+       {{false, ""}},
+       "",
+       1,
+       "Der Ausdruck ist fehlgeschlagen.",
+       "Drucker-Fehler ",
+       {P::kHourglass, P::kDefault},
+       1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     Shell s;
     s.Open();
     s.platform.SetStatusText("Titel");
-    s.main.mnuViewToolbar_Click();
+    s.main.mnuViewToolbar_Click();  // off: only a print shows it again
     s.platform.messageAnswers = row.answers;
-    if (row.printerFails) s.platform.printOutcomes = {{false, "Kein Drucker installiert."}};
+    s.platform.printOutcomes = row.outcomes;
+    s.platform.printerName = row.printer;
+    s.platform.doEventsCalls = 0;
+    s.platform.pointerHistory.clear();
     s.main.mnuFilePrint_Click();
-    EXPECT_EQ(s.platform.printedForms.size(), row.printed);
-    ASSERT_EQ(s.platform.messages.size(), row.messages);
-    if (row.printerFails) {
-      EXPECT_EQ(s.platform.messages[1].text, "Kein Drucker installiert.");
-      EXPECT_EQ(s.platform.messages[1].title, "Drucker-Fehler Testdrucker");
+    EXPECT_EQ(s.platform.printedForms.size(), row.printed) << "a failed print is not repeated";
+    const bool failed = *row.failureText != '\0';
+    ASSERT_EQ(s.platform.messages.size(), failed ? 2u : 1u);
+    if (failed) {
+      EXPECT_EQ(s.platform.messages[1].text, row.failureText);
+      EXPECT_EQ(s.platform.messages[1].title, row.failureTitle);
       EXPECT_EQ(s.platform.messages[1].style, 49);
     }
     EXPECT_EQ(s.platform.statusText, "Titel");
     EXPECT_EQ(s.main.tbToolBar.visible, row.printed > 0) << "not touched when not ready";
     EXPECT_EQ(s.platform.mousePointer, MousePointer::kDefault);
+    EXPECT_EQ(s.platform.pointerHistory, row.pointers);
+    EXPECT_EQ(s.platform.doEventsCalls, row.doEvents);
   }
 }
 
