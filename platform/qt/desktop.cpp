@@ -3,20 +3,15 @@
 #include <QCoreApplication>
 
 #include "platform/qt/plot_widget.h"
+#include "platform/qt/qt_surface.h"
 
 namespace velmora::qt {
-namespace {
-
-double PlotLineHeightTwips() {
-  return kDefaultLineHeightTwips;
-}
-
-}  // namespace
 
 Desktop::Desktop()
     : surface(0, 0, PlotLineHeightTwips()), model(platform, surface), window(platform, model) {
   QCoreApplication::setOrganizationName(QString::fromLatin1(QtPlatform::kSettingsOrganization));
   QCoreApplication::setApplicationName(QString::fromLatin1(FrmMain::kCaption));
+  window.Plot()->SetRenderer(&RenderDisplayList);
 }
 
 Desktop::~Desktop() = default;
