@@ -1,16 +1,27 @@
 #include "single/typing.h"
 
-#include <algorithm>
-
 namespace velmora {
 namespace {
 
-// Length of the UTF-8 sequence that starts with `lead`; a stray byte counts as one.
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0 && lead < 0xF8) return 4;
-  if (lead >= 0xE0) return lead < 0xF0 ? 3 : 1;
-  if (lead >= 0xC0) return 2;
-  return 1;
+// Length of the well-formed UTF-8 sequence at the start of `text`. A malformed one (a missing
+// continuation byte, an overlong form such as C0 B1 for "1", a surrogate) counts as one stray
+// byte, which no key filter accepts: decoded, it could pass as a digit.
+std::size_t SequenceLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t n = lead >= 0xC2 && lead < 0xE0   ? 2
+                        : lead >= 0xE0 && lead < 0xF0 ? 3
+                        : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                      : 1;
+  if (n == 1 || n > text.size()) return 1;
+  for (std::size_t i = 1; i < n; ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 1;
+  }
+  const auto second = static_cast<unsigned char>(text[1]);
+  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+      (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90)) {
+    return 1;
+  }
+  return n;
 }
 
 // The key code of one typed character. Key codes are 16 bits; a character beyond that range
@@ -38,8 +49,7 @@ TypingResult TypeKeys(TextBox& box, std::string_view text, const BoxHandlers& ha
   TypingResult result;
   bool selectionPending = mode == TypingMode::kReplace;
   for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t length =
-        std::min(SequenceLength(static_cast<unsigned char>(text[pos])), text.size() - pos);
+    const std::size_t length = SequenceLength(text.substr(pos));
     const std::string_view ch = text.substr(pos, length);
     const std::int16_t typed = KeyCode(ch);
     std::int16_t key = typed;

@@ -67,6 +67,34 @@ TEST(TypeKeys, CharactersBeyondSixteenBitsReachTheFilterAsRefusable) {
   EXPECT_LT(seen, 0);
 }
 
+TEST(TypeKeys, MalformedUtf8NeverPassesAsADigit) {
+  // Decoded naively, each of these would read as a digit or a point and its raw bytes would
+  // land in a numeric box.
+  struct Row {
+    const char* name;
+    const char* typed;
+    const char* after;
+    int refused;
+  };
+  for (const Row& row : {
+           Row{"OverlongOne", "\xC0\xB1", "", 2},
+           Row{"OverlongPoint", "\xC0\xAE", "", 2},
+           Row{"LeadBeforeADigit", "\xC3\x35", "5", 1},
+           Row{"ThreeByteOverlongZero", "\xE0\x80\xB0", "", 3},
+           Row{"FourByteOverlongZero", "\xF0\x80\x80\xB0", "", 4},
+           Row{"TruncatedAtTheEnd", "7\xE2\x82", "7", 2},
+           Row{"Surrogate", "\xED\xA0\xB0", "", 3},
+       }) {
+    SCOPED_TRACE(row.name);
+    TextBox box("Text");
+    BoxHandlers handlers;
+    handlers.keyPress = DigitsOnly;
+    const TypingResult result = TypeKeys(box, row.typed, handlers);
+    EXPECT_EQ(box.text, row.after);
+    EXPECT_EQ(result.refusedCount, row.refused);
+  }
+}
+
 TEST(TypeKeys, AKeyChangedByTheHandlerLandsInsteadOfTheTypedOne) {
   TextBox box("Text");
   BoxHandlers handlers;
