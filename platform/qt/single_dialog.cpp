@@ -59,11 +59,7 @@ std::unique_ptr<FormDialog> MakeSingleValueDialog(QtPlatform& platform, FrmEinze
     if (c == &f.Check1) b.click = [&f] { f.Check1_Click(); };
     if (c == &f.OKButton) b.click = [&f] { f.OKButton_Click(); };
     if (c == &f.CancelButton) b.click = [&f] { f.CancelButton_Click(); };
-    if (c == &f.PrintButton) {
-      b.click = [&platform] {
-        platform.MessageBox("Drucken ist noch nicht eingebaut.", "Drucker ", kMbExclamation);
-      };
-    }
+    if (c == &f.PrintButton) b.click = [&f] { f.PrintButton_Click(); };
     if (c == &f.Text6) {
       b.keyPress = [&f](std::int16_t& k) { f.Text6_KeyPress(k); };
       b.keyUp = [&f] { f.Text6_KeyUp(); };
