@@ -65,10 +65,7 @@ AboutDialog::AboutDialog(QtPlatform& platform, FrmAbout& form, QWidget* parent)
   icon_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   title_ = new QLabel(this);
   title_->setObjectName(QStringLiteral("lblTitle"));
-  QFont titleFont = title_->font();
-  titleFont.setBold(true);
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
-  title_->setFont(titleFont);
+  title_->setTextFormat(Qt::RichText);
   version_ = new QLabel(this);
   version_->setObjectName(QStringLiteral("lblVersion"));
   description_ = new QLabel(this);
@@ -90,8 +87,8 @@ AboutDialog::AboutDialog(QtPlatform& platform, FrmAbout& form, QWidget* parent)
   ok_->setObjectName(QStringLiteral("cmdOK"));
   ok_->setDefault(true);
   ok_->setMinimumWidth(ok_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 12);
+  for (QLabel* label : {version_, description_, disclaimer_}) label->setTextFormat(Qt::PlainText);
   for (QLabel* label : {title_, version_, description_, disclaimer_}) {
-    label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
 
@@ -134,7 +131,12 @@ Form& AboutDialog::form() {
 
 void AboutDialog::Sync() {
   setWindowTitle(ToQ(model_.caption));
-  title_->setText(ToDisplay(model_.lblTitle.caption));
+  // The product name stands out; the copyright line under it is ordinary text.
+  const QStringList lines = ToDisplay(model_.lblTitle.caption).split(QLatin1Char('\n'));
+  QString title = QStringLiteral("<span style=\"font-size:large; font-weight:bold\">%1</span>")
+                      .arg(lines.value(0).toHtmlEscaped());
+  for (qsizetype i = 1; i < lines.size(); ++i) title += "<br>" + lines[i].toHtmlEscaped();
+  title_->setText(title);
   version_->setText(ToDisplay(model_.lblVersion.caption));
   description_->setText(ToDisplay(model_.lblDescription.caption));
   warningHeading_->setText(ToDisplay(model_.Label1.caption));

@@ -204,8 +204,9 @@ void FormDialog::Build() {
     }
     switch (bind.kind) {
       case ControlKind::kFrame: {
+        // Not filled: a frame laid over another one (its caption band reaching over the box
+        // above it) must not cut off what lies under its edge.
         auto* box = new QGroupBox(parent);
-        box->setAutoFillBackground(true);  // a frame shown over another one hides it
         if (bind.boldCaption) {
           QFont bold = box->font();
           bold.setBold(true);
@@ -384,8 +385,17 @@ void FormDialog::SyncOne(Bound& b) {
       }
       const QString text = ToQ(model.text);
       const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-      if (combo->currentIndex() != index) combo->setCurrentIndex(index);
-      if (combo->currentText() != text) combo->setEditText(text);
+      bool changed = !same;
+      if (combo->currentIndex() != index) {
+        combo->setCurrentIndex(index);
+        changed = true;
+      }
+      if (combo->currentText() != text) {
+        combo->setEditText(text);
+        changed = true;
+      }
+      // Show the start of a long item, not its end, until the user edits it.
+      if (changed && !combo->hasFocus()) combo->lineEdit()->setCursorPosition(0);
       break;
     }
     case ControlKind::kCheckBox: {

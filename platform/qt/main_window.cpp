@@ -78,8 +78,33 @@ QString DateText(const QLocale& locale) {
   return locale.toString(QDate::currentDate(), format);
 }
 
-QLabel* MakePanel(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
+// Panel 1: a long curve title ends in "…" instead of being cut off mid-letter, and never
+// makes the window wider; the whole text is in the tool tip.
+class StatusTextLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  QSize minimumSizeHint() const override {
+    return QSize(fontMetrics().averageCharWidth() * 8, QLabel::minimumSizeHint().height());
+  }
+  QSize sizeHint() const override { return minimumSizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    const QString full = text();
+    const QString shown = fontMetrics().elidedText(full, Qt::ElideRight, contentsRect().width());
+    if (shown == full) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), shown,
+                          foregroundRole());
+  }
+};
+
+QLabel* MakePanel(QWidget* parent, const char* name, bool text = false) {
+  QLabel* label = text ? new StatusTextLabel(parent) : new QLabel(parent);
   label->setObjectName(QLatin1String(name));
   label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   label->setTextFormat(Qt::PlainText);
@@ -208,7 +233,7 @@ void MainWindow::BuildToolBar() {
 void MainWindow::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("sbStatusBar"));
-  statusText_ = MakePanel(bar, "panel1");
+  statusText_ = MakePanel(bar, "panel1", /*text=*/true);
   statusDate_ = MakePanel(bar, "panel2");
   statusTime_ = MakePanel(bar, "panel3");
   statusDate_->setAlignment(Qt::AlignCenter);

@@ -113,7 +113,10 @@ int QtPlatform::MessageBox(const std::string& text, const std::string& title, in
 
 void QtPlatform::SetStatusText(const std::string& text) {
   statusText_ = text;
-  if (statusLabel_) statusLabel_->setText(ToDisplay(text));
+  if (statusLabel_) {
+    statusLabel_->setText(ToDisplay(text));
+    statusLabel_->setToolTip(statusLabel_->text());
+  }
 }
 
 char QtPlatform::DecimalSeparator() {

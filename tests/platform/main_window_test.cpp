@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextDocumentFragment>
 #include <QTime>
 #include <QToolBar>
 
@@ -390,7 +391,9 @@ class TestMainWindow : public QObject {
           modal = about->isModal() && QApplication::activeModalWidget() == about;
           title = about->windowTitle();
           version = about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
-          heading = about->findChild<QLabel*>(QStringLiteral("lblTitle"))->text();
+          heading = QTextDocumentFragment::fromHtml(
+                        about->findChild<QLabel*>(QStringLiteral("lblTitle"))->text())
+                        .toPlainText();
           description = about->findChild<QLabel*>(QStringLiteral("lblDescription"))->text();
           about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         }));
