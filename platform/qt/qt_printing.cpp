@@ -1,13 +1,21 @@
 // Printing on the desktop: the bound window of a form is painted onto the default printer.
 #include "platform/qt/qt_printing.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPicture>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStatusBar>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/qt/bound_view.h"
@@ -17,9 +25,9 @@
 namespace velmora::qt {
 namespace {
 
-// A window bigger on paper than on screen only up to this factor: a small dialog blown up to
-// the whole sheet looks coarse and wastes toner.
-constexpr double kMaxEnlargement = 1.5;
+// A dialog is a form, not a drawing: on paper at most this much bigger than on screen, or its
+// text would grow to poster size. A main window (the curve) fills the sheet.
+constexpr double kMaxDialogEnlargement = 1.5;
 
 QString& PrintFilePath() {
   static QString path;
@@ -43,6 +51,47 @@ QWidget* WindowOf(const Form& form, const std::vector<ModalView*>& modalViews,
   }
   return nullptr;
 }
+
+// While alive, the status bar texts of a main window that are wider than their panels are set
+// in a smaller font, so the printout carries the whole line instead of an ellipsis.
+class WholeStatusTexts {
+ public:
+  explicit WholeStatusTexts(QWidget& window) {
+    const auto* main = qobject_cast<QMainWindow*>(&window);
+    const QStatusBar* bar = main != nullptr ? main->findChild<QStatusBar*>() : nullptr;
+    if (bar == nullptr || !bar->isVisible()) return;
+    for (QLabel* label : bar->findChildren<QLabel*>()) {
+      const int room = label->contentsRect().width() - 2 * label->margin();
+      const int needed = label->fontMetrics().horizontalAdvance(label->text());
+      if (room <= 0 || needed <= room || label->wordWrap()) continue;
+      QFont font = label->font();
+      if (font.pointSizeF() <= 0) continue;
+      saved_.push_back({label, font});
+      // Proportional first, then down in quarter points: glyph widths do not scale linearly.
+      double size = std::floor(font.pointSizeF() * room / needed * 4.0) / 4.0;
+      for (;; size -= 0.25) {
+        font.setPointSizeF(std::max(kSmallestStatusPoints, size));
+        if (size <= kSmallestStatusPoints ||
+            QFontMetrics(font, label).horizontalAdvance(label->text()) <= room) {
+          break;
+        }
+      }
+      label->setFont(font);
+    }
+  }
+  ~WholeStatusTexts() {
+    for (const auto& [label, font] : saved_) {
+      if (label) label->setFont(font);
+    }
+  }
+  WholeStatusTexts(const WholeStatusTexts&) = delete;
+  WholeStatusTexts& operator=(const WholeStatusTexts&) = delete;
+
+ private:
+  // Below this the line would be hard to read even on paper; the rest is cut off then.
+  static constexpr double kSmallestStatusPoints = 5.0;
+  std::vector<std::pair<QPointer<QLabel>, QFont>> saved_;
+};
 
 }  // namespace
 
@@ -80,18 +129,30 @@ PrintOutcome PrintWindowArea(QWidget& window, const QRect& area, QPrinter& print
         QStringLiteral("Der Drucker „%1“ nimmt keinen Druckauftrag an.").arg(printerLabel));
   }
 
+  // Rendered straight onto a printer, Qt would paint the window into one big bitmap; recorded
+  // as drawing commands first, lines and texts stay vectors on the page.
+  QPicture picture;
+  {
+    const WholeStatusTexts wholeStatus(window);
+    QPainter recorder(&picture);
+    window.render(&recorder, QPoint(0, 0), QRegion(area),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  }
+
   // Device pixels of the printable area; the painter's origin is its top left corner.
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-  // Screen pixels to printer pixels at the same size on paper.
-  const double natural = static_cast<double>(printer.logicalDpiX()) / window.logicalDpiX();
+  // Window pixels to printer pixels at the window's size on screen.
+  const double onScreen = static_cast<double>(printer.logicalDpiX()) / window.logicalDpiX();
   const double fit = std::min(static_cast<double>(page.width()) / area.width(),
                               static_cast<double>(page.height()) / area.height());
-  const double scale = std::min(fit, natural * kMaxEnlargement);
+  const bool drawing = qobject_cast<const QMainWindow*>(&window) != nullptr;
+  const double scale = drawing ? fit : std::min(fit, onScreen * kMaxDialogEnlargement);
   painter.translate((page.width() - area.width() * scale) / 2.0,
                     (page.height() - area.height() * scale) / 2.0);
-  painter.scale(scale, scale);
-  window.render(&painter, QPoint(0, 0), QRegion(area),
-                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  // A picture plays back enlarged from its own resolution to the printer's already.
+  const double playback = static_cast<double>(printer.logicalDpiX()) / picture.logicalDpiX();
+  painter.scale(scale / playback, scale / playback);
+  painter.drawPicture(0, 0, picture);
 
   if (!painter.end() || printer.printerState() == QPrinter::Error) {
     return Failure(

@@ -20,9 +20,9 @@ QString PrintFile();
 // The part of a window that is printed: below the menu bar for a main window, else all of it.
 QRect PrintArea(const QWidget& window);
 
-// Paints `area` of `window` on one page of `printer`: shrunk to fit the printable area when it
-// is larger, at its size on screen otherwise, centred across the page and near its top.
-// `printerLabel` names the printer or file in the failure texts.
+// Paints `area` of `window` on one page of `printer`, turned to the window's shape and centred:
+// a main window fills the printable area, any other window at most at one and a half times its
+// size on screen. `printerLabel` names the printer or file in the failure texts.
 PrintOutcome PrintWindowArea(QWidget& window, const QRect& area, QPrinter& printer,
                              const QString& printerLabel);
 
