@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLibrary>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
@@ -93,6 +94,40 @@ class WholeStatusTexts {
   std::vector<std::pair<QPointer<QLabel>, QFont>> saved_;
 };
 
+// Whether the print server still takes jobs for a queue. Qt hands the finished document to the
+// server without looking at the answer, so a queue that rejects jobs would swallow the printout
+// silently. Asked of the server's client library directly; unknown counts as yes.
+bool QueueTakesJobs(const QString& printerName) {
+  struct CupsOption {
+    char* name;
+    char* value;
+  };
+  struct CupsDest {
+    char* name;
+    char* instance;
+    int isDefault;
+    int numOptions;
+    CupsOption* options;
+  };
+  using GetNamedDest = CupsDest* (*)(void*, const char*, const char*);
+  using GetOption = const char* (*)(const char*, int, CupsOption*);
+  using FreeDests = void (*)(int, CupsDest*);
+
+  QLibrary cups(QStringLiteral("cups"), 2);
+  const auto getNamedDest = reinterpret_cast<GetNamedDest>(cups.resolve("cupsGetNamedDest"));
+  const auto getOption = reinterpret_cast<GetOption>(cups.resolve("cupsGetOption"));
+  const auto freeDests = reinterpret_cast<FreeDests>(cups.resolve("cupsFreeDests"));
+  if (getNamedDest == nullptr || getOption == nullptr || freeDests == nullptr) return true;
+  // "queue/instance": the server knows the queue only.
+  const QByteArray queue = printerName.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+  CupsDest* dest = getNamedDest(nullptr, queue.constData(), nullptr);
+  if (dest == nullptr) return true;
+  const char* accepting = getOption("printer-is-accepting-jobs", dest->numOptions, dest->options);
+  const bool takes = accepting == nullptr || qstrcmp(accepting, "false") != 0;
+  freeDests(1, dest);
+  return takes;
+}
+
 }  // namespace
 
 void SetPrintFile(const QString& pdfPath) {
@@ -182,6 +217,10 @@ PrintOutcome QtPlatform::PrintForm(Form& form) {
   const QString name = info.printerName();
   if (info.state() == QPrinter::Error) {
     return Failure(QStringLiteral("Der Drucker „%1“ ist angehalten oder gestört.").arg(name));
+  }
+  if (!QueueTakesJobs(name)) {
+    return Failure(
+        QStringLiteral("Der Drucker „%1“ nimmt zur Zeit keine Druckaufträge an.").arg(name));
   }
   QPrinter printer(info, QPrinter::HighResolution);
   if (!printer.isValid()) {
