@@ -58,6 +58,10 @@ void CurveCommand::Run() {
     // The curve on the plot was accepted with this free-space setting; a fresh dialog would
     // silently recompute it for real ground.
     dlg.Check1.value = acceptedFreeSpace != 0 ? 1 : 0;
+    // Likewise an empty choice or material: the fresh dialog's defaults would draw another curve
+    // type, or copper losses, on a mere resize.
+    dlg.Combo1.text = request.curveName;
+    dlg.Combo2.text = request.materialText;
   } else {
     platform_.SetStatusText("Kurve berechnen und anzeigen");
     if (picture1_.ImageHandle() != 0) savedImageHandle = picture1_.ImageHandle();

@@ -195,6 +195,43 @@ TEST(CurveCommand, FreeSpaceCurveStaysFreeSpaceOnRedraw) {
             " Kurve: Rs (Dipol-Länge = 39,58 m, Draht d = 2,05 mm bei 3,6 MHz)");
 }
 
+// A redraw draws what was accepted, also when the choice or the material was left empty.
+TEST(CurveCommand, RedrawKeepsAnEmptyChoiceOrMaterial) {
+  struct Row {
+    const char* name;
+    const char* choice;
+    const char* material;
+    const char* title;
+  };
+  for (const Row& row : {
+           Row{"EmptyChoice", "", "56 Cu", " Falsche Formel !"},
+           Row{"EmptyMaterial", "Ant. - Güte Qa bei h", "",
+               " Kurve: Antennengüte Qa (Dipol-Länge = 39,58 m, Draht d = 2,05 mm bei 3,6 MHz)"},
+       }) {
+    SCOPED_TRACE(row.name);
+    CurveSession s;
+    s.User([&row](FrmEingabe& dlg) {
+      CurveSession::Pick(dlg, row.choice);
+      dlg.Combo2.text = row.material;
+      dlg.Combo2_Click();
+      dlg.OKButton_Click();
+    });
+    s.command.Run();
+    const std::string choice = s.command.request.curveName;
+    const std::string material = s.command.request.materialText;
+    const auto samples = s.trace.samples;
+    EXPECT_EQ(s.platform.statusText, row.title);
+    s.command.Refresh();
+    EXPECT_EQ(s.command.request.curveName, choice);
+    EXPECT_EQ(s.command.request.materialText, material);
+    EXPECT_EQ(s.platform.statusText, row.title);
+    ASSERT_EQ(s.trace.samples.size(), samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+      ASSERT_EQ(s.trace.samples[i].y, samples[i].y) << i;
+    }
+  }
+}
+
 struct FullScaleRow {
   const char* name;
   const char* text3;
