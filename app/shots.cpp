@@ -131,7 +131,8 @@ int main(int argc, char** argv) {
       bool eventFilter(QObject*, QEvent* event) override {
         if (clock && event->type() == QEvent::Paint) {
           std::printf("first paint after %lld ms\n", static_cast<long long>(clock->elapsed()));
-          QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+          std::fflush(stdout);
+          QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
           clock = nullptr;
         }
         return false;

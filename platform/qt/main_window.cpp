@@ -131,19 +131,38 @@ MainWindow::MainWindow(QtPlatform& platform, FrmMain& model) : platform_(platfor
   platform_.SetStatusLabel(statusText_);
   platform_.SetMainWidget(this);
 
-  singleDialog_ = MakeSingleValueDialog(platform_, model_.frmEinzelEingabe, this);
-  curveDialog_ = MakeCurveDialog(platform_, model_.curveCommand.frmEingabe, this);
-  aboutDialog_ = std::make_unique<AboutDialog>(platform_, model_.frmAbout, this);
+  // Dialogs are created on first use.
+  platform_.SetViewFactory([this](Form& form) { return CreateDialogFor(form); });
   platform_.AddView(this);
 }
 
 MainWindow::~MainWindow() {
   platform_.RemoveView(this);
+  platform_.SetViewFactory(nullptr);
   platform_.SetStatusLabel(nullptr);
   platform_.SetMainWidget(nullptr);
   singleDialog_.reset();
   curveDialog_.reset();
   aboutDialog_.reset();
+}
+
+ModalView* MainWindow::CreateDialogFor(Form& form) {
+  if (&form == &model_.frmEinzelEingabe) {
+    if (!singleDialog_)
+      singleDialog_ = MakeSingleValueDialog(platform_, model_.frmEinzelEingabe, this);
+    return singleDialog_.get();
+  }
+  if (&form == &model_.curveCommand.frmEingabe) {
+    if (!curveDialog_)
+      curveDialog_ = MakeCurveDialog(platform_, model_.curveCommand.frmEingabe, this);
+    return curveDialog_.get();
+  }
+  if (&form == &model_.frmAbout) {
+    if (!aboutDialog_)
+      aboutDialog_ = std::make_unique<AboutDialog>(platform_, model_.frmAbout, this);
+    return aboutDialog_.get();
+  }
+  return nullptr;
 }
 
 double MainWindow::Dpi() const {

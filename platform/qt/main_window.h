@@ -44,6 +44,7 @@ class MainWindow : public QMainWindow, public BoundView {
   QToolBar* ToolBar() const { return toolBar_; }
   PlotWidget* Plot() const { return plot_; }
   QLabel* StatusPanel(int panel) const;
+  // The dialogs once they were first shown; nullptr before.
   FormDialog* SingleValueDialog() const { return singleDialog_.get(); }
   FormDialog* CurveDialog() const { return curveDialog_.get(); }
   AboutDialog* InfoDialog() const { return aboutDialog_.get(); }
@@ -61,6 +62,7 @@ class MainWindow : public QMainWindow, public BoundView {
   void BuildMenu();
   void BuildToolBar();
   void BuildStatusBar();
+  ModalView* CreateDialogFor(Form& form);
   void Route(const std::function<void()>& handler);
   // Window geometry and bar heights -> model, in twips.
   void MeasureInto();

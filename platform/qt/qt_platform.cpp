@@ -157,6 +157,12 @@ void QtPlatform::ShowModal(Form& form) {
       return;
     }
   }
+  if (viewFactory_) {
+    if (ModalView* view = viewFactory_(form)) {
+      view->ExecModal();
+      return;
+    }
+  }
   // No window is bound to this form: it closes at once rather than hanging the command.
   form.visible = false;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ class QtPlatform : public Platform {
   // --- wiring by the bound windows ---
   void AddView(BoundView* view);
   void RemoveView(BoundView* view);
+  // Makes the window of a form that has none yet, when the form is first shown.
+  void SetViewFactory(std::function<ModalView*(Form&)> factory) {
+    viewFactory_ = std::move(factory);
+  }
   void AddModalView(ModalView* view);
   void RemoveModalView(ModalView* view);
   // The main window's status panel 1 and the parent of message boxes outside dialogs.
@@ -57,6 +62,7 @@ class QtPlatform : public Platform {
  private:
   std::vector<BoundView*> views_;
   std::vector<ModalView*> modalViews_;
+  std::function<ModalView*(Form&)> viewFactory_;
   QPointer<QLabel> statusLabel_;
   QPointer<QWidget> mainWidget_;
   std::string statusText_;
