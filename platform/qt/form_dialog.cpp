@@ -1,5 +1,6 @@
 #include "platform/qt/form_dialog.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -159,6 +160,12 @@ FormDialog::FormDialog(QtPlatform& platform, Form& form, std::vector<ControlBind
                        QWidget* parent)
     : QDialog(parent), platform_(platform), form_(form) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  // Frame captions sit on the frame's top line, so controls placed just below the caption
+  // keep clear of the line.
+  setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.55em; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      " left: 5px; padding: 0 2px; background-color: palette(window); }"));
   QFont small = font();
   small.setPointSizeF(kDialogPointSize);
   small.setWeight(QFont::Normal);  // set explicitly, or a bold frame passes bold on
@@ -275,6 +282,7 @@ void FormDialog::Build() {
           if (syncing_ || editingFinishing_ || i < 0) return;
           box->text = FromQ(combo->itemText(i));
           if (f) Route(f);
+          combo->lineEdit()->home(false);  // a picked item shows from its start
         });
         b.widget = combo;
         break;
@@ -305,6 +313,11 @@ void FormDialog::Build() {
     b.widget->setObjectName(ToQ(bind.control->name));
     // Only frame captions are bold: the controls inside keep the dialog's font.
     if (!(bind.kind == ControlKind::kFrame && bind.boldCaption)) b.widget->setFont(font());
+    if (bind.kind == ControlKind::kComboBox) {
+      auto* combo = static_cast<QComboBox*>(b.widget);
+      combo->lineEdit()->setFont(font());  // not passed on under the dialog's style sheet
+      combo->view()->setFont(font());
+    }
   }
   // Later frames lie in front of earlier ones.
   for (auto& [name, frame] : frames) frame->raise();
