@@ -171,20 +171,20 @@ double MainWindow::Dpi() const {
 }
 
 void MainWindow::BuildMenu() {
-  using Handler = void (FrmMain::*)();
-  const std::map<const MenuItem*, Handler> handlers = {
-      {&model_.mnuFileNew, &FrmMain::mnuFileNew_Click},
-      {&model_.mnuFileOpen, &FrmMain::mnuFileOpen_Click},
-      {&model_.mnuFileSave, &FrmMain::mnuFileSave_Click},
-      {&model_.mnuFileSaveAs, &FrmMain::mnuFileSaveAs_Click},
-      {&model_.mnuFilePrint, &FrmMain::mnuFilePrint_Click},
-      {&model_.mnuEinzelBerechnung, &FrmMain::mnuEinzelBerechnung_Click},
-      {&model_.mnuKurveAnzeigen, &FrmMain::mnuKurveAnzeigen_Click},
-      {&model_.mnuViewRefresh, &FrmMain::mnuViewRefresh_Click},
-      {&model_.mnuViewToolbar, &FrmMain::mnuViewToolbar_Click},
-      {&model_.mnuViewStatusBar, &FrmMain::mnuViewStatusBar_Click},
-      {&model_.mnuHelpContents, &FrmMain::mnuHelpContents_Click},
-      {&model_.mnuHelpAbout, &FrmMain::mnuHelpAbout_Click},
+  FrmMain& m = model_;
+  const std::map<const MenuItem*, std::function<void()>> handlers = {
+      {&m.mnuFileNew, [&m] { m.mnuFileNew_Click(); }},
+      {&m.mnuFileOpen, [&m] { m.mnuFileOpen_Click(); }},
+      {&m.mnuFileSave, [&m] { m.mnuFileSave_Click(); }},
+      {&m.mnuFileSaveAs, [&m] { m.mnuFileSaveAs_Click(); }},
+      {&m.mnuFilePrint, [&m] { m.mnuFilePrint_Click(); }},
+      {&m.mnuEinzelBerechnung, [&m] { m.mnuEinzelBerechnung_Click(); }},
+      {&m.mnuKurveAnzeigen, [&m] { m.mnuKurveAnzeigen_Click(); }},
+      {&m.mnuViewRefresh, [&m] { m.mnuViewRefresh_Click(); }},
+      {&m.mnuViewToolbar, [&m] { m.mnuViewToolbar_Click(); }},
+      {&m.mnuViewStatusBar, [&m] { m.mnuViewStatusBar_Click(); }},
+      {&m.mnuHelpContents, [&m] { m.mnuHelpContents_Click(); }},
+      {&m.mnuHelpAbout, [&m] { m.mnuHelpAbout_Click(); }},
   };
   QMenu* menu = nullptr;
   for (const FrmMain::MenuEntry& entry : model_.Menu()) {
@@ -211,9 +211,8 @@ void MainWindow::BuildMenu() {
           if (!model_.loaded) close();
         });
       } else if (auto it = handlers.find(item); it != handlers.end()) {
-        const Handler handler = it->second;
         connect(action, &QAction::triggered, this,
-                [this, handler] { Route([this, handler] { (model_.*handler)(); }); });
+                [this, handler = it->second] { Route(handler); });
       }
     }
     action->setObjectName(ToQ(item->name));

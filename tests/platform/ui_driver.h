@@ -32,6 +32,12 @@ int WhileModal(const std::function<void()>& open, const std::function<void(W*)>&
     if (!window || !window->isVisible() || window->property("velmoraSeen").toBool()) return;
     window->setProperty("velmoraSeen", true);
     ++seen;
+    // Focus moves, and their focus-out events, happen only in the active window.
+    auto active = [window] { return QApplication::activeWindow() == window; };
+    if (!QTest::qWaitFor(active, 1000)) {
+      window->activateWindow();
+      if (!QTest::qWaitFor(active, 2000)) qWarning("modal window did not become active");
+    }
     user(window);
   });
   poll.start();
