@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr std::string_view kPatterns[] = {
-    "#0.0##", "###0.0##", "###0.0#", "0.00#", "#####0.0", "##0.0#", "0.0##",
-    "###0", "####0", "0.00", "#0.0#", "#0.0####", "##0.0# Ohm"};
+constexpr std::string_view kPatterns[] = {"#0.0##", "###0.0##", "###0.0#",   "0.00#", "#####0.0",
+                                          "##0.0#", "0.0##",    "###0",      "####0", "0.00",
+                                          "#0.0#",  "#0.0####", "##0.0# Ohm"};
 
 void CheckText(const std::string& text, double value) {
   if (text.find_first_of("eEiInN") != std::string::npos && text != velmora::kNotANumberText &&

@@ -1,0 +1,337 @@
+// The curve dialog and the curve command driven by arbitrary sessions of the main window: the
+// curve command with any sequence of user actions inside the dialog (picks, text typed key by key
+// into any shown box, pastes, leaving a box, the free-space box, OK, Cancel, the close box), New,
+// Refresh, and resizes up to an 8K screen, with events running at every re-entrancy point. After
+// every action:
+// - the loss readout shows nothing or a plain number followed by " Ohm";
+// - the numeric boxes hold only what the key filter lets through (unless something was pasted);
+// - an accepted dialog either brings the range message and leaves request and plot alone, or
+//   draws a curve within the bound of its layout;
+// - Cancel and the close box leave request and plot alone;
+// - a Refresh right after a run draws the same picture with the same title.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "curves/curve_command.h"
+#include "curves/curve_types.h"
+#include "fuzz/fuzz_checks.h"
+#include "fuzz/fuzz_input.h"
+#include "platform/controls.h"
+#include "platform/recording/recording_platform.h"
+#include "platform/recording/recording_surface.h"
+#include "single/typing.h"
+
+namespace velmora::fuzz {
+namespace {
+
+constexpr std::string_view kOhm = " Ohm";
+
+bool SameItems(const DisplayList& a, const DisplayList& b) {
+  if (a.items.size() != b.items.size() || a.texts != b.texts) return false;
+  for (std::size_t i = 0; i < a.items.size(); ++i) {
+    const DrawnItem& x = a.items[i];
+    const DrawnItem& y = b.items[i];
+    if (x.kind != y.kind || x.lineWidth != y.lineWidth || x.textIndex != y.textIndex ||
+        x.x1 != y.x1 || x.y1 != y.y1 || x.x2 != y.x2 || x.y2 != y.y2) {
+      return false;
+    }
+  }
+  return true;
+}
+
+class Session {
+ public:
+  explicit Session(Input& in) : in_(in) {
+    platform_.decimalSeparator = in_.Byte() & 1 ? '.' : ',';
+    platform_.onDoEvents = [this] { Reenter(); };
+    platform_.modalScripts["frmEingabe"] = [this](Form&) { UseDialog(); };
+    command_.trace = &trace_;
+    // As the main window starts: nothing to redraw or discard yet.
+    mnuFileNew_.enabled = false;
+    mnuViewRefresh_.enabled = false;
+  }
+
+  void Run() {
+    for (int actions = 0; !in_.empty() && actions < 24; ++actions) {
+      MainWindowAction();
+      CheckDialog();
+    }
+  }
+
+ private:
+  FrmEingabe& dlg() { return command_.frmEingabe; }
+
+  // Sizes a window can take, from nothing to an 8K screen; mostly small, which runs fast.
+  void Resize() {
+    const int shift = in_.Byte() % 8;
+    const std::uint32_t w = in_.Take<std::uint32_t>() % ((7680u * 15u >> shift) + 1);
+    const std::uint32_t h = in_.Take<std::uint32_t>() % ((4320u * 15u >> shift) + 1);
+    Trace("resize", std::to_string(w) + "x" + std::to_string(h));
+    surface_.SetSize(w, h);
+    if (command_.curveShown != 0) Refresh();
+  }
+
+  void MainWindowAction() {
+    switch (in_.Byte() % 6) {
+      case 0:
+      case 1:
+        CurveCommandRun();
+        return;
+      case 2:
+        // The menu item is enabled after a run; a resize asks for the same redraw.
+        if (!mnuViewRefresh_.enabled && command_.curveShown == 0) return;
+        Refresh();
+        return;
+      case 3:
+        Resize();
+        return;
+      case 4:
+        // New from the menu; from the toolbar it leaves the menu items and curveShown alone.
+        Trace("new");
+        surface_.Clear();
+        command_.MarkNew();
+        if (in_.Byte() & 1) {
+          command_.curveShown = 0;
+          mnuFileNew_.enabled = false;
+          mnuViewRefresh_.enabled = false;
+        }
+        return;
+      default:
+        Trace("menu: single-value calculation (elsewhere), nothing here");
+        return;
+    }
+  }
+
+  void Refresh() {
+    Trace("refresh");
+    const std::int32_t handleBefore = surface_.ImageHandle();
+    trace_.Clear();
+    command_.Refresh();
+    if (surface_.ImageHandle() != handleBefore) CheckDrawing(surface_.Image(), trace_, Sep());
+  }
+
+  void CurveCommandRun() {
+    Trace("curve command");
+    const CurveRequest before = command_.request;
+    const std::int32_t handleBefore = surface_.ImageHandle();
+    const std::size_t messagesBefore = platform_.messages.size();
+    accepted_ = false;
+    trace_.Clear();
+    reentriesInRun_ = 0;
+    command_.Run();
+    if (reentriesInRun_ != 0) return;  // other commands ran inside: nothing to compare with
+    if (!accepted_) {
+      Require(command_.request == before, "a dialog not accepted changes the request");
+      Require(surface_.ImageHandle() == handleBefore, "a dialog not accepted changes the plot");
+      return;
+    }
+    if (surface_.ImageHandle() == handleBefore) {
+      // No run: a full scale beyond 16 bits is reported once and changes nothing.
+      Require(platform_.messages.size() == messagesBefore + 1, "refused without a message");
+      Require(platform_.messages.back().text.find("außerhalb des erlaubten Bereichs") !=
+                  std::string::npos,
+              "refusal message", platform_.messages.back().text);
+      Require(command_.request == before, "a refused dialog changes the request");
+      return;
+    }
+    CheckDrawing(surface_.Image(), trace_, Sep());
+    Require(!dlg().loaded, "the dialog stays loaded after a run");
+    Require(command_.curveShown == -1, "curve not marked shown");
+    const std::string& status = platform_.statusText;
+    Require(status.rfind(" Kurve: ", 0) == 0 || status == " Falsche Formel !", "title", status);
+
+    // The same request redrawn at the same size gives the same picture.
+    const std::int16_t y = command_.request.yFullScale;
+    if (!(y > 1 || y == 0 || static_cast<int>(y) * 100 < -32768)) return;
+    const DisplayList first = surface_.Image();
+    const std::string firstStatus = status;
+    noReentry_ = true;
+    trace_.Clear();
+    command_.Refresh();
+    noReentry_ = false;
+    Require(SameItems(first, surface_.Image()), "a redraw draws another picture");
+    Require(platform_.statusText == firstStatus, "a redraw shows another title");
+  }
+
+  // The user's part while the dialog is shown modally.
+  void UseDialog() {
+    inDialog_ = true;
+    dlg().Form_Activate();
+    CheckDialog();
+    for (int actions = 0; actions < 32 && dlg().visible; ++actions) {
+      if (in_.empty()) {
+        Trace("cancel (input ends)");
+        dlg().CancelButton_Click();
+        break;
+      }
+      DialogAction(false);
+      CheckDialog();
+    }
+    if (dlg().visible) dlg().CancelButton_Click();
+    accepted_ = dlg().Tag == "OK";
+    inDialog_ = false;
+  }
+
+  TextBox& Box(std::uint8_t pick) {
+    TextBox* boxes[] = {&dlg().Text1, &dlg().Text2, &dlg().Text3, &dlg().Text4, &dlg().Text5,
+                        &dlg().Text6, &dlg().Text7, &dlg().Text8, &dlg().Text9};
+    return *boxes[pick % 9];
+  }
+
+  BoxHandlers HandlersFor(const TextBox& box) {
+    FrmEingabe& d = dlg();
+    BoxHandlers h;
+    if (&box == &d.Text3) h.keyPress = [&d](std::int16_t& k) { d.Text3_KeyPress(k); };
+    if (&box == &d.Text6) h.keyPress = [&d](std::int16_t& k) { d.Text6_KeyPress(k); };
+    if (&box == &d.Text7) h.keyPress = [&d](std::int16_t& k) { d.Text7_KeyPress(k); };
+    if (&box == &d.Text8) {
+      h.keyPress = [&d](std::int16_t& k) { d.Text8_KeyPress(k); };
+      h.keyUp = [&d] { d.Text8_KeyUp(); };
+    }
+    if (&box == &d.Text9) h.keyPress = [&d](std::int16_t& k) { d.Text9_KeyPress(k); };
+    return h;
+  }
+
+  void DialogAction(bool nested) {
+    FrmEingabe& d = dlg();
+    switch (in_.Byte() % (nested ? 9 : 12)) {
+      case 0:
+      case 1: {
+        const std::uint8_t pick = in_.Byte();
+        d.Combo1.text = pick % 9 == 8 || d.Combo1.items.empty()
+                            ? std::string(kCurveRve)
+                            : d.Combo1.items[pick % d.Combo1.items.size()];
+        Trace("pick Combo1", d.Combo1.text);
+        d.Combo1_Click();
+        return;
+      }
+      case 2:
+        if (d.Combo2.items.empty()) return;
+        d.Combo2.text = d.Combo2.items[in_.Byte() % d.Combo2.items.size()];
+        Trace("pick Combo2", d.Combo2.text);
+        d.Combo2_Click();
+        return;
+      case 3: {
+        // Typed into a choice box: nothing happens until the text is read.
+        ComboBox& box = in_.Byte() & 1 ? d.Combo1 : d.Combo2;
+        box.text = in_.Byte() % 4 == 0 ? std::string(kCurveRve) : ValueText(in_);
+        Trace("type into " + box.name, box.text);
+        return;
+      }
+      case 4:
+      case 5: {
+        TextBox& box = Box(in_.Byte());
+        if (!box.visible) return;
+        const std::string text = TypedText(in_);
+        const bool replace = in_.Byte() & 1;
+        Trace((replace ? "type over " : "type into ") + box.name, text);
+        TypeKeys(box, text, HandlersFor(box), replace ? TypingMode::kReplace : TypingMode::kAppend);
+        return;
+      }
+      case 6:
+        if (in_.Byte() & 1) {
+          if (!d.Text8.visible) return;
+          Trace("leave Text8");
+          d.Text8_LostFocus();
+        } else {
+          if (!d.Text9.visible) return;
+          Trace("leave Text9");
+          d.Text9_LostFocus();
+        }
+        return;
+      case 7:
+        if (!d.Check1.visible) return;
+        Trace("click Check1");
+        d.Check1.value = d.Check1.value == 0 ? 1 : 0;
+        return;
+      case 8: {
+        // Pasting through the context menu bypasses the key filter and raises no key event.
+        TextBox& box = Box(in_.Byte());
+        if (!box.visible) return;
+        box.text = ValueText(in_);
+        Trace("paste into " + box.name, box.text);
+        pasted_ = true;
+        return;
+      }
+      case 9:
+        Trace("OK");
+        d.OKButton_Click();
+        return;
+      case 10:
+        Trace("Cancel");
+        d.CancelButton_Click();
+        return;
+      default:
+        Trace("close box");
+        d.Hide();
+        return;
+    }
+  }
+
+  // Events that run while the program lets pending events in: inside the dialog a refused key,
+  // at the end of a curve run a redraw of the main window.
+  void Reenter() {
+    if (noReentry_ || depth_ > 0 || (in_.Byte() & 3) != 0) return;
+    ++depth_;
+    ++reentriesInRun_;
+    if (inDialog_) {
+      Trace("-- dialog events at a re-entrancy point:");
+      if (dlg().visible) DialogAction(true);
+    } else {
+      Trace("-- window events at a re-entrancy point:");
+      if (in_.Byte() & 1) {
+        Resize();
+      } else if (command_.curveShown != 0) {
+        Refresh();
+      }
+    }
+    --depth_;
+  }
+
+  void CheckDialog() {
+    const FrmEingabe& d = dlg();
+    const std::string& readout = d.Label13.caption;
+    if (!readout.empty()) {
+      const bool ohm = readout.size() > kOhm.size() &&
+                       readout.compare(readout.size() - kOhm.size(), kOhm.size(), kOhm) == 0;
+      Require(ohm && IsPlainNumberText(
+                         std::string_view(readout).substr(0, readout.size() - kOhm.size()), Sep()),
+              "loss readout", readout);
+      Require(d.Label12.caption == "Rv mit Skineffekt:", "readout caption", d.Label12.caption);
+    }
+    if (!pasted_) {
+      for (const TextBox* box : {&d.Text3, &d.Text6, &d.Text7, &d.Text8, &d.Text9}) {
+        Require(IsFilteredBoxText(box->text), "numeric box holds what no key could type",
+                box->name + ": " + box->text);
+      }
+    }
+  }
+
+  char Sep() const { return platform_.decimalSeparator; }
+
+  Input& in_;
+  RecordingPlatform platform_;
+  RecordingSurface surface_{7752, 3135};
+  MenuItem mnuFileNew_{"mnuFileNew"};
+  MenuItem mnuViewRefresh_{"mnuViewRefresh"};
+  MenuItem mnuFilePrint_{"mnuFilePrint"};
+  CurveCommand command_{platform_, surface_, mnuFileNew_, mnuViewRefresh_, mnuFilePrint_};
+  CurveTrace trace_;
+  bool inDialog_ = false;
+  bool accepted_ = false;
+  bool pasted_ = false;
+  bool noReentry_ = false;
+  int depth_ = 0;
+  int reentriesInRun_ = 0;
+};
+
+}  // namespace
+}  // namespace velmora::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  velmora::fuzz::Input in(data, size);
+  velmora::fuzz::Session session(in);
+  session.Run();
+  return 0;
+}
