@@ -69,15 +69,6 @@ QIcon ToolbarIcon(const std::string& image, const QStyle* style) {
   return {};
 }
 
-// The short date with the full year, as the date panel has always shown it.
-QString DateText(const QLocale& locale) {
-  QString format = locale.dateFormat(QLocale::ShortFormat);
-  if (!format.contains(QLatin1String("yyyy"))) {
-    format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-  }
-  return locale.toString(QDate::currentDate(), format);
-}
-
 // Panel 1: a long curve title ends in "…" instead of being cut off mid-letter, and never
 // makes the window wider; the whole text is in the tool tip.
 class StatusTextLabel : public QLabel {
@@ -268,7 +259,7 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::UpdateClock() {
   const QLocale locale;
-  const QString date = DateText(locale);
+  const QString date = locale.toString(QDate::currentDate(), FullYearDateFormat(locale));
   const QString time = locale.toString(QTime::currentTime(), QLocale::ShortFormat);
   if (statusDate_->text() != date) statusDate_->setText(date);
   if (statusTime_->text() != time) statusTime_->setText(time);

@@ -126,7 +126,8 @@ char QtPlatform::DecimalSeparator() {
 }
 
 std::string QtPlatform::NowGeneralDateTime() {
-  return FromQ(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+  const QLocale locale;
+  return FromQ(locale.toString(QDateTime::currentDateTime(), GeneralDateTimeFormat(locale)));
 }
 
 void QtPlatform::SetMousePointer(MousePointer pointer) {

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextDocumentFragment>
@@ -102,6 +103,16 @@ class TestMainWindow : public QObject {
     Start();
     Window().StatusPanel(3)->setText(QStringLiteral("--:--"));
     QTRY_VERIFY_WITH_TIMEOUT(Window().StatusPanel(3)->text() != QStringLiteral("--:--"), 2500);
+  }
+
+  // The printed date and time of a single-value result: the full year and the seconds.
+  void generalDateTimeHasTheFullYearAndSeconds() {
+    Start();
+    const QString text = QString::fromStdString(fixture_->desktop().platform.NowGeneralDateTime());
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{2}\\.\\d{2}\\.\\d{4} \\d{2}:\\d{2}:\\d{2}$"))
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text));
   }
 
   void newCommands_data() {
