@@ -367,24 +367,14 @@ void FrmEingabe::CancelButton_Click() {
 }
 
 void FrmEingabe::ShowSkinEffectLoss() {
-  // Each step is skipped when it fails; the readout then shows the starting value 0.
-  const std::string lengthText = Text7.text;
-  const std::string diameterText = Text8.text;
-  const std::string frequencyText = Text9.text;
-  const std::string materialText = Combo2.text;
-  if (lengthText.empty() || diameterText.empty() || frequencyText.empty() || materialText.empty()) {
+  const std::optional<float> loss =
+      ConductorLossReadout(Text7.text, Text8.text, Text9.text, Combo2.text);
+  if (!loss) {
     Label13.caption.clear();
     Label12.caption.clear();
     return;
   }
-  const float length = ParseDecimal(lengthText);
-  float diameter = 0;
-  Assign(diameter, Checked(ParseDecimal(diameterText)) / 1000.0);
-  const float frequency = ParseDecimal(frequencyText);
-  const float conductivity = ParseDecimal(materialText);
-  float loss = 0;
-  Assign(loss, ConductorLossResistance(length, diameter, frequency, conductivity));
-  Label13.caption = FormatPattern(loss, "##0.0# Ohm", platform_.DecimalSeparator());
+  Label13.caption = FormatPattern(*loss, "##0.0# Ohm", platform_.DecimalSeparator());
   Label12.caption = "Rv mit Skineffekt:";
 }
 

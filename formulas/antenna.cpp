@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "formulas/parse.h"
+
 namespace velmora {
 namespace {
 
@@ -120,6 +122,23 @@ Checked ResonantDipoleLength(float k, float Vf, double s, float f) {
   u = Single(u / 100.0f);
   const Checked w = (1.0 - 2 * Checked(s)) * (kSpeedOfLight / Checked(f));
   return Finish(Single((Checked(k) - u) * (w / 2)));
+}
+
+std::optional<float> ConductorLossReadout(const std::string& lengthText,
+                                          const std::string& diameterText,
+                                          const std::string& frequencyText,
+                                          const std::string& materialText) {
+  if (lengthText.empty() || diameterText.empty() || frequencyText.empty() || materialText.empty()) {
+    return std::nullopt;
+  }
+  const float length = ParseDecimal(lengthText);
+  float diameter = 0.0f;  // metres
+  Assign(diameter, Checked(ParseDecimal(diameterText)) / Checked(1000.0f));
+  const float frequency = ParseDecimal(frequencyText);
+  const float conductivity = ParseDecimal(materialText);
+  float loss = 0.0f;
+  Assign(loss, ConductorLossResistance(length, diameter, frequency, conductivity));
+  return loss;
 }
 
 }  // namespace velmora

@@ -9,6 +9,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "formulas/checked.h"
 
@@ -44,5 +46,13 @@ Checked InsulationShortening(float epsR, float D, float dc, float Vf);
 
 // Length (m) of the resonant dipole: Vf (1 - 2s) lambda / 2 for k = 1.
 Checked ResonantDipoleLength(float k, float Vf, double s, float f);
+
+// The conductor-loss readout of both input dialogs, from the texts of the length (m), diameter
+// (mm), frequency (MHz) and material boxes: nullopt when any box is empty; otherwise Rv in
+// single precision, 0 when a step of the computation fails.
+std::optional<float> ConductorLossReadout(const std::string& lengthText,
+                                          const std::string& diameterText,
+                                          const std::string& frequencyText,
+                                          const std::string& materialText);
 
 }  // namespace velmora

@@ -445,23 +445,14 @@ void FrmEinzelEingabe::Text8_KeyUp() {
 }
 
 void FrmEinzelEingabe::ShowSkinEffectLoss() {
-  const std::string lengthText = Text7.text;
-  const std::string diameterText = Text8.text;
-  const std::string frequencyText = Text9.text;
-  const std::string materialText = Combo2.text;
-  if (lengthText.empty() || diameterText.empty() || frequencyText.empty() || materialText.empty()) {
+  const std::optional<float> loss =
+      ConductorLossReadout(Text7.text, Text8.text, Text9.text, Combo2.text);
+  if (!loss) {
     Label13.caption.clear();
     Label12.caption.clear();
     return;
   }
-  const float length = ParseDecimal(lengthText);
-  float d = 0.0f;
-  Assign(d, Checked(ParseDecimal(diameterText)) / Checked(1000.0f));
-  const float f = ParseDecimal(frequencyText);
-  const float sigma = ParseDecimal(materialText);
-  float rv = 0.0f;  // a fault leaves 0, shown as "0,0"
-  Assign(rv, ConductorLossResistance(length, d, f, sigma));
-  Label13.caption = Pattern(rv, "##0.0#");
+  Label13.caption = Pattern(*loss, "##0.0#");  // a failed step shows "0,0"
   Label12.caption = kSkinEffectCaption;
 }
 

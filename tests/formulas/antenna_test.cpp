@@ -299,5 +299,35 @@ INSTANTIATE_TEST_SUITE_P(
         RecoveryCase{"hs_f_negative", [] { return HeightShorteningPercent(-3.6f, 1, kReal); },
                      100.0f}));
 
+// The readout both dialogs show beside the wire: empty boxes hide it, faults show 0.
+TEST(ConductorLossReadout, FromTheBoxTexts) {
+  struct Row {
+    const char* length;
+    const char* diameter;
+    const char* frequency;
+    const char* material;
+    std::optional<float> expected;
+  };
+  const float defaults =
+      static_cast<float>(ConductorLossResistance(39.59f, 2.05f / 1000.0f, 3.6f, 56.0f).value());
+  const Row rows[] = {
+      {"39,59", "2,05", "3,6", "56 Cu", defaults},
+      {"39.59", "2.05", "3.6", "56", defaults},  // either separator
+      {"", "2,05", "3,6", "56 Cu", std::nullopt},
+      {"39,59", "", "3,6", "56 Cu", std::nullopt},
+      {"39,59", "2,05", "", "56 Cu", std::nullopt},
+      {"39,59", "2,05", "3,6", "", std::nullopt},
+      {"39,59", "0", "3,6", "56 Cu", 0.0f},  // zero diameter: the step fails
+      {"39,59", "2,05", "3,6", "Cu", 0.0f},  // no conductivity
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.length) + "|" + row.diameter + "|" + row.frequency + "|" +
+                 row.material);
+    EXPECT_EQ(ConductorLossReadout(row.length, row.diameter, row.frequency, row.material),
+              row.expected);
+  }
+  EXPECT_NEAR(defaults, 3.1, 0.05);  // the dialogs' default readout, 3,1 Ohm
+}
+
 }  // namespace
 }  // namespace velmora
