@@ -1,0 +1,110 @@
+// velmora-bench: runs the benchmarks, then prints each measurement as a ratio against its floor
+// from the same run and checks the targets: a design-size curve with its image within 3x of its
+// formula loop, a 4K-wide redraw within 16 ms.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench/bench_results.h"
+
+#ifdef VELMORA_BENCH_QT
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QGuiApplication>
+#endif
+
+namespace velmora::bench {
+namespace {
+
+// Shows the usual table and keeps each benchmark's real time per iteration, in milliseconds.
+class SummaryReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.error_occurred || run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
+      ms_[run.benchmark_name()] = run.real_accumulated_time * 1e3 / run.iterations;
+    }
+  }
+
+  const double* Find(const std::string& name) const {
+    auto it = ms_.find(name);
+    return it == ms_.end() ? nullptr : &it->second;
+  }
+
+  // Returns the number of targets missed.
+  int PrintSummary() const {
+    int missed = 0;
+    std::printf("\nCurves, per run (ms), and as a multiple of the bare formula loop:\n");
+    std::printf("%-24s %10s %10s %8s %12s %8s  %s\n", "case", "floor", "engine", "x floor",
+                "with image", "x floor", "target");
+    for (const auto& [name, floor] : ms_) {
+      if (name.rfind("Floor/", 0) != 0) continue;
+      const std::string key = name.substr(6);
+      const double* engine = Find("Curve/" + key);
+      const double* image = Find("CurveImage/" + key);
+      if (engine == nullptr) continue;
+      std::string target;
+      if (image != nullptr && key.find("EveryPointFails") == std::string::npos) {
+        if (key.size() > 7 && key.compare(key.size() - 7, 7, "/design") == 0) {
+          const bool ok = *image <= kMaxRatioToFloor * floor;
+          target = std::string(ok ? "ok" : "MISSED") + " (image within 3x of floor)";
+          missed += !ok;
+        } else if (key.size() > 3 && key.compare(key.size() - 3, 3, "/4K") == 0) {
+          const bool ok = *image <= kMaxRedrawMs;
+          target = std::string(ok ? "ok" : "MISSED") + " (image within 16 ms)";
+          missed += !ok;
+        }
+      }
+      if (image != nullptr) {
+        std::printf("%-24s %10.3f %10.3f %8.2f %12.3f %8.2f  %s\n", key.c_str(), floor, *engine,
+                    *engine / floor, *image, *image / floor, target.c_str());
+      } else {
+        std::printf("%-24s %10.3f %10.3f %8.2f %12s %8s\n", key.c_str(), floor, *engine,
+                    *engine / floor, "-", "-");
+      }
+    }
+    std::printf("\nSingle-value calculation, per OK (us), and as a multiple of its formulas:\n");
+    for (const auto& [name, floor] : ms_) {
+      if (name.rfind("SingleFloor/", 0) != 0) continue;
+      const std::string key = name.substr(12);
+      if (const double* single = Find("Single/" + key)) {
+        std::printf("%-24s %10.3f %10.3f %8.1f\n", key.c_str(), floor * 1e3, *single * 1e3,
+                    *single / floor);
+      }
+    }
+    if (!CanPaintImages()) std::printf("\n(built without Qt: no image benchmarks)\n");
+    std::printf("\ntargets missed: %d\n", missed);
+    return missed;
+  }
+
+ private:
+  std::map<std::string, double> ms_;
+};
+
+}  // namespace
+}  // namespace velmora::bench
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+#ifdef VELMORA_BENCH_QT
+  // Painting needs fonts, so a GUI application, but never a display.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+    const std::string runtime = "/tmp/velmora-runtime-" + std::to_string(getuid());
+    mkdir(runtime.c_str(), 0700);
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+  }
+  QGuiApplication app(argc, argv);
+#endif
+  velmora::bench::SummaryReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  reporter.PrintSummary();
+  return 0;
+}

@@ -1,0 +1,34 @@
+// What the benchmark files share with the summary printed at the end of velmora-bench.
+//
+// Naming: every curve case "<type>/<size>" is measured three ways,
+//   Floor/<case>       the bare formula loop for the same points (the floor no engine can beat),
+//   Curve/<case>       one run of the curve engine into the display list, as Refresh does it,
+//   CurveImage/<case>  the same run, then the display list painted into an image of the plot;
+// single-value cases as Single/<choice> against SingleFloor/<choice>.
+#pragma once
+
+#include <string>
+
+namespace velmora::bench {
+
+// Plot sizes in twips: the main window's design size, and a 4K screen (3840 x 2160 pixels).
+struct PlotSize {
+  const char* name;
+  double width;
+  double height;
+};
+inline constexpr PlotSize kDesignSize{"design", 7752, 3135};
+inline constexpr PlotSize k4kSize{"4K", 3840 * 15.0, 2160 * 15.0};
+
+// Targets the summary checks.
+inline constexpr double kMaxRatioToFloor = 3.0;  // a design-size run with its image
+inline constexpr double kMaxRedrawMs = 16.0;     // a 4K-wide run with its image
+
+// Whether this build paints into images (it needs the Qt renderer of the display list).
+bool CanPaintImages();
+
+// What the curve engine does before its runs (Qt's painting can leave the upper halves of the
+// AVX registers in use, which slows every SSE instruction after it): the floors get the same.
+void ClearUpperVectorState();
+
+}  // namespace velmora::bench
