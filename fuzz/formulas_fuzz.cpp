@@ -2,8 +2,11 @@
 // successful result is always a finite number.
 #include <cmath>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "formulas/antenna.h"
+#include "fuzz/fuzz_checks.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {
@@ -32,6 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckResult(WireShorteningPercent(a, b));
     CheckResult(InsulationShortening(a, b, c, d));
     CheckResult(ResonantDipoleLength(a, b, s, c));
+    // The readout of the dialogs reads its inputs from texts.
+    const std::string texts[] = {fuzz::ValueText(in), fuzz::ValueText(in), fuzz::ValueText(in),
+                                 fuzz::ValueText(in)};
+    const std::optional<float> loss = ConductorLossReadout(texts[0], texts[1], texts[2], texts[3]);
+    const bool anyEmpty =
+        texts[0].empty() || texts[1].empty() || texts[2].empty() || texts[3].empty();
+    if (loss.has_value() == anyEmpty || (loss && !std::isfinite(*loss))) std::abort();
   }
   return 0;
 }
