@@ -50,12 +50,22 @@ void QtPlatform::SetMainWidget(QWidget* widget) {
 }
 
 void QtPlatform::SyncViews() {
-  if (syncing_) return;
+  // A sync that moves widgets can run a handler (a window that grows to fit a bar shown again
+  // redraws its curve): what that handler changed is caught up with in one more pass.
+  if (syncing_) {
+    syncAgain_ = true;
+    return;
+  }
   syncing_ = true;
-  // A view may be removed while another one syncs (a window closing); iterate over a copy.
-  const std::vector<BoundView*> views = views_;
-  for (BoundView* view : views) {
-    if (std::find(views_.begin(), views_.end(), view) != views_.end()) view->Sync();
+  constexpr int kMaxPasses = 4;
+  for (int pass = 0; pass < kMaxPasses; ++pass) {
+    syncAgain_ = false;
+    // A view may be removed while another one syncs (a window closing); iterate over a copy.
+    const std::vector<BoundView*> views = views_;
+    for (BoundView* view : views) {
+      if (std::find(views_.begin(), views_.end(), view) != views_.end()) view->Sync();
+    }
+    if (!syncAgain_) break;
   }
   syncing_ = false;
 }

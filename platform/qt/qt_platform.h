@@ -69,6 +69,7 @@ class QtPlatform : public Platform {
   int beeps_ = 0;
   bool waitCursor_ = false;
   bool syncing_ = false;
+  bool syncAgain_ = false;
 };
 
 }  // namespace velmora::qt

@@ -215,6 +215,35 @@ class TestMainWindow : public QObject {
     QVERIFY(Points() > 0);
   }
 
+  // Showing a bar again in a window too small for it makes the window grow, and that resize
+  // redraws the curve while the window is still catching up with the menu command.
+  void barShownAgainGrowsTheWindowAndTheMenuFollows_data() {
+    QTest::addColumn<bool>("toolbar");
+    QTest::newRow("toolbar") << true;
+    QTest::newRow("status bar") << false;
+  }
+  void barShownAgainGrowsTheWindowAndTheMenuFollows() {
+    QFETCH(bool, toolbar);
+    Start();
+    DrawCurve(QStringLiteral("Verkürzung Vf bei f"));
+    Action(Model().mnuViewToolbar)->trigger();
+    Action(Model().mnuViewStatusBar)->trigger();
+    QCoreApplication::processEvents();  // the layout catches up with the hidden bars
+    Window().resize(0, 0);
+    // A single value greys Refresh; the curve stays, so the next resize redraws it.
+    WhileModal<FormDialog>([&] { Action(Model().mnuEinzelBerechnung)->trigger(); },
+                           [](FormDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    QVERIFY(!Action(Model().mnuViewRefresh)->isEnabled());
+    const QSize small = Window().size();
+    const int handle = fixture_->desktop().surface.Image().handle;
+    Action(toolbar ? Model().mnuViewToolbar : Model().mnuViewStatusBar)->trigger();
+    QVERIFY(Window().size() != small);
+    QVERIFY(fixture_->desktop().surface.Image().handle != handle);
+    QVERIFY(Model().mnuViewRefresh.enabled);
+    QVERIFY(Action(Model().mnuViewRefresh)->isEnabled());
+    QCOMPARE(Window().Plot()->height(), Px(Model().Picture1.height));
+  }
+
   void cancelLeavesEverything() {
     Start();
     DrawCurve(QStringLiteral("Verkürzung Vf bei h"));
