@@ -402,6 +402,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (loading_ || !model_.loaded) return;
+  if (syncing_ && !inResize_) {
+    // The window grew while catching up with its model (a bar shown again): the model hears of
+    // it once the sync is over, so a redraw, and any message it shows, never runs inside one.
+    if (!resizeQueued_) {
+      resizeQueued_ = true;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            resizeQueued_ = false;
+            if (model_.loaded) HandleResize();
+          },
+          Qt::QueuedConnection);
+    }
+    return;
+  }
+  HandleResize();
+}
+
+void MainWindow::HandleResize() {
   if (inResize_) {
     resizePending_ = true;
     return;

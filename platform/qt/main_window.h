@@ -68,6 +68,8 @@ class MainWindow : public QMainWindow, public BoundView {
   void MeasureInto();
   void UpdateClock();
   void PaintLayout();
+  // The model's resize handler for the window's current size.
+  void HandleResize();
 
   QtPlatform& platform_;
   FrmMain& model_;
@@ -89,6 +91,7 @@ class MainWindow : public QMainWindow, public BoundView {
   // handled once more afterwards instead of inside it.
   bool inResize_ = false;
   bool resizePending_ = false;
+  bool resizeQueued_ = false;
 };
 
 }  // namespace velmora::qt

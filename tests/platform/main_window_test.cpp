@@ -238,10 +238,50 @@ class TestMainWindow : public QObject {
     const int handle = fixture_->desktop().surface.Image().handle;
     Action(toolbar ? Model().mnuViewToolbar : Model().mnuViewStatusBar)->trigger();
     QVERIFY(Window().size() != small);
-    QVERIFY(fixture_->desktop().surface.Image().handle != handle);
+    QTRY_VERIFY(fixture_->desktop().surface.Image().handle != handle);
     QVERIFY(Model().mnuViewRefresh.enabled);
     QVERIFY(Action(Model().mnuViewRefresh)->isEnabled());
     QCOMPARE(Window().Plot()->height(), Px(Model().Picture1.height));
+  }
+
+  // The same growth redrawing a curve whose type the engine does not know: its message must
+  // not stop the window halfway through catching up with the model.
+  void messageOfARedrawFindsTheWindowCaughtUp() {
+    Start();
+    // The empty choice is accepted; the engine answers it with a message.
+    QCOMPARE(WhileModal<QMessageBox>(
+                 [&] {
+                   WhileModal<FormDialog>([&] { Action(Model().mnuKurveAnzeigen)->trigger(); },
+                                          [](FormDialog* d) {
+                                            Pick(d->findChild<QComboBox*>(QStringLiteral("Combo1")),
+                                                 QString());
+                                            QTest::keyClick(d, Qt::Key_Return);
+                                          });
+                 },
+                 [](QMessageBox* box) { box->defaultButton()->click(); }),
+             1);
+    QCOMPARE(Window().StatusPanel(1)->text(), QStringLiteral(" Falsche Formel !"));
+    Action(Model().mnuViewStatusBar)->trigger();
+    QCoreApplication::processEvents();
+    // Every redraw of this curve asks again, also the one of shrinking the window.
+    QCOMPARE(WhileModal<QMessageBox>([&] { Window().resize(0, 0); },
+                                     [](QMessageBox* box) { box->defaultButton()->click(); }),
+             1);
+    QRect plotWhileAsked;
+    QRect modelWhileAsked;
+    const int asked = WhileModal<QMessageBox>(
+        [&] {
+          Action(Model().mnuViewStatusBar)->trigger();
+          QTest::qWait(50);
+        },
+        [&](QMessageBox* box) {
+          plotWhileAsked = Window().Plot()->geometry();
+          modelWhileAsked = QRect(0, 0, Px(Model().Picture1.width), Px(Model().Picture1.height));
+          box->defaultButton()->click();
+        });
+    QCOMPARE(asked, 1);
+    QCOMPARE(plotWhileAsked, modelWhileAsked);
+    QVERIFY(Window().statusBar()->isVisible());
   }
 
   void cancelLeavesEverything() {
