@@ -405,24 +405,33 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   if (syncing_ && !inResize_) {
     // The window grew while catching up with its model (a bar shown again): the model hears of
     // it once the sync is over, so a redraw, and any message it shows, never runs inside one.
-    if (!resizeQueued_) {
-      resizeQueued_ = true;
-      QMetaObject::invokeMethod(
-          this,
-          [this] {
-            resizeQueued_ = false;
-            if (model_.loaded) HandleResize();
-          },
-          Qt::QueuedConnection);
-    }
+    QueueResize();
     return;
   }
   HandleResize();
 }
 
+void MainWindow::QueueResize() {
+  if (resizeQueued_) return;
+  resizeQueued_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        resizeQueued_ = false;
+        if (model_.loaded) HandleResize();
+      },
+      Qt::QueuedConnection);
+}
+
 void MainWindow::HandleResize() {
   if (inResize_) {
     resizePending_ = true;
+    return;
+  }
+  if (QApplication::activeModalWidget() != nullptr) {
+    // A dialog is open (the window system still lets the window be resized): the redraw would
+    // refill and unload the curve dialog under the user's hands, so it waits for the dialog.
+    resizeWhenUnblocked_ = true;
     return;
   }
   inResize_ = true;
@@ -432,6 +441,14 @@ void MainWindow::HandleResize() {
     Route([this] { model_.Form_Resize(); });
   } while (resizePending_);
   inResize_ = false;
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowUnblocked && resizeWhenUnblocked_) {
+    resizeWhenUnblocked_ = false;
+    QueueResize();
+  }
+  return QMainWindow::event(event);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow, public BoundView {
   double Dpi() const;
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
@@ -70,6 +71,8 @@ class MainWindow : public QMainWindow, public BoundView {
   void PaintLayout();
   // The model's resize handler for the window's current size.
   void HandleResize();
+  // Runs it from the event loop.
+  void QueueResize();
 
   QtPlatform& platform_;
   FrmMain& model_;
@@ -92,6 +95,8 @@ class MainWindow : public QMainWindow, public BoundView {
   bool inResize_ = false;
   bool resizePending_ = false;
   bool resizeQueued_ = false;
+  // A resize came while a dialog blocked the window; handled when it is unblocked.
+  bool resizeWhenUnblocked_ = false;
 };
 
 }  // namespace velmora::qt

@@ -284,6 +284,35 @@ class TestMainWindow : public QObject {
     QVERIFY(Window().statusBar()->isVisible());
   }
 
+  // The window system may resize the main window while a dialog is open; the redraw waits
+  // until the dialog is closed instead of refilling and unloading it under the user's hands.
+  void resizeWhileTheCurveDialogIsOpenWaitsForIt() {
+    Start();
+    DrawCurve(QStringLiteral("Verkürzung Vf bei f"));
+    const int handle = fixture_->desktop().surface.Image().handle;
+    QString typed;
+    bool stillOpen = false;
+    int handleWhileOpen = 0;
+    QVERIFY(WhileModal<FormDialog>(
+        [&] { Action(Model().mnuKurveAnzeigen)->trigger(); },
+        [&](FormDialog* d) {
+          TypeOver(d->findChild<QLineEdit*>(QStringLiteral("Text7")), QStringLiteral("15"));
+          Window().resize(Window().size() + QSize(60, 40));
+          QTest::qWait(20);
+          handleWhileOpen = fixture_->desktop().surface.Image().handle;
+          stillOpen = d->isVisible() && Model().curveCommand.frmEingabe.loaded;
+          typed = d->findChild<QLineEdit*>(QStringLiteral("Text7"))->text();
+          QTest::keyClick(d->findChild<QLineEdit*>(QStringLiteral("Text7")), Qt::Key_Return);
+        }));
+    QVERIFY(stillOpen);
+    QCOMPARE(handleWhileOpen, handle);
+    QCOMPARE(typed, QStringLiteral("15"));
+    QCOMPARE(QString::fromStdString(Model().curveCommand.request.value1Text), typed);
+    QTRY_COMPARE(fixture_->desktop().surface.Image().width,
+                 double(velmora::qt::PixelsToTwips(Window().Plot()->width(), Window().Dpi())));
+    QCOMPARE(Window().Plot()->width(), Window().width());
+  }
+
   void cancelLeavesEverything() {
     Start();
     DrawCurve(QStringLiteral("Verkürzung Vf bei h"));
