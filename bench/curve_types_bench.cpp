@@ -95,15 +95,17 @@ class AcceptedCurve {
       if (c.value2 != nullptr) dlg.Text8.text = c.value2;
       dlg.OKButton_Click();
     };
-    command_.trace = &trace_;
+    CurveTrace trace;
+    command_.trace = &trace;
     command_.Run();
     command_.trace = nullptr;
+    layout_ = trace.layout;  // the program keeps no trace: neither does the benchmark
   }
 
   void Redraw() { command_.Refresh(); }
   const DisplayList& Image() const { return surface_.Image(); }
   const CurveRequest& Request() const { return command_.request; }
-  const CurveLayout& Layout() const { return trace_.layout; }
+  const CurveLayout& Layout() const { return layout_; }
   bool FreeSpace() const { return command_.acceptedFreeSpace != 0; }
 
  private:
@@ -111,7 +113,7 @@ class AcceptedCurve {
   RecordingSurface surface_;
   MenuItem fileNew_{"mnuFileNew"}, viewRefresh_{"mnuViewRefresh"}, filePrint_{"mnuFilePrint"};
   CurveCommand command_{platform_, surface_, fileNew_, viewRefresh_, filePrint_};
-  CurveTrace trace_;
+  CurveLayout layout_;
 };
 
 // The points of one run computed with the formulas alone: no steps, no drawing.
