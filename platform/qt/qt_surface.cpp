@@ -22,18 +22,88 @@ QPen PenOf(int lineWidth) {
   return pen;
 }
 
-// Consecutive points that touch are one stroke: a curve is thousands of points a twip apart,
-// which as single squares would bloat vector files without changing the picture.
-void FlushPoints(QPainter& painter, QPolygonF& run, int lineWidth) {
-  if (run.isEmpty()) return;
-  painter.setPen(PenOf(lineWidth));
-  if (run.size() == 1) {
-    painter.drawPoint(run.front());
-  } else {
-    painter.drawPolyline(run);
+// Replays a display list with as few painter calls as the picture allows: the pen changes only
+// when the line width does, neighbouring lines go out in one call, and a curve's thousands of
+// points a twip apart become one polyline that keeps one point per device pixel.
+class BatchedPainter {
+ public:
+  BatchedPainter(QPainter& painter, double pixelsPerTwip)
+      : painter_(painter), pixelsPerTwip_(pixelsPerTwip) {}
+
+  void Line(const QLineF& line, int lineWidth) {
+    FlushPoints();
+    if (!lines_.isEmpty() && lineWidth != linesWidth_) FlushLines();
+    linesWidth_ = lineWidth;
+    lines_.append(line);
   }
-  run.clear();
-}
+
+  void Point(const QPointF& p, int lineWidth) {
+    FlushLines();
+    const double reach = lineWidth * kTwipsPerPixel;
+    if (!run_.isEmpty() && (lineWidth != runWidth_ || std::abs(p.x() - run_.back().x()) > reach ||
+                            std::abs(p.y() - run_.back().y()) > reach)) {
+      FlushPoints();
+    }
+    runWidth_ = lineWidth;
+    const QPoint pixel = PixelOf(p);
+    if (!run_.isEmpty() && pixel == lastPixel_) {
+      run_.back() = p;  // same device pixel: the stroke ends at the newer point
+      return;
+    }
+    run_.append(p);
+    lastPixel_ = pixel;
+  }
+
+  void Text(const QPointF& at, const QString& text) {
+    Flush();
+    UsePen(QPen(kForeground), -1);
+    painter_.drawText(at, text);
+  }
+
+  void Flush() {
+    FlushLines();
+    FlushPoints();
+  }
+
+ private:
+  QPoint PixelOf(const QPointF& p) const {
+    return QPoint(static_cast<int>(std::floor(p.x() * pixelsPerTwip_)),
+                  static_cast<int>(std::floor(p.y() * pixelsPerTwip_)));
+  }
+
+  void UsePen(const QPen& pen, int key) {
+    if (key == penKey_) return;
+    painter_.setPen(pen);
+    penKey_ = key;
+  }
+
+  void FlushLines() {
+    if (lines_.isEmpty()) return;
+    UsePen(PenOf(linesWidth_), linesWidth_);
+    painter_.drawLines(lines_);
+    lines_.clear();
+  }
+
+  void FlushPoints() {
+    if (run_.isEmpty()) return;
+    UsePen(PenOf(runWidth_), runWidth_);
+    if (run_.size() == 1) {
+      painter_.drawPoint(run_.front());
+    } else {
+      painter_.drawPolyline(run_);
+    }
+    run_.clear();
+  }
+
+  QPainter& painter_;
+  double pixelsPerTwip_;
+  int penKey_ = -2;  // the line width the pen was made for; -1 the text pen
+  QVector<QLineF> lines_;
+  int linesWidth_ = 1;
+  QPolygonF run_;
+  int runWidth_ = 1;
+  QPoint lastPixel_;
+};
 
 double StatusLineTwips() {
   return std::ceil(PlotLineHeightTwips() * 1.6);
@@ -87,33 +157,22 @@ void RenderDisplayList(QPainter& painter, const DisplayList& list, double pixels
   painter.setFont(font);
   const double ascent = QFontMetricsF(font).ascent();
 
-  QPolygonF run;
-  int runWidth = 1;
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  BatchedPainter batch(painter, pixelsPerTwip);
   for (const DrawnItem& item : list.items) {
-    if (item.kind == DrawnItem::Kind::kPoint) {
-      const QPointF p(item.x1, item.y1);
-      const double reach = item.lineWidth * kTwipsPerPixel;
-      if (!run.isEmpty() &&
-          (item.lineWidth != runWidth || std::abs(p.x() - run.back().x()) > reach ||
-           std::abs(p.y() - run.back().y()) > reach)) {
-        FlushPoints(painter, run, runWidth);
-      }
-      runWidth = item.lineWidth;
-      run.append(p);
-      continue;
-    }
-    FlushPoints(painter, run, runWidth);
-    if (item.kind == DrawnItem::Kind::kLine) {
-      painter.setPen(PenOf(item.lineWidth));
-      painter.drawLine(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2));
-    } else {
-      painter.setPen(kForeground);
-      painter.setRenderHint(QPainter::TextAntialiasing, true);
-      painter.drawText(QPointF(item.x1, item.y1 + ascent),
-                       QString::fromStdString(list.TextOf(item)));
+    switch (item.kind) {
+      case DrawnItem::Kind::kPoint:
+        batch.Point(QPointF(item.x1, item.y1), item.lineWidth);
+        break;
+      case DrawnItem::Kind::kLine:
+        batch.Line(QLineF(item.x1, item.y1, item.x2, item.y2), item.lineWidth);
+        break;
+      case DrawnItem::Kind::kText:
+        batch.Text(QPointF(item.x1, item.y1 + ascent), QString::fromStdString(list.TextOf(item)));
+        break;
     }
   }
-  FlushPoints(painter, run, runWidth);
+  batch.Flush();
   painter.restore();
 }
 
