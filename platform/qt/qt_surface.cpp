@@ -2,9 +2,11 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPolygonF>
+#include <QStaticText>
 #include <QSvgGenerator>
 #include <cmath>
 
@@ -54,10 +56,20 @@ class BatchedPainter {
     lastPixel_ = pixel;
   }
 
+  // `at` is the text's top-left corner. The same tick labels come back on every redraw, so
+  // their laid-out glyphs are kept.
   void Text(const QPointF& at, const QString& text) {
     Flush();
     UsePen(QPen(kForeground), -1);
-    painter_.drawText(at, text);
+    static QHash<QString, QStaticText> laidOut;
+    auto it = laidOut.find(text);
+    if (it == laidOut.end()) {
+      if (laidOut.size() > 4096) laidOut.clear();
+      it = laidOut.insert(text, QStaticText(text));
+      it->setTextFormat(Qt::PlainText);
+      it->setPerformanceHint(QStaticText::AggressiveCaching);
+    }
+    painter_.drawStaticText(at, *it);
   }
 
   void Flush() {
@@ -155,7 +167,6 @@ void RenderDisplayList(QPainter& painter, const DisplayList& list, double pixels
   painter.setRenderHint(QPainter::Antialiasing, false);
   const QFont font = PlotFont();
   painter.setFont(font);
-  const double ascent = QFontMetricsF(font).ascent();
 
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   BatchedPainter batch(painter, pixelsPerTwip);
@@ -168,7 +179,7 @@ void RenderDisplayList(QPainter& painter, const DisplayList& list, double pixels
         batch.Line(QLineF(item.x1, item.y1, item.x2, item.y2), item.lineWidth);
         break;
       case DrawnItem::Kind::kText:
-        batch.Text(QPointF(item.x1, item.y1 + ascent), QString::fromStdString(list.TextOf(item)));
+        batch.Text(QPointF(item.x1, item.y1), QString::fromStdString(list.TextOf(item)));
         break;
     }
   }
