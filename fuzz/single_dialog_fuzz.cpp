@@ -117,7 +117,7 @@ class Session {
 
   // One user action; nested ones run at a re-entrancy point and may not close the dialog.
   void Act(bool nested) {
-    const std::uint8_t action = in_.Byte() % (nested ? 11 : 13);
+    const std::uint8_t action = in_.Byte() % (nested ? 11 : 14);
     if (!nested) lastKeyedBox_ = nullptr;
     switch (action) {
       case 0:
@@ -200,10 +200,38 @@ class Session {
           Open();
         }
         return;
+      case 12:
+        Trace("Print");
+        Print();
+        return;
       default:
         Trace("activate");
         dialog_.Form_Activate();
         return;
+    }
+  }
+
+  // Printing shows the dialog as it is: whatever the answers, the buttons come back, the print
+  // text goes away, the pointer is the default again and no result changes.
+  void Print() {
+    platform_.messageAnswers.assign(
+        {in_.Byte() & 1 ? kIdOk : kIdCancel, in_.Byte() & 1 ? kIdOk : kIdCancel});
+    if (in_.Byte() & 1) platform_.printOutcomes.assign({PrintOutcome{false, ""}});
+    const std::string r1 = dialog_.Label3.caption;
+    const std::string r2 = dialog_.Label13.caption;
+    const std::string r3 = dialog_.Label5.caption;
+    const int reentriesBefore = reentries_;
+    dialog_.PrintButton_Click();
+    platform_.messageAnswers.clear();
+    platform_.printOutcomes.clear();
+    Require(dialog_.OKButton.visible && dialog_.CancelButton.visible &&
+                dialog_.PrintButton.visible && !dialog_.lbDrucktext.visible,
+            "printing left the dialog without its buttons");
+    Require(platform_.mousePointer == MousePointer::kDefault, "printing left the hourglass");
+    if (reentries_ == reentriesBefore) {
+      Require(dialog_.Label3.caption == r1 && dialog_.Label13.caption == r2 &&
+                  dialog_.Label5.caption == r3,
+              "printing changed a result");
     }
   }
 
