@@ -53,7 +53,7 @@ constexpr bool kSanitized = false;
 
 constexpr quint32 kDefaultSeed = 0x5e55104;
 // A few seconds offscreen; the sanitizers make every step several times slower.
-constexpr int kDefaultSteps = kSanitized ? 1500 : 5000;
+constexpr int kDefaultSteps = kSanitized ? 2500 : 5000;
 // A step that cannot act for this long means a window nobody answers or a stuck command.
 constexpr int kStallMs = kSanitized ? 60000 : 20000;
 // Without any progress for this long the process is stuck outside the event loop: abort.
@@ -135,7 +135,9 @@ struct MenuOracle {
   bool printEnabled = false;
 };
 
-enum class Command { kOther, kMenuNew, kToolbarNew, kSingleValue };
+// Commands whose effect on the menu and status bar the session predicts; kCurve: the curve
+// command, Refresh and resizes, which end with a run of the engine when they make one.
+enum class Command { kOther, kMenuNew, kSingleValue, kCurve };
 
 // The session: one step per turn of the event loop. A step that opens a modal window does not
 // return until the window closes; the following steps run inside it and answer the window.
@@ -230,38 +232,41 @@ class Session {
     if (keyDropped_) command = Command::kOther;
     keyDropped_ = false;
     const bool newWasEnabled = oracle_.newEnabled;
-    if (command == Command::kMenuNew || command == Command::kToolbarNew) Cleared();
-    FoldRuns(false);
+    const bool ran = FoldRuns(false);
+    const QString status = QString::fromStdString(D().platform.StatusText());
     if (command == Command::kMenuNew && newWasEnabled) {
       oracle_.newEnabled = false;
       oracle_.refreshEnabled = false;
-    }
-    if (singleValueDone) {
+      if (status != QString::fromUtf8(velmora::kIdleStatus)) Fail("status after New: " + status);
+    } else if (singleValueDone) {
       oracle_.newEnabled = true;
       oracle_.refreshEnabled = false;
+      if (status != QString::fromUtf8(velmora::kIdleStatus)) {
+        Fail("status after a single value: " + status);
+      }
+    } else if (command == Command::kCurve && ran && !status.startsWith(QLatin1String(" Kurve: ")) &&
+               !status.startsWith(QLatin1String(" Falsche Formel !"))) {
+      Fail("status after a curve: " + status);
     }
   }
 
   // The curve engine leaves its layout behind after every run: a mark there tells whether one ran.
   void MarkRuns() { Model().curveCommand.lastLayout.m = kNoRun; }
-  // Print follows whether the run made a new image since the curve dialog was last shown. A run
-  // set off by a window event began at the last quiet moment (no drawing begun since); a curve
-  // command the user started while it let events run may have moved the mark in between.
-  void FoldRuns(bool late) {
-    const std::int32_t handle = D().surface.Image().handle;
-    const std::int32_t saved = Model().curveCommand.savedImageHandle;
-    if (Model().curveCommand.lastLayout.m != kNoRun) {
-      oracle_.newEnabled = true;
-      oracle_.refreshEnabled = true;
-      oracle_.printEnabled = handle != (late ? savedAtRest_ : saved);
-      ++curveRuns_;
-      MarkRuns();
-      handleAtRest_ = handle;
-    }
-    if (handle == handleAtRest_) savedAtRest_ = saved;
+  // Print follows whether the run made a new image since the curve dialog was last shown. That
+  // is known for a run of the user's own command; a redraw set off by a late window event may
+  // have let a curve command of the user run inside it, which moved the mark: Print is then
+  // taken as the program set it.
+  bool FoldRuns(bool late) {
+    if (Model().curveCommand.lastLayout.m == kNoRun) return false;
+    oracle_.newEnabled = true;
+    oracle_.refreshEnabled = true;
+    oracle_.printEnabled =
+        late ? Model().mnuFilePrint.enabled
+             : D().surface.Image().handle != Model().curveCommand.savedImageHandle;
+    ++curveRuns_;
+    MarkRuns();
+    return true;
   }
-  // New clears the plot without a run.
-  void Cleared() { handleAtRest_ = D().surface.Image().handle; }
 
   void CheckStall() {
     if (lastProgress_.elapsed() < kStallMs) return;
@@ -314,11 +319,18 @@ class Session {
     if (depth_ == 0 && !modal) FoldRuns(true);  // a redraw from a late window event
     if (failure_.isEmpty()) CheckConsistency(modal);
     if (!failure_.isEmpty() || acted_ >= steps_) {
+      // The end, once nothing is open and a few turns of the event loop bring nothing new (a
+      // redraw that waited for a dialog may still show a message).
       if (!modal && depth_ == 0) {
+        if (++quietTurns_ < 5) {
+          Schedule();
+          return;
+        }
         finished_ = true;
         loop_.quit();
         return;
       }
+      quietTurns_ = 0;
       Schedule();
       CloseWindow(modal);
       return;
@@ -379,8 +391,8 @@ class Session {
         {m.mnuFilePrint, Command::kOther, 2},
         {m.mnuFileExit, Command::kOther, 2},
         {m.mnuEinzelBerechnung, Command::kSingleValue, 10},
-        {m.mnuKurveAnzeigen, Command::kOther, 12},
-        {m.mnuViewRefresh, Command::kOther, 4},
+        {m.mnuKurveAnzeigen, Command::kCurve, 12},
+        {m.mnuViewRefresh, Command::kCurve, 4},
         {m.mnuViewToolbar, Command::kOther, 2},
         {m.mnuViewStatusBar, Command::kOther, 2},
         {m.mnuHelpContents, Command::kOther, 1},
@@ -411,8 +423,8 @@ class Session {
         static const Key keys[] = {
             {Qt::Key_N, Qt::ControlModifier, "Ctrl+N", Command::kMenuNew},
             {Qt::Key_W, Qt::ControlModifier, "Ctrl+W", Command::kSingleValue},
-            {Qt::Key_K, Qt::ControlModifier, "Ctrl+K", Command::kOther},
-            {Qt::Key_A, Qt::ControlModifier, "Ctrl+A", Command::kOther},
+            {Qt::Key_K, Qt::ControlModifier, "Ctrl+K", Command::kCurve},
+            {Qt::Key_A, Qt::ControlModifier, "Ctrl+A", Command::kCurve},
             {Qt::Key_F1, Qt::NoModifier, "F1", Command::kOther},
             {Qt::Key_F2, Qt::NoModifier, "F2", Command::kOther},
         };
@@ -436,10 +448,8 @@ class Session {
       case 2: {  // a toolbar button, when the toolbar is there to be clicked
         if (Window().ToolBar()->isHidden()) return ActOnMainWindow();
         static const char* const keys[] = {"New", "Open", "Save", "Print"};
-        const int k = Below(4);
-        QAction* button = Window().ToolbarAction(QLatin1String(keys[k]));
-        return Top(QStringLiteral("toolbar %1").arg(button->objectName()),
-                   k == 0 ? Command::kToolbarNew : Command::kOther,
+        QAction* button = Window().ToolbarAction(QLatin1String(keys[Below(4)]));
+        return Top(QStringLiteral("toolbar %1").arg(button->objectName()), Command::kOther,
                    [button] { button->trigger(); });
       }
       case 3:
@@ -476,7 +486,7 @@ class Session {
 
   // A change of the window's size or state, with the window system's answers to it.
   void Resize(const QString& what, const std::function<void()>& change) {
-    Top(what, Command::kOther, [&] {
+    Top(what, Command::kCurve, [&] {
       change();
       // The window system reports a new state and geometry a moment later.
       for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
@@ -642,12 +652,15 @@ class Session {
   }
 
   // A whole number typed over a box's text.
-  void TypeNumber(QWidget* dialog, const char* name = nullptr) {
+  void TypeNumber(QWidget* dialog, const char* name = nullptr,
+                  const std::function<void(const QString& box, bool changed)>& after = nullptr) {
     QLineEdit* box = name ? dialog->findChild<QLineEdit*>(QLatin1String(name)) : RandomBox(dialog);
     if (!box || !box->isVisible()) return;
     const QString number = RandomNumber();
+    const QString before = box->text();
     Do(QStringLiteral("%1: type %2 over %3").arg(dialog->windowTitle(), number, NameOf(box)),
        [box, number] { TypeOver(box, number); });
+    if (after) after(NameOf(box), box->text() != before);
   }
 
   void PickItem(QWidget* dialog, const char* comboName) {
@@ -668,25 +681,24 @@ class Session {
 
   void ActInSingleValueDialog(FormDialog* dialog) {
     const velmora::FrmEinzelEingabe& f = Model().frmEinzelEingabe;
+    // Results never stand beside an input they were not computed from; Text8 brings its own
+    // conductor loss back into result 2.
+    const auto results = [&f, dialog, this](const QString& box, bool changed) {
+      if (!changed || !dialog->isVisible()) return;
+      const bool valueBox = box == QLatin1String("Text6") || box == QLatin1String("Text7") ||
+                            box == QLatin1String("Text9");
+      if (!valueBox && box != QLatin1String("Text8")) return;
+      if (!f.Label3.caption.empty() || !f.Label5.caption.empty() ||
+          (valueBox && !f.Label13.caption.empty())) {
+        Fail(QStringLiteral("results after an edit of %1: \"%2\" \"%3\" \"%4\"")
+                 .arg(box, ToQ(f.Label3.caption), ToQ(f.Label13.caption), ToQ(f.Label5.caption)));
+      }
+    };
     switch (Weighted({50, 8, 10, 4, 3, 4, 6, 3, 2, 2, 2, 1})) {
       case 0:
-        return TypeKey(dialog, [&](const QString& box, bool changed) {
-          if (!changed || !dialog->isVisible()) return;
-          // Results never stand beside an input they were not computed from. Text8 brings
-          // its own conductor loss back into result 2.
-          const bool valueBox = box == QLatin1String("Text6") || box == QLatin1String("Text7") ||
-                                box == QLatin1String("Text9");
-          const bool diameter = box == QLatin1String("Text8");
-          if (!valueBox && !diameter) return;
-          if (!f.Label3.caption.empty() || !f.Label5.caption.empty() ||
-              (valueBox && !f.Label13.caption.empty())) {
-            Fail(QStringLiteral("results after a key in %1: \"%2\" \"%3\" \"%4\"")
-                     .arg(box, ToQ(f.Label3.caption), ToQ(f.Label13.caption),
-                          ToQ(f.Label5.caption)));
-          }
-        });
+        return TypeKey(dialog, results);
       case 1:
-        return TypeNumber(dialog);
+        return TypeNumber(dialog, nullptr, results);
       case 2:
         return PickItem(dialog, "Combo1");
       case 3:
@@ -826,20 +838,30 @@ class Session {
                       .arg(m.Picture1.width)
                       .arg(m.Picture1.height));
     }
-    // Axes, one tick (and label) per unit of either axis, at most one point per twip: anything
-    // beyond that piles up drawings that should have been cleared.
-    // A drawing stays until the next redraw, which waits while a dialog is open: the widest plot
-    // since it was drawn counts.
-    if (image.handle != boundHandle_) boundWidth_ = 0;
-    boundHandle_ = image.handle;
-    boundWidth_ = std::max(boundWidth_, image.width);
+    // Axes, one tick (and label) per unit of either axis, at most about one point per twip:
+    // anything beyond that piles up drawings that should have been cleared. A drawing stands
+    // until its redraw, which may wait for a dialog: the last run's own length counts as well.
     const velmora::CurveRequest& request = m.curveCommand.request;
-    const double bound = 3.0 * (std::abs(request.xFullScale) + std::abs(request.yFullScale)) +
-                         2.0 * boundWidth_ + 64;
+    const velmora::CurveLayout& last = m.curveCommand.lastLayout;
+    const double ticks = 3.0 * (std::abs(request.xFullScale) + std::abs(request.yFullScale));
+    const double lastTicks = 3.0 * (std::abs(last.X) + std::abs(last.Y));
+    const double bound =
+        std::max(ticks + 2.0 * std::max(image.width, 0.0), lastTicks + 1.0 + std::max(last.N, 0)) +
+        64;
     if (double(image.items.size()) > bound) {
-      return Fail(QStringLiteral("the plot holds %1 items, more than %2")
+      int kinds[3] = {0, 0, 0};
+      for (const velmora::DrawnItem& item : image.items) ++kinds[int(item.kind)];
+      return Fail(QStringLiteral("the plot holds %1 items (%2 lines, %3 points, %4 texts), more "
+                                 "than %5 for full scales %6/%7 on %8x%9 twips")
                       .arg(image.items.size())
-                      .arg(bound));
+                      .arg(kinds[0])
+                      .arg(kinds[1])
+                      .arg(kinds[2])
+                      .arg(bound)
+                      .arg(request.xFullScale)
+                      .arg(request.yFullScale)
+                      .arg(image.width)
+                      .arg(image.height));
     }
   }
 
@@ -941,6 +963,7 @@ class Session {
   QEventLoop loop_;
   int depth_ = 0;
   bool finished_ = false;
+  int quietTurns_ = 0;
   bool dialogSeen_ = false;
   bool keyDropped_ = false;
   // The dialog a key is being typed into, until the program has handled it.
@@ -950,10 +973,6 @@ class Session {
   QElapsedTimer activating_;
   QElapsedTimer lastProgress_;
   MenuOracle oracle_;
-  std::int32_t savedAtRest_ = 0;
-  std::int32_t handleAtRest_ = 0;
-  std::int32_t boundHandle_ = -1;
-  double boundWidth_ = 0;
   QStringList log_;
   QMap<QString, int> boxesSeen_;
   int curveRuns_ = 0;
