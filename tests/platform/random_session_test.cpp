@@ -838,30 +838,31 @@ class Session {
                       .arg(m.Picture1.width)
                       .arg(m.Picture1.height));
     }
-    // Axes, one tick (and label) per unit of either axis, at most about one point per twip:
-    // anything beyond that piles up drawings that should have been cleared. A drawing stands
-    // until its redraw, which may wait for a dialog: the last run's own length counts as well.
+    // A curve sets at most one point per twip along x, and draws a tick (with its label) per
+    // unit of either axis: anything beyond that piles up drawings that should have been cleared.
+    int points = 0;
+    double left = 0;
+    double right = 0;
+    for (const velmora::DrawnItem& item : image.items) {
+      if (item.kind != velmora::DrawnItem::Kind::kPoint) continue;
+      left = points == 0 ? item.x1 : std::min(left, item.x1);
+      right = points == 0 ? item.x1 : std::max(right, item.x1);
+      ++points;
+    }
+    if (points > 0 && points > right - left + 2) {
+      return Fail(
+          QStringLiteral("the plot holds %1 points on %2 twips").arg(points).arg(right - left));
+    }
     const velmora::CurveRequest& request = m.curveCommand.request;
     const velmora::CurveLayout& last = m.curveCommand.lastLayout;
-    const double ticks = 3.0 * (std::abs(request.xFullScale) + std::abs(request.yFullScale));
-    const double lastTicks = 3.0 * (std::abs(last.X) + std::abs(last.Y));
-    const double bound =
-        std::max(ticks + 2.0 * std::max(image.width, 0.0), lastTicks + 1.0 + std::max(last.N, 0)) +
-        64;
-    if (double(image.items.size()) > bound) {
-      int kinds[3] = {0, 0, 0};
-      for (const velmora::DrawnItem& item : image.items) ++kinds[int(item.kind)];
-      return Fail(QStringLiteral("the plot holds %1 items (%2 lines, %3 points, %4 texts), more "
-                                 "than %5 for full scales %6/%7 on %8x%9 twips")
-                      .arg(image.items.size())
-                      .arg(kinds[0])
-                      .arg(kinds[1])
-                      .arg(kinds[2])
-                      .arg(bound)
+    const int scales = std::max(std::abs(request.xFullScale), std::abs(int(last.X))) +
+                       std::max(std::abs(request.yFullScale), std::abs(int(last.Y)));
+    const qsizetype others = qsizetype(image.items.size()) - points;
+    if (others > 4 * (scales + 4) + 64) {
+      return Fail(QStringLiteral("the plot holds %1 lines and texts for full scales %2/%3")
+                      .arg(others)
                       .arg(request.xFullScale)
-                      .arg(request.yFullScale)
-                      .arg(image.width)
-                      .arg(image.height));
+                      .arg(request.yFullScale));
     }
   }
 
