@@ -76,18 +76,8 @@ CurveRequest Impedance() {
 // Every point fails: without a wire diameter the impedance cannot be formed anywhere, so each
 // point keeps the value 0 and is still set on the axis.
 CurveRequest ImpedanceWithoutDiameter() {
-  CurveRequest r;
-  r.curveName = "Draht-Zw bei Länge";
-  r.yName = "Z";
-  r.yUnit = "Ohm";
-  r.xName = "Ant.-Länge";
-  r.xUnit = "[m]";
-  r.yFullScale = 1500;
-  r.xFullScale = 83;
-  r.value1Text = "10";
-  r.value2Text = "";
-  r.value3Text = "3,6";
-  r.materialText = "56 Cu";
+  CurveRequest r = Impedance();
+  r.value2Text.clear();
   return r;
 }
 
