@@ -839,11 +839,14 @@ class Session {
                       .arg(m.Picture1.height));
     }
     // A curve sets at most one point per twip along x, and draws a tick (with its label) per
-    // unit of either axis: anything beyond that piles up drawings that should have been cleared.
+    // unit of either axis, on a plot lower than its margins also one per twip of the margin:
+    // anything beyond that piles up drawings that should have been cleared.
     int points = 0;
     double left = 0;
     double right = 0;
+    double extent = image.width;  // a drawing waiting for its redraw may be wider than the plot
     for (const velmora::DrawnItem& item : image.items) {
+      extent = std::max({extent, item.x1, item.x2});
       if (item.kind != velmora::DrawnItem::Kind::kPoint) continue;
       left = points == 0 ? item.x1 : std::min(left, item.x1);
       right = points == 0 ? item.x1 : std::max(right, item.x1);
@@ -857,8 +860,9 @@ class Session {
     const velmora::CurveLayout& last = m.curveCommand.lastLayout;
     const int scales = std::max(std::abs(request.xFullScale), std::abs(int(last.X))) +
                        std::max(std::abs(request.yFullScale), std::abs(int(last.Y)));
+    const double margin = extent / 20;
     const qsizetype others = qsizetype(image.items.size()) - points;
-    if (others > 4 * (scales + 4) + 64) {
+    if (double(others) > 4.0 * (scales + 4) + 2.0 * margin + 64) {
       return Fail(QStringLiteral("the plot holds %1 lines and texts for full scales %2/%3")
                       .arg(others)
                       .arg(request.xFullScale)
