@@ -37,13 +37,7 @@ class TestMainWindow : public QObject {
   velmora::FrmMain& Model() { return fixture_->desktop().model; }
   velmora::qt::MainWindow& Window() { return fixture_->desktop().window; }
   QAction* Action(const velmora::MenuItem& item) { return Window().ActionFor(item); }
-  int Points() {
-    int n = 0;
-    for (const auto& item : fixture_->desktop().surface.Image().items) {
-      n += item.kind == velmora::DrawnItem::Kind::kPoint;
-    }
-    return n;
-  }
+  int Points() { return fixture_->PlotPoints(); }
   // Draws a curve through the dialog: the user picks `choice` and presses Enter.
   void DrawCurve(const QString& choice) {
     const bool ran = WhileModal<FormDialog>(

@@ -999,13 +999,7 @@ class TestRandomSession : public QObject {
   velmora::FrmMain& Model() { return fixture_->desktop().model; }
   velmora::qt::MainWindow& Window() { return fixture_->desktop().window; }
   QAction* Action(const velmora::MenuItem& item) { return Window().ActionFor(item); }
-  int Points() {
-    int n = 0;
-    for (const auto& item : fixture_->desktop().surface.Image().items) {
-      n += item.kind == velmora::DrawnItem::Kind::kPoint;
-    }
-    return n;
-  }
+  int Points() { return fixture_->PlotPoints(); }
   // After a long session the shortcuts need the main window active again, and a window the
   // user can see: offscreen, one without any area never becomes active.
   void Activate() {

@@ -96,6 +96,14 @@ class DesktopFixture {
   velmora::qt::Desktop& desktop() { return *desktop_; }
   bool exposed() const { return exposed_; }
   void Stop() { desktop_.reset(); }
+  // The curve points the plot holds now.
+  int PlotPoints() const {
+    int n = 0;
+    for (const auto& item : desktop_->surface.Image().items) {
+      n += item.kind == velmora::DrawnItem::Kind::kPoint;
+    }
+    return n;
+  }
 
  private:
   QTemporaryDir config_;
