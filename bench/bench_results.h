@@ -9,6 +9,10 @@
 
 #include <string>
 
+#ifdef VELMORA_BENCH_QT
+#include "desktop/qt_surface.h"
+#endif
+
 namespace velmora::bench {
 
 // Plot sizes in twips: the main window's design size, and a 4K screen (3840 x 2160 pixels).
@@ -27,8 +31,12 @@ inline constexpr double kMaxRedrawMs = 16.0;     // a 4K-wide run with its image
 // Whether this build paints into images (it needs the Qt renderer of the display list).
 bool CanPaintImages();
 
-// What the curve engine does before its runs (Qt's painting can leave the upper halves of the
-// AVX registers in use, which slows every SSE instruction after it): the floors get the same.
-void ClearUpperVectorState();
+// What the desktop does after painting (Qt's painting can leave the upper halves of the AVX
+// registers in use, which slows every SSE instruction after it): the floors get the same.
+#ifdef VELMORA_BENCH_QT
+inline void ClearUpperVectorState() { qt::ClearUpperVectorState(); }
+#else
+inline void ClearUpperVectorState() {}
+#endif
 
 }  // namespace velmora::bench

@@ -4,15 +4,15 @@
 
 #include "curves/curve_command.h"
 #include "platform/controls.h"
-#include "platform/recording/recording_platform.h"
-#include "platform/recording/recording_surface.h"
+#include "headless/headless_platform.h"
+#include "platform/retained_surface.h"
 
 namespace velmora {
 namespace {
 
 void RunCurve(benchmark::State& state, const CurveRequest& request) {
-  RecordingPlatform platform;
-  RecordingSurface surface(7752, 3135);
+  HeadlessPlatform platform;
+  RetainedSurface surface(7752, 3135);
   MenuItem fileNew("mnuFileNew"), viewRefresh("mnuViewRefresh"), filePrint("mnuFilePrint");
   CurveCommand command(platform, surface, fileNew, viewRefresh, filePrint);
   command.request = request;

@@ -18,29 +18,18 @@
 #include "formulas/antenna.h"
 #include "formulas/parse.h"
 #include "platform/controls.h"
-#include "platform/recording/recording_platform.h"
-#include "platform/recording/recording_surface.h"
+#include "headless/headless_platform.h"
+#include "platform/retained_surface.h"
 
 #ifdef VELMORA_BENCH_QT
 #include <QImage>
 #include <QPainter>
 
-#include "platform/qt/qt_surface.h"
+#include "desktop/qt_surface.h"
 #endif
 
 namespace velmora::bench {
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-__attribute__((target("avx"))) static void ZeroUpperVectorHalves() {
-  _mm256_zeroupper();
-}
-void ClearUpperVectorState() {
-  static const bool avx = __builtin_cpu_supports("avx");
-  if (avx) ZeroUpperVectorHalves();
-}
-#else
-void ClearUpperVectorState() {}
-#endif
 
 #ifdef VELMORA_BENCH_QT
 bool CanPaintImages() {
@@ -109,8 +98,8 @@ class AcceptedCurve {
   bool FreeSpace() const { return command_.acceptedFreeSpace != 0; }
 
  private:
-  RecordingPlatform platform_;
-  RecordingSurface surface_;
+  HeadlessPlatform platform_;
+  RetainedSurface surface_;
   MenuItem fileNew_{"mnuFileNew"}, viewRefresh_{"mnuViewRefresh"}, filePrint_{"mnuFilePrint"};
   CurveCommand command_{platform_, surface_, fileNew_, viewRefresh_, filePrint_};
   CurveLayout layout_;

@@ -9,7 +9,7 @@
 #include "bench/bench_results.h"
 #include "formulas/antenna.h"
 #include "formulas/parse.h"
-#include "platform/recording/recording_platform.h"
+#include "headless/headless_platform.h"
 #include "single/frm_einzel_eingabe.h"
 
 namespace velmora::bench {
@@ -34,7 +34,7 @@ struct OpenDialog {
     dialog.Combo1.text = choice;
     dialog.Combo1_Click();
   }
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   FrmEinzelEingabe dialog{platform};
 };
 

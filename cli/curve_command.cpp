@@ -14,9 +14,9 @@
 #include "cli/command.h"
 #include "formulas/numtext.h"
 #include "platform/controls.h"
-#include "platform/qt/qt_surface.h"
-#include "platform/recording/recording_platform.h"
-#include "platform/recording/recording_surface.h"
+#include "desktop/qt_surface.h"
+#include "headless/headless_platform.h"
+#include "platform/retained_surface.h"
 #include "single/typing.h"
 
 namespace velmora::cli {
@@ -282,7 +282,7 @@ std::string JsonNumber(T value) {
 }
 
 std::string Json(const CurveCommand& command, const CurveTrace& trace,
-                 const RecordingPlatform& platform) {
+                 const HeadlessPlatform& platform) {
   const CurveLayout& l = trace.layout;
   std::string j = "{\n\"layout\":{";
   j += "\"m\":" + std::to_string(l.m) + ",\"uy\":" + std::to_string(l.uy) +
@@ -375,9 +375,9 @@ int Run(const QStringList& args) {
   if (!parsed) return kExitUsage;
   const Options& options = *parsed;
 
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   platform.decimalSeparator = options.decimalPoint ? '.' : ',';
-  RecordingSurface surface(options.width, options.height, qt::PlotLineHeightTwips());
+  RetainedSurface surface(options.width, options.height, qt::PlotLineHeightTwips());
   MenuItem fileNew("mnuFileNew"), viewRefresh("mnuViewRefresh"), filePrint("mnuFilePrint");
   CurveCommand command(platform, surface, fileNew, viewRefresh, filePrint);
   CurveTrace trace;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/command.h"
-#include "platform/recording/recording_platform.h"
+#include "headless/headless_platform.h"
 #include "single/frm_einzel_eingabe.h"
 
 namespace velmora::cli {
@@ -52,7 +52,7 @@ std::string Help() {
 }
 
 struct Session {
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   FrmEinzelEingabe dialog{platform};
 };
 
@@ -112,7 +112,7 @@ QString Q(const std::string& text) {
 
 std::string Json(const Session& session) {
   const FrmEinzelEingabe& dialog = session.dialog;
-  const RecordingPlatform& platform = session.platform;
+  const HeadlessPlatform& platform = session.platform;
   QJsonArray messages;
   for (const RecordedMessage& message : platform.messages) {
     messages.append(QJsonObject{{"text", Q(message.text)}, {"title", Q(message.title)}});

@@ -14,29 +14,8 @@
 #include "platform/platform.h"
 #include "platform/surface.h"
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#include <immintrin.h>
-#define VELMORA_X86 1
-#endif
-
 namespace velmora {
 namespace {
-
-#ifdef VELMORA_X86
-__attribute__((target("avx"))) void ZeroUpperVectorHalves() {
-  _mm256_zeroupper();
-}
-#endif
-
-// Qt's raster painting (the plot's last repaint, the application's start) can leave the upper
-// halves of the AVX registers in use; until they are cleared every SSE instruction of the
-// formulas waits on them, and a run takes ten times as long.
-void ClearUpperVectorState() {
-#ifdef VELMORA_X86
-  static const bool avx = __builtin_cpu_supports("avx");
-  if (avx) ZeroUpperVectorHalves();
-#endif
-}
 
 constexpr std::string_view kWrongFormula = " Falsche Formel !";
 
@@ -475,7 +454,6 @@ std::int16_t TickStep(std::int32_t fullScale) {
 }
 
 CurveLayout DrawCurve(CurveRequest& request, CurveContext& context) {
-  ClearUpperVectorState();
   return Run(request, context).Execute();
 }
 

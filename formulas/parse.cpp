@@ -5,8 +5,6 @@
 #include <cmath>
 #include <string_view>
 
-#include "platform/platform.h"
-
 namespace velmora {
 namespace {
 
@@ -128,15 +126,15 @@ float ParseDecimal(std::string text) {
   return ToSingle(ReadDecimal(view));
 }
 
-std::int16_t FilterNumericKey(std::int16_t keyCode, std::string accepted, Platform& platform) {
+std::int16_t FilterNumericKey(std::int16_t keyCode, std::string accepted, KeyRefusal& refusal) {
   accepted += kBackspace;
   // Only single-byte characters can be accepted; anything wider is refused like a letter.
   if (keyCode >= 0 && keyCode <= 127 &&
       accepted.find(static_cast<char>(keyCode)) != std::string::npos) {
     return keyCode;
   }
-  platform.Beep();
-  platform.DoEvents();
+  refusal.Beep();
+  refusal.DoEvents();
   return 0;
 }
 

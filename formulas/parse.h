@@ -6,7 +6,15 @@
 
 namespace velmora {
 
-class Platform;
+// What refusing a key does outside the box: the system beep, then pending events run.
+class KeyRefusal {
+ public:
+  virtual void Beep() = 0;
+  virtual void DoEvents() = 0;
+
+ protected:
+  ~KeyRefusal() = default;
+};
 
 // The characters every numeric box accepts (Backspace is always accepted besides).
 inline constexpr const char* kNumericKeys = "1234567890,.";
@@ -18,6 +26,6 @@ float ParseDecimal(std::string text);
 
 // The key filter of numeric boxes: returns the key code when its character is in `accepted` or
 // is Backspace (8); otherwise beeps, lets pending events run and returns 0 (key swallowed).
-std::int16_t FilterNumericKey(std::int16_t keyCode, std::string accepted, Platform& platform);
+std::int16_t FilterNumericKey(std::int16_t keyCode, std::string accepted, KeyRefusal& refusal);
 
 }  // namespace velmora

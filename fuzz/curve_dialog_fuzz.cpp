@@ -18,8 +18,8 @@
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/controls.h"
-#include "platform/recording/recording_platform.h"
-#include "platform/recording/recording_surface.h"
+#include "headless/headless_platform.h"
+#include "platform/retained_surface.h"
 #include "single/typing.h"
 
 namespace velmora::fuzz {
@@ -311,8 +311,8 @@ class Session {
   char Sep() const { return platform_.decimalSeparator; }
 
   Input& in_;
-  RecordingPlatform platform_;
-  RecordingSurface surface_{7752, 3135};
+  HeadlessPlatform platform_;
+  RetainedSurface surface_{7752, 3135};
   MenuItem mnuFileNew_{"mnuFileNew"};
   MenuItem mnuViewRefresh_{"mnuViewRefresh"};
   MenuItem mnuFilePrint_{"mnuFilePrint"};

@@ -12,8 +12,8 @@
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/controls.h"
-#include "platform/recording/recording_platform.h"
-#include "platform/recording/recording_surface.h"
+#include "headless/headless_platform.h"
+#include "platform/retained_surface.h"
 
 namespace velmora::fuzz {
 namespace {
@@ -75,9 +75,9 @@ struct RunResult {
 
 RunResult RunOnce(CurveRequest& request, const DialogState& state, double w, double h,
                   double lineHeight, char separator, std::int32_t savedHandle) {
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   platform.decimalSeparator = separator;
-  RecordingSurface surface(w, h, lineHeight);
+  RetainedSurface surface(w, h, lineHeight);
   FrmEingabe dialog(platform);
   dialog.Load();
   dialog.Combo1.text = state.choice;

@@ -11,7 +11,7 @@
 #include "curves/draw_curve.h"
 #include "formulas/numtext.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/recording/recording_surface.h"
+#include "platform/retained_surface.h"
 
 namespace velmora::fuzz {
 

@@ -5,14 +5,14 @@
 
 #include "formulas/parse.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/recording/recording_platform.h"
+#include "headless/headless_platform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   const float value = velmora::ParseDecimal(text);
   if (!std::isfinite(value)) std::abort();  // an input box must never read as inf or nan
 
-  velmora::RecordingPlatform platform;
+  velmora::HeadlessPlatform platform;
   velmora::fuzz::Input in(data, size);
   while (!in.empty()) {
     const auto key = in.Take<std::int16_t>();

@@ -12,7 +12,7 @@
 
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/recording/recording_platform.h"
+#include "headless/headless_platform.h"
 #include "single/frm_einzel_eingabe.h"
 
 namespace velmora::fuzz {
@@ -245,7 +245,7 @@ class Session {
       return;
     }
     // The same inputs on a fresh dialog give the same results and the same description.
-    RecordingPlatform otherPlatform;
+    HeadlessPlatform otherPlatform;
     otherPlatform.decimalSeparator = platform_.decimalSeparator;
     otherPlatform.statusText = statusBefore;
     FrmEinzelEingabe other(otherPlatform);
@@ -273,7 +273,7 @@ class Session {
   }
 
   std::string SkinEffectNow() {
-    RecordingPlatform otherPlatform;
+    HeadlessPlatform otherPlatform;
     otherPlatform.decimalSeparator = platform_.decimalSeparator;
     FrmEinzelEingabe other(otherPlatform);
     other.Text7.text = dialog_.Text7.text;
@@ -325,7 +325,7 @@ class Session {
   }
 
   Input& in_;
-  RecordingPlatform platform_;
+  HeadlessPlatform platform_;
   FrmEinzelEingabe dialog_{platform_};
   Inputs computedFrom_;
   bool tracked_ = false;  // every change since the last OK went through the dialog's handlers

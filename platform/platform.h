@@ -1,9 +1,10 @@
-// The outside world as the form models see it: the window system's services that the original
-// design took from its runtime. Bound to Qt for the program (platform/qt) and to a recording
-// double for the tests (platform/testing).
+// The outside world as the form models see it: the window system's services. Bound to Qt for
+// the program (desktop/) and to a headless double for velmora-calc and the tests (headless/).
 #pragma once
 
 #include <string>
+
+#include "formulas/parse.h"
 
 namespace velmora {
 
@@ -28,14 +29,12 @@ struct PrintOutcome {
   std::string error;  // German description of what failed, when !ok
 };
 
-class Platform {
+class Platform : public KeyRefusal {
  public:
   virtual ~Platform() = default;
 
-  // The standard system beep.
-  virtual void Beep() = 0;
-  // Lets queued window events run before returning (a re-entrancy point).
-  virtual void DoEvents() = 0;
+  // Beep(): the standard system beep. DoEvents(): lets queued window events run before
+  // returning (a re-entrancy point).
   // A modal message box; returns kIdOk or kIdCancel.
   virtual int MessageBox(const std::string& text, const std::string& title, int style) = 0;
 

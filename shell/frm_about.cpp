@@ -1,7 +1,7 @@
 #include "shell/frm_about.h"
 
 #include "platform/version.h"
-#include "shell/line_break.h"
+#include "formulas/line_break.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 #include "shell/frm_main.h"
 
 #include "platform/version.h"
-#include "shell/line_break.h"
+#include "formulas/line_break.h"
 #include "shell/window_settings.h"
 
 namespace velmora {
@@ -17,7 +17,7 @@ void SetMenu(MenuItem& item, const char* caption, const char* shortcut = "", boo
 
 }  // namespace
 
-FrmMain::FrmMain(Platform& platform, RecordingSurface& picture)
+FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
     : Form("frmMain"),
       frmEinzelEingabe(platform),
       curveCommand(platform, picture, mnuFileNew, mnuViewRefresh, mnuFilePrint),

@@ -17,7 +17,7 @@
 #include "curves/curve_command.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
-#include "platform/recording/recording_surface.h"
+#include "platform/retained_surface.h"
 #include "shell/frm_about.h"
 #include "single/frm_einzel_eingabe.h"
 
@@ -41,7 +41,7 @@ class FrmMain : public Form {
 
   // `picture` is the plot area's drawing surface; its size follows Picture1. Its display list
   // is the plot's retained image, which the window system paints.
-  FrmMain(Platform& platform, RecordingSurface& picture);
+  FrmMain(Platform& platform, RetainedSurface& picture);
 
   // --- the menu, in menu order; the menus themselves are the items with an empty parent ---
   MenuItem mnuFile{"mnuFile"};
@@ -115,7 +115,7 @@ class FrmMain : public Form {
   void mnuHelpAbout_Click();
   void tbToolBar_ButtonClick(const std::string& key);
 
-  RecordingSurface& picture() { return picture_; }
+  RetainedSurface& picture() { return picture_; }
 
   // The texts of the two boxes the shell shows (for tests and the binding's layout).
   static std::string ClosingQuestion();
@@ -129,7 +129,7 @@ class FrmMain : public Form {
   float ReadSetting(const char* key, float fallback, bool positive);
 
   Platform& platform_;
-  RecordingSurface& picture_;
+  RetainedSurface& picture_;
   std::vector<MenuEntry> menu_;
 };
 

@@ -7,14 +7,14 @@
 
 #include "curves/curve_command.h"
 #include "platform/controls.h"
-#include "platform/recording/recording_platform.h"
-#include "platform/recording/recording_surface.h"
+#include "headless/headless_platform.h"
+#include "platform/retained_surface.h"
 
 namespace velmora::testing {
 
 struct CurveSession {
-  RecordingPlatform platform;
-  RecordingSurface surface{7752, 3135};
+  HeadlessPlatform platform;
+  RetainedSurface surface{7752, 3135};
   MenuItem mnuFileNew{"mnuFileNew"};
   MenuItem mnuViewRefresh{"mnuViewRefresh"};
   MenuItem mnuFilePrint{"mnuFilePrint"};

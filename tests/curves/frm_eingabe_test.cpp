@@ -7,13 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "platform/recording/recording_platform.h"
+#include "headless/headless_platform.h"
 
 namespace velmora {
 namespace {
 
 struct Dialog {
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   FrmEingabe dlg{platform};
   Dialog() { dlg.Load(); }
   void Pick(const std::string& choice) {

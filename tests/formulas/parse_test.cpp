@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/recording/recording_platform.h"
+#include "headless/headless_platform.h"
 
 namespace velmora {
 namespace {
@@ -113,7 +113,7 @@ class FilterNumericKeyTest : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(FilterNumericKeyTest, AcceptsOrBeepsAndSwallows) {
   const KeyCase& c = GetParam();
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   int beepsSeenAtEvents = -1;
   platform.onDoEvents = [&] { beepsSeenAtEvents = platform.beeps; };
   const std::int16_t result = FilterNumericKey(c.key, kNumericKeys, platform);
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"wraps_to_backspace", 256 + 8, false}));
 
 TEST(FilterNumericKey, UsesTheSetPassedIn) {
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   EXPECT_EQ(FilterNumericKey('x', "x", platform), 'x');
   EXPECT_EQ(FilterNumericKey(8, "", platform), 8);
   EXPECT_EQ(FilterNumericKey('1', "", platform), 0);
@@ -154,7 +154,7 @@ TEST(FilterNumericKey, UsesTheSetPassedIn) {
 }
 
 TEST(FilterNumericKey, RefusalLetsAnotherHandlerRun) {
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   int reentered = 0;
   platform.onDoEvents = [&] {
     ++reentered;

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/recording/recording_platform.h"
-#include "platform/recording/recording_surface.h"
+#include "headless/headless_platform.h"
+#include "platform/retained_surface.h"
 #include "platform/version.h"
 
 namespace velmora {
@@ -19,8 +19,8 @@ constexpr int kStatusBarHeight = 375;
 
 // The main window with a scripted user, opened at a fixed client size.
 struct Shell {
-  RecordingPlatform platform;
-  RecordingSurface surface{0, 0};
+  HeadlessPlatform platform;
+  RetainedSurface surface{0, 0};
   FrmMain main{platform, surface};
 
   void Open() {
@@ -212,9 +212,9 @@ TEST(FrmMainClose, UnloadStoresGeometryUnlessMinimised) {
 }
 
 TEST(FrmMainClose, StoredSettingsAreReadBackAtTheNextStart) {
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   {
-    RecordingSurface surface(0, 0);
+    RetainedSurface surface(0, 0);
     FrmMain first(platform, surface);
     first.Form_Load();
     first.left = 2345;
@@ -223,7 +223,7 @@ TEST(FrmMainClose, StoredSettingsAreReadBackAtTheNextStart) {
     first.height = 5000;
     first.Form_Unload();
   }
-  RecordingSurface surface(0, 0);
+  RetainedSurface surface(0, 0);
   FrmMain second(platform, surface);
   second.Form_Load();
   EXPECT_EQ(second.left, 2345);

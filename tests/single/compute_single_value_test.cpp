@@ -259,7 +259,7 @@ TEST_F(DialogSession, GroundLossIgnoresTheFreeSpaceBox) {
 TEST_F(DialogSession, VelocityFactorWithoutFrequencyOnlyBeepsAndFocusesIt) {
   for (const char* frequency : {"", "0", ",", "0,0"}) {
     SCOPED_TRACE(frequency);
-    platform = RecordingPlatform();
+    platform = HeadlessPlatform();
     Open();
     Choose("Verkürzungsfaktor Vf");
     PressOk();
@@ -298,7 +298,7 @@ TEST_F(DialogSession, VelocityFactorBelowOneCentimetreRaisesTheHeightFirst) {
 TEST_F(DialogSession, UnknownCalculationIsRefusedWithAMessage) {
   for (const char* choice : {"", "        ", "Bodendaempfung Rve"}) {
     SCOPED_TRACE(choice);
-    platform = RecordingPlatform();
+    platform = HeadlessPlatform();
     Open();
     Choose("Ant. - Güte Qa bei h");
     dialog.Check1.value = 1;
@@ -355,7 +355,7 @@ TEST_F(DialogSession, ExtremeInputsNeverShowNonNumbers) {
       for (const std::string& value : values) {
         for (const int freeSpace : {0, 1}) {
           SCOPED_TRACE(std::string(choice) + " " + (dialog.*box).name + "=" + value);
-          platform = RecordingPlatform();
+          platform = HeadlessPlatform();
           Open();
           Choose(choice);
           if (!dialog.IsShown(dialog.*box)) continue;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/recording/recording_platform.h"
+#include "headless/headless_platform.h"
 #include "single/frm_einzel_eingabe.h"
 
 namespace velmora {
@@ -37,7 +37,7 @@ class DialogSession : public testing::Test {
   }
   void PressOk() { dialog.OKButton_Click(); }
 
-  RecordingPlatform platform;
+  HeadlessPlatform platform;
   FrmEinzelEingabe dialog{platform};
 };
 

@@ -1,0 +1,488 @@
+#include "desktop/form_dialog.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <map>
+
+#include "platform/controls.h"
+#include "desktop/qt_platform.h"
+#include "desktop/qt_surface.h"
+#include "desktop/text.h"
+#include "desktop/twips.h"
+
+namespace velmora::qt {
+namespace {
+
+constexpr int kMarginTwips = 60;  // right and bottom edge beyond the outermost control
+// The controls were laid out for a small dialog font; at this size every caption fits its
+// place (wrapping onto a second line where the place is two lines high).
+constexpr double kDialogPointSize = 7.5;
+constexpr double kFrameCaptionPointSize = 7.8;
+constexpr char16_t kBackspace = 8;
+
+// The line edit inside an editable combo box; tells its owner while it finishes editing.
+class ComboLineEdit : public QLineEdit {
+ public:
+  ComboLineEdit(bool& finishing, QWidget* parent) : QLineEdit(parent), finishing_(finishing) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    finishing_ = enter;
+    QLineEdit::keyPressEvent(event);
+    finishing_ = false;
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    finishing_ = true;
+    QLineEdit::focusOutEvent(event);
+    finishing_ = false;
+  }
+
+ private:
+  bool& finishing_;
+};
+
+// Keys that move, confirm or cancel rather than edit: their release is no edit of the box.
+bool IsNavigationKey(int key) {
+  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
+         key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- FilteredLineEdit
+
+char16_t FilteredLineEdit::Filter(char16_t typed) {
+  std::int16_t key = typed > 0x7fff ? std::int16_t{0x7fff} : static_cast<std::int16_t>(typed);
+  keyFilter(key);
+  return key <= 0 ? char16_t{0} : static_cast<char16_t>(key);
+}
+
+void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat()) pressedHere_.insert(event->key());
+  if (!keyFilter) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    PasteFiltered();
+    event->accept();
+    return;
+  }
+  const QString text = event->text();
+  const bool backspace = event->key() == Qt::Key_Backspace;
+  const bool command =
+      event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  const bool types = !text.isEmpty() && text.at(0).isPrint();
+  if (command || !(types || backspace)) {
+    QLineEdit::keyPressEvent(event);  // navigation, Delete, Enter, Escape, shortcuts
+    return;
+  }
+  const char16_t typed = backspace ? kBackspace : text.at(0).unicode();
+  const char16_t result = Filter(typed);
+  event->accept();
+  if (result == 0) return;
+  if (result == typed && !(types && text.size() > 1)) {
+    QLineEdit::keyPressEvent(event);
+  } else if (result == kBackspace) {
+    backspace ? QLineEdit::keyPressEvent(event) : QLineEdit::backspace();
+  } else {
+    insert(QString(QChar(result)));
+  }
+  emit userEdited(this->text());
+}
+
+void FilteredLineEdit::keyReleaseEvent(QKeyEvent* event) {
+  QLineEdit::keyReleaseEvent(event);
+  if (event->isAutoRepeat()) return;
+  // A key pressed elsewhere (Tab from the previous box, Enter that pressed the default button)
+  // has done its job before its release reaches this box.
+  const bool mine = pressedHere_.remove(event->key());
+  if (mine && !IsNavigationKey(event->key()) && keyRelease) keyRelease();
+}
+
+void FilteredLineEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  pressedHere_.clear();
+  // Switching to another program or opening a menu is no move of the focus inside the form.
+  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+    return;
+  if (focusLost) focusLost();
+}
+
+void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  if (keyFilter) {
+    for (QAction* action : menu->actions()) {
+      if (action->objectName() == QLatin1String("edit-paste")) {
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, &FilteredLineEdit::PasteFiltered);
+      }
+    }
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void FilteredLineEdit::PasteFiltered() {
+  if (isReadOnly()) return;
+  const QString clip = QGuiApplication::clipboard()->text();
+  bool changed = false;
+  for (const QChar ch : clip) {
+    const char16_t result = Filter(ch.unicode());
+    if (result == 0) continue;
+    if (result == kBackspace) {
+      backspace();
+    } else {
+      insert(QString(QChar(result)));
+    }
+    changed = true;
+  }
+  if (changed) emit userEdited(text());
+  if (keyRelease) keyRelease();
+}
+
+// ---------------------------------------------------------------- FormDialog
+
+FormDialog::FormDialog(QtPlatform& platform, Form& form, std::vector<ControlBinding> bindings,
+                       QWidget* parent)
+    : QDialog(parent), platform_(platform), form_(form) {
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  // Frame captions sit on the frame's top line, so controls placed just below the caption
+  // keep clear of the line.
+  setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.55em; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      " left: 5px; padding: 0 2px; background-color: palette(window); }"));
+  QFont small = font();
+  small.setPointSizeF(kDialogPointSize);
+  small.setWeight(QFont::Normal);  // set explicitly, or a bold frame passes bold on
+  setFont(small);
+  QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  if (screen) dpi_ = screen->logicalDotsPerInchX();
+  bound_.reserve(bindings.size());
+  for (ControlBinding& binding : bindings) bound_.push_back({std::move(binding), nullptr, {}});
+  Build();
+  platform_.AddModalView(this);
+}
+
+FormDialog::~FormDialog() {
+  platform_.RemoveModalView(this);
+}
+
+QRect FormDialog::PixelRect(const Control& control) const {
+  return QRect(TwipsToPixels(control.left, dpi_), TwipsToPixels(control.top, dpi_),
+               TwipsToPixels(control.width, dpi_), TwipsToPixels(control.height, dpi_));
+}
+
+QSize FormDialog::ClientSize() const {
+  int right = 0;
+  int bottom = 0;
+  for (const Bound& b : bound_) {
+    if (!b.binding.container.empty()) continue;
+    const Control& c = *b.binding.control;
+    right = std::max(right, c.left + c.width);
+    bottom = std::max(bottom, c.top + c.height);
+  }
+  return QSize(TwipsToPixels(right + kMarginTwips, dpi_),
+               TwipsToPixels(bottom + kMarginTwips, dpi_));
+}
+
+void FormDialog::Build() {
+  std::map<std::string, QWidget*> frames;
+  for (Bound& b : bound_) {
+    ControlBinding& bind = b.binding;
+    QWidget* parent = this;
+    if (!bind.container.empty()) {
+      auto it = frames.find(bind.container);
+      if (it != frames.end()) parent = it->second;
+    }
+    switch (bind.kind) {
+      case ControlKind::kFrame: {
+        // Not filled: a frame laid over another one (its caption band reaching over the box
+        // above it) must not cut off what lies under its edge.
+        auto* box = new QGroupBox(parent);
+        if (bind.boldCaption) {
+          QFont bold = box->font();
+          bold.setBold(true);
+          bold.setPointSizeF(kFrameCaptionPointSize);
+          box->setFont(bold);
+        }
+        frames[bind.control->name] = box;
+        b.widget = box;
+        break;
+      }
+      case ControlKind::kLabel: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        switch (bind.look) {
+          case LabelLook::kCaption:
+            label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            break;
+          case LabelLook::kValue:
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setBackgroundRole(QPalette::Base);
+            label->setAutoFillBackground(true);
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            break;
+          case LabelLook::kLeft:
+          case LabelLook::kPlain:
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            break;
+        }
+        b.widget = label;
+        break;
+      }
+      case ControlKind::kTextBox: {
+        auto* edit = new FilteredLineEdit(parent);
+        edit->keyFilter = [this, f = bind.keyPress](std::int16_t& key) { Route([&] { f(key); }); };
+        if (!bind.keyPress) edit->keyFilter = nullptr;
+        if (bind.keyPress) {
+          // Typed text only comes in through the filter.
+          edit->setAcceptDrops(false);
+          edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+        }
+        if (bind.keyUp) edit->keyRelease = [this, f = bind.keyUp] { Route(f); };
+        if (bind.lostFocus) edit->focusLost = [this, f = bind.lostFocus] { Route(f); };
+        Control* control = bind.control;
+        auto store = [this, control](const QString& text) {
+          if (!syncing_) static_cast<TextBox*>(control)->text = FromQ(text);
+        };
+        connect(edit, &QLineEdit::textEdited, this, store);
+        connect(edit, &FilteredLineEdit::userEdited, this, store);
+        b.widget = edit;
+        break;
+      }
+      case ControlKind::kComboBox: {
+        auto* combo = new QComboBox(parent);
+        combo->setLineEdit(new ComboLineEdit(editingFinishing_, combo));
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);  // the text is what was typed, nothing completed
+        combo->setMaxVisibleItems(12);
+        auto* box = static_cast<ComboBox*>(bind.control);
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, box](const QString& t) {
+          if (!syncing_) box->text = FromQ(t);
+        });
+        connect(combo, &QComboBox::activated, this, [this, box, combo, f = bind.click](int i) {
+          if (syncing_ || editingFinishing_ || i < 0) return;
+          box->text = FromQ(combo->itemText(i));
+          if (f) Route(f);
+          combo->lineEdit()->home(false);  // a picked item shows from its start
+        });
+        b.widget = combo;
+        break;
+      }
+      case ControlKind::kCheckBox: {
+        auto* check = new QCheckBox(parent);
+        auto* box = static_cast<CheckBox*>(bind.control);
+        connect(check, &QCheckBox::clicked, this, [this, box, f = bind.click](bool on) {
+          if (syncing_) return;
+          box->value = on ? 1 : 0;
+          if (f) Route(f);
+        });
+        b.widget = check;
+        break;
+      }
+      case ControlKind::kCommandButton: {
+        auto* button = new QPushButton(parent);
+        auto* model = static_cast<CommandButton*>(bind.control);
+        button->setDefault(model->isDefault);
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, [this, f = bind.click] {
+          if (!syncing_ && f) Route(f);
+        });
+        b.widget = button;
+        break;
+      }
+    }
+    b.widget->setObjectName(ToQ(bind.control->name));
+    // Only frame captions are bold: the controls inside keep the dialog's font.
+    if (!(bind.kind == ControlKind::kFrame && bind.boldCaption)) b.widget->setFont(font());
+    if (bind.kind == ControlKind::kComboBox) {
+      auto* combo = static_cast<QComboBox*>(b.widget);
+      combo->lineEdit()->setFont(font());  // not passed on under the dialog's style sheet
+      combo->view()->setFont(font());
+    }
+  }
+  // Later frames lie in front of earlier ones.
+  for (auto& [name, frame] : frames) frame->raise();
+  for (Bound& b : bound_) {
+    if (b.binding.kind == ControlKind::kFrame && b.binding.container.empty()) b.widget->raise();
+  }
+  Sync();
+  ApplyTabOrder();
+  setFixedSize(ClientSize());
+}
+
+void FormDialog::ApplyTabOrder() {
+  std::vector<const Bound*> order;
+  for (const Bound& b : bound_) {
+    const ControlKind k = b.binding.kind;
+    if (k == ControlKind::kFrame || k == ControlKind::kLabel) continue;
+    order.push_back(&b);
+  }
+  std::stable_sort(order.begin(), order.end(), [](const Bound* a, const Bound* b) {
+    return a->binding.control->tabIndex < b->binding.control->tabIndex;
+  });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
+  }
+}
+
+void FormDialog::Route(const std::function<void()>& handler) {
+  ClearUpperVectorState();
+  handler();
+  AfterEvent();
+}
+
+void FormDialog::AfterEvent() {
+  platform_.SyncViews();
+  if (!form_.visible && inExec_ && isVisible()) done(QDialog::Accepted);
+}
+
+void FormDialog::SyncOne(Bound& b) {
+  const Control& c = *b.binding.control;
+  QWidget* w = b.widget;
+  const QRect rect = PixelRect(c);
+  if (rect != b.geometry) {
+    w->setGeometry(rect);
+    b.geometry = rect;
+  }
+  if (w->isHidden() == c.visible) w->setHidden(!c.visible);
+  if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+  const QString tip = ToQ(c.toolTip);
+  if (w->toolTip() != tip) w->setToolTip(tip);
+  switch (b.binding.kind) {
+    case ControlKind::kFrame: {
+      auto* box = static_cast<QGroupBox*>(w);
+      const QString caption = ToDisplay(static_cast<const Frame&>(c).caption);
+      if (box->title() != caption) box->setTitle(caption);
+      break;
+    }
+    case ControlKind::kLabel: {
+      auto* label = static_cast<QLabel*>(w);
+      const QString caption = ToDisplay(static_cast<const Label&>(c).caption);
+      if (label->text() != caption) label->setText(caption);
+      break;
+    }
+    case ControlKind::kTextBox: {
+      auto* edit = static_cast<QLineEdit*>(w);
+      const QString text = ToQ(static_cast<const TextBox&>(c).text);
+      if (edit->text() != text) edit->setText(text);
+      break;
+    }
+    case ControlKind::kComboBox: {
+      auto* combo = static_cast<QComboBox*>(w);
+      const auto& model = static_cast<const ComboBox&>(c);
+      bool same = combo->count() == static_cast<int>(model.items.size());
+      for (int i = 0; same && i < combo->count(); ++i) {
+        same = combo->itemText(i) == ToQ(model.items[static_cast<std::size_t>(i)]);
+      }
+      if (!same) {
+        combo->clear();
+        for (const std::string& item : model.items) combo->addItem(ToQ(item));
+      }
+      const QString text = ToQ(model.text);
+      const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+      bool changed = !same;
+      if (combo->currentIndex() != index) {
+        combo->setCurrentIndex(index);
+        changed = true;
+      }
+      if (combo->currentText() != text) {
+        combo->setEditText(text);
+        changed = true;
+      }
+      // Show the start of a long item, not its end, until the user edits it.
+      if (changed && !combo->hasFocus()) combo->lineEdit()->setCursorPosition(0);
+      break;
+    }
+    case ControlKind::kCheckBox: {
+      auto* check = static_cast<QCheckBox*>(w);
+      const auto& model = static_cast<const CheckBox&>(c);
+      if (check->text() != ToQ(model.caption)) check->setText(ToQ(model.caption));
+      if (check->isChecked() != (model.value != 0)) check->setChecked(model.value != 0);
+      break;
+    }
+    case ControlKind::kCommandButton: {
+      auto* button = static_cast<QPushButton*>(w);
+      const auto& model = static_cast<const CommandButton&>(c);
+      if (button->text() != ToQ(model.caption)) button->setText(ToQ(model.caption));
+      break;
+    }
+  }
+}
+
+void FormDialog::Sync() {
+  if (syncing_) return;
+  syncing_ = true;
+  const QString title = ToQ(form_.caption);
+  if (windowTitle() != title) setWindowTitle(title);
+  for (Bound& b : bound_) SyncOne(b);
+  syncing_ = false;
+}
+
+QWidget* FormDialog::WidgetFor(const Control& control) {
+  for (Bound& b : bound_) {
+    if (b.binding.control == &control) return b.widget;
+  }
+  return nullptr;
+}
+
+void FormDialog::ExecModal() {
+  form_.visible = true;
+  Sync();
+  if (onActivate) Route(onActivate);
+  if (!form_.visible) return;
+  inExec_ = true;
+  exec();
+  inExec_ = false;
+  // Closed by other means (the program ending): the caller sees a hidden form.
+  form_.visible = false;
+}
+
+void FormDialog::reject() {
+  // Escape presses the cancel button, as the user would.
+  for (Bound& b : bound_) {
+    if (b.binding.kind != ControlKind::kCommandButton) continue;
+    const auto& button = static_cast<const CommandButton&>(*b.binding.control);
+    if (button.isCancel && button.visible && button.enabled) {
+      static_cast<QPushButton*>(b.widget)->click();
+      return;
+    }
+  }
+}
+
+void FormDialog::closeEvent(QCloseEvent* event) {
+  if (form_.visible) {
+    if (onCloseBox) {
+      Route(onCloseBox);
+    } else {
+      form_.Hide();
+      AfterEvent();
+    }
+  }
+  if (form_.visible) {
+    event->ignore();
+  } else {
+    event->accept();
+  }
+}
+
+}  // namespace velmora::qt

@@ -1,0 +1,122 @@
+// A modal dialog built from a form model: one widget per control, placed from the model's twips
+// at the screen's logical resolution, mirrored after every event and routing the widgets' events
+// into the model's handlers.
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSet>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "desktop/bound_view.h"
+
+class QComboBox;
+
+namespace velmora {
+struct Control;
+class Form;
+}  // namespace velmora
+
+namespace velmora::qt {
+
+class QtPlatform;
+
+enum class ControlKind { kFrame, kLabel, kTextBox, kComboBox, kCheckBox, kCommandButton };
+enum class LabelLook { kPlain, kCaption, kLeft, kValue };
+
+// How one model control is shown and which model handlers its events run.
+struct ControlBinding {
+  Control* control = nullptr;
+  ControlKind kind = ControlKind::kLabel;
+  std::string container;  // the containing frame's name; empty for the form
+  LabelLook look = LabelLook::kPlain;
+  bool boldCaption = false;
+  std::function<void()> click;                  // item picked, box ticked, button pressed
+  std::function<void(std::int16_t&)> keyPress;  // set: the box filters typed characters
+  std::function<void()> keyUp;
+  std::function<void()> lostFocus;
+};
+
+// A line edit that hands every typed character to a key filter before it lands in the text.
+// Navigation and editing keys, Enter and Escape keep their usual jobs; a paste is typed
+// character by character through the filter.
+class FilteredLineEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  using QLineEdit::QLineEdit;
+  std::function<void(std::int16_t&)> keyFilter;
+  std::function<void()> keyRelease;
+  std::function<void()> focusLost;
+
+ signals:
+  // The text changed by the user (also when a filtered key was inserted by us).
+  void userEdited(const QString& text);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void PasteFiltered();
+  // Runs the filter on one typed character; returns the character to insert, or 0.
+  char16_t Filter(char16_t typed);
+  QSet<int> pressedHere_;
+};
+
+class FormDialog : public QDialog, public ModalView {
+  Q_OBJECT
+ public:
+  FormDialog(QtPlatform& platform, Form& form, std::vector<ControlBinding> bindings,
+             QWidget* parent = nullptr);
+  ~FormDialog() override;
+
+  // Runs when the dialog is shown modally, before the user sees it (the form's activation).
+  std::function<void()> onActivate;
+  // The window's close box: the model decides what that means; it must hide the form.
+  std::function<void()> onCloseBox;
+
+  void Sync() override;
+  QWidget* WidgetFor(const Control& control) override;
+  Form& form() override { return form_; }
+  void ExecModal() override;
+
+  // The logical resolution the twips are converted with.
+  double Dpi() const { return dpi_; }
+  // Catches every window up with its model and ends the modal run once the form is hidden.
+  void AfterEvent();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+
+ private:
+  struct Bound {
+    ControlBinding binding;
+    QWidget* widget = nullptr;
+    QRect geometry;  // last applied, in pixels
+  };
+  void Build();
+  void Route(const std::function<void()>& handler);
+  void SyncOne(Bound& bound);
+  QRect PixelRect(const Control& control) const;
+  QSize ClientSize() const;
+  void ApplyTabOrder();
+
+  QtPlatform& platform_;
+  Form& form_;
+  std::vector<Bound> bound_;
+  double dpi_ = 96.0;
+  bool syncing_ = false;
+  bool inExec_ = false;
+  // Set while the combo box's own line edit finishes editing: Qt then "activates" a matching
+  // item, which is no pick by the user.
+  bool editingFinishing_ = false;
+};
+
+}  // namespace velmora::qt

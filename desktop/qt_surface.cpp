@@ -1,0 +1,267 @@
+#include "desktop/qt_surface.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPolygonF>
+#include <QStaticText>
+#include <QSvgGenerator>
+#include <cmath>
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#define VELMORA_X86 1
+#endif
+
+namespace velmora::qt {
+namespace {
+
+#ifdef VELMORA_X86
+__attribute__((target("avx"))) void ZeroUpperVectorHalves() {
+  _mm256_zeroupper();
+}
+#endif
+
+constexpr int kFontTwips = 156;  // 7.8 pt at 20 twips per point
+const QColor kBackground(255, 255, 255);
+const QColor kForeground(16, 16, 16);
+const QColor kStatusBackground(240, 240, 240);
+
+QPen PenOf(int lineWidth) {
+  QPen pen(kForeground, lineWidth * kTwipsPerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+  return pen;
+}
+
+// Replays a display list with as few painter calls as the picture allows: the pen changes only
+// when the line width does, neighbouring lines go out in one call, and a curve's thousands of
+// points a twip apart become one polyline that keeps one point per device pixel.
+class BatchedPainter {
+ public:
+  BatchedPainter(QPainter& painter, double pixelsPerTwip)
+      : painter_(painter), pixelsPerTwip_(pixelsPerTwip) {}
+
+  void Line(const QLineF& line, int lineWidth) {
+    FlushPoints();
+    if (!lines_.isEmpty() && lineWidth != linesWidth_) FlushLines();
+    linesWidth_ = lineWidth;
+    lines_.append(line);
+  }
+
+  void Point(const QPointF& p, int lineWidth) {
+    FlushLines();
+    const double reach = lineWidth * kTwipsPerPixel;
+    if (!run_.isEmpty() && (lineWidth != runWidth_ || std::abs(p.x() - run_.back().x()) > reach ||
+                            std::abs(p.y() - run_.back().y()) > reach)) {
+      FlushPoints();
+    }
+    runWidth_ = lineWidth;
+    const QPoint pixel = PixelOf(p);
+    if (!run_.isEmpty() && pixel == lastPixel_) {
+      run_.back() = p;  // same device pixel: the stroke ends at the newer point
+      return;
+    }
+    run_.append(p);
+    lastPixel_ = pixel;
+  }
+
+  // `at` is the text's top-left corner. The same tick labels come back on every redraw, so
+  // their laid-out glyphs are kept.
+  void Text(const QPointF& at, const QString& text) {
+    Flush();
+    UsePen(QPen(kForeground), -1);
+    static QHash<QString, QStaticText> laidOut;
+    auto it = laidOut.find(text);
+    if (it == laidOut.end()) {
+      if (laidOut.size() > 4096) laidOut.clear();
+      it = laidOut.insert(text, QStaticText(text));
+      it->setTextFormat(Qt::PlainText);
+      it->setPerformanceHint(QStaticText::AggressiveCaching);
+    }
+    painter_.drawStaticText(at, *it);
+  }
+
+  void Flush() {
+    FlushLines();
+    FlushPoints();
+  }
+
+ private:
+  QPoint PixelOf(const QPointF& p) const {
+    return QPoint(static_cast<int>(std::floor(p.x() * pixelsPerTwip_)),
+                  static_cast<int>(std::floor(p.y() * pixelsPerTwip_)));
+  }
+
+  void UsePen(const QPen& pen, int key) {
+    if (key == penKey_) return;
+    painter_.setPen(pen);
+    penKey_ = key;
+  }
+
+  void FlushLines() {
+    if (lines_.isEmpty()) return;
+    UsePen(PenOf(linesWidth_), linesWidth_);
+    painter_.drawLines(lines_);
+    lines_.clear();
+  }
+
+  void FlushPoints() {
+    if (run_.isEmpty()) return;
+    UsePen(PenOf(runWidth_), runWidth_);
+    if (run_.size() == 1) {
+      painter_.drawPoint(run_.front());
+    } else {
+      painter_.drawPolyline(run_);
+    }
+    run_.clear();
+  }
+
+  QPainter& painter_;
+  double pixelsPerTwip_;
+  int penKey_ = -2;  // the line width the pen was made for; -1 the text pen
+  QVector<QLineF> lines_;
+  int linesWidth_ = 1;
+  QPolygonF run_;
+  int runWidth_ = 1;
+  QPoint lastPixel_;
+};
+
+double StatusLineTwips() {
+  return std::ceil(PlotLineHeightTwips() * 1.6);
+}
+
+void PaintStatusLine(QPainter& painter, double top, double width, const std::string& title) {
+  const double height = StatusLineTwips();
+  painter.fillRect(QRectF(0, top, width, height), kStatusBackground);
+  painter.setPen(PenOf(1));
+  painter.drawLine(QPointF(0, top), QPointF(width, top));
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.setFont(PlotFont());
+  painter.setPen(kForeground);
+  painter.drawText(QRectF(60, top, width - 120, height), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromStdString(title));
+}
+
+void PaintPlot(QPainter& painter, const DisplayList& list, const std::string& title,
+               double pixelsPerTwip) {
+  RenderDisplayList(painter, list, pixelsPerTwip);
+  painter.save();
+  painter.scale(pixelsPerTwip, pixelsPerTwip);
+  PaintStatusLine(painter, list.height, list.width, title);
+  painter.restore();
+}
+
+}  // namespace
+
+QFont PlotFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(kFontTwips);
+  font.setStyleHint(QFont::SansSerif);
+  // DejaVu Sans runs wider than the classic dialog font the layout's text positions were made
+  // for; narrowed, tick labels end before the axis instead of running into it.
+  font.setStretch(86);
+  return font;
+}
+
+double PlotLineHeightTwips() {
+  return QFontMetricsF(PlotFont()).height();
+}
+
+void RenderDisplayList(QPainter& painter, const DisplayList& list, double pixelsPerTwip) {
+  painter.save();
+  painter.scale(pixelsPerTwip, pixelsPerTwip);
+  painter.fillRect(QRectF(0, 0, list.width, list.height), kBackground);
+  painter.setClipRect(QRectF(0, 0, list.width, list.height), Qt::IntersectClip);
+  // Crisp one-pixel lines and points as on the classic screen; texts smoothed.
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const QFont font = PlotFont();
+  painter.setFont(font);
+
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  BatchedPainter batch(painter, pixelsPerTwip);
+  for (const DrawnItem& item : list.items) {
+    switch (item.kind) {
+      case DrawnItem::Kind::kPoint:
+        batch.Point(QPointF(item.x1, item.y1), item.lineWidth);
+        break;
+      case DrawnItem::Kind::kLine:
+        batch.Line(QLineF(item.x1, item.y1, item.x2, item.y2), item.lineWidth);
+        break;
+      case DrawnItem::Kind::kText:
+        batch.Text(QPointF(item.x1, item.y1), QString::fromStdString(list.TextOf(item)));
+        break;
+    }
+  }
+  batch.Flush();
+  painter.restore();
+  ClearUpperVectorState();
+}
+
+void ClearUpperVectorState() {
+#ifdef VELMORA_X86
+  static const bool avx = __builtin_cpu_supports("avx");
+  if (avx) ZeroUpperVectorHalves();
+#endif
+}
+
+QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi) {
+  const double ppt = dpi / kTwipsPerInch;
+  const int w = static_cast<int>(std::ceil(list.width * ppt));
+  const int h = static_cast<int>(std::ceil((list.height + StatusLineTwips()) * ppt));
+  QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
+  const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  image.fill(kStatusBackground);
+  QPainter painter(&image);
+  PaintPlot(painter, list, title, ppt);
+  painter.end();
+  return image;
+}
+
+QByteArray ExportPlot(const DisplayList& list, const std::string& title, PlotFormat format,
+                      double dpi) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const double heightTwips = list.height + StatusLineTwips();
+  switch (format) {
+    case PlotFormat::kPng: {
+      if (!RenderPlotImage(list, title, dpi).save(&buffer, "PNG")) return {};
+      break;
+    }
+    case PlotFormat::kSvg: {
+      const double ppt = dpi / kTwipsPerInch;
+      QSvgGenerator svg;
+      svg.setOutputDevice(&buffer);
+      svg.setResolution(static_cast<int>(std::lround(dpi)));
+      svg.setSize(QSize(static_cast<int>(std::ceil(list.width * ppt)),
+                        static_cast<int>(std::ceil(heightTwips * ppt))));
+      svg.setViewBox(QRectF(0, 0, list.width * ppt, heightTwips * ppt));
+      svg.setTitle(QString::fromStdString(title));
+      QPainter painter;
+      if (!painter.begin(&svg)) return {};
+      PaintPlot(painter, list, title, ppt);
+      painter.end();
+      break;
+    }
+    case PlotFormat::kPdf: {
+      constexpr int kPdfDpi = 1200;
+      QPdfWriter pdf(&buffer);
+      pdf.setResolution(kPdfDpi);
+      pdf.setPageSize(QPageSize(QSizeF(list.width / 20.0, heightTwips / 20.0), QPageSize::Point,
+                                QString(), QPageSize::ExactMatch));
+      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+      pdf.setTitle(QString::fromStdString(title));
+      QPainter painter;
+      if (!painter.begin(&pdf)) return {};
+      PaintPlot(painter, list, title, kPdfDpi / kTwipsPerInch);
+      painter.end();
+      break;
+    }
+  }
+  return bytes;
+}
+
+}  // namespace velmora::qt

@@ -1,0 +1,38 @@
+// The QPainter side of the plot area: replays a recorded display list onto any painter (screen
+// widget, image, SVG, PDF, printer) at that device's resolution, so the plot is crisp on dense
+// screens and vector on paper. Needs a QGuiApplication (fonts).
+#pragma once
+
+#include <QByteArray>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <string>
+
+#include "platform/retained_surface.h"
+
+namespace velmora::qt {
+
+// The plot font, 7.8 pt, sized in twips (156): draw it under a twips-to-device scale.
+QFont PlotFont();
+// The height of one printed line of the plot font, in twips: where Print leaves the position.
+double PlotLineHeightTwips();
+
+// Paints the list into the rectangle (0, 0, width, height) twips of the painter's current
+// coordinates, scaled by pixelsPerTwip (device pixels per twip), background included.
+void RenderDisplayList(QPainter& painter, const DisplayList& list, double pixelsPerTwip);
+
+// The plot with the curve title in a status line under it, as the window shows them.
+enum class PlotFormat { kPng, kSvg, kPdf };
+// dpi: the resolution of PNG and SVG (96 is the screen's); PDF is vector at any zoom.
+// Returns the file's bytes, empty if the output could not be produced.
+QByteArray ExportPlot(const DisplayList& list, const std::string& title, PlotFormat format,
+                      double dpi = 96);
+QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi);
+
+// Qt's raster painting can leave the upper halves of the AVX registers in use; until they are
+// cleared every SSE instruction of the formulas waits on them, and a curve run takes ten times
+// as long. Called after painting, and before the binding hands an event to a model.
+void ClearUpperVectorState();
+
+}  // namespace velmora::qt

@@ -1,0 +1,154 @@
+// velmora-shots: opens the program's windows the way a user would and saves a picture of each,
+// or measures the time from start to the first paint of the main window. A tool for looking at
+// the program, not part of it.
+//
+//   velmora-shots DIR [SUFFIX]   main window with a curve, both dialogs for two choices each and
+//                                the info box, as DIR/<window>SUFFIX.png
+//   velmora-shots --first-paint  prints the milliseconds from start to the first paint, then quits
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <clocale>
+#include <cstdio>
+#include <functional>
+
+#include "desktop/about_dialog.h"
+#include "desktop/desktop.h"
+#include "desktop/form_dialog.h"
+#include "desktop/plot_widget.h"
+
+namespace {
+
+using velmora::qt::Desktop;
+
+// Calls `user` once the next modal window is open; `open` returns after it has closed.
+void WhileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& user) {
+  bool done = false;
+  QTimer poll;
+  poll.setInterval(20);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (done || !window || !window->isVisible()) return;
+    done = true;
+    user(window);
+  });
+  poll.start();
+  open();
+}
+
+void Settle() {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < 300) QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// What the display shows of the window, in device pixels.
+void Save(QWidget* window, const QString& path) {
+  Settle();
+  QPixmap picture;
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    picture = window->screen()->grabWindow(window->winId());
+  } else {
+    picture = window->grab();
+  }
+  if (!picture.save(path))
+    std::fprintf(stderr, "velmora-shots: cannot write %s\n", qPrintable(path));
+}
+
+void Pick(QWidget* dialog, const QString& choice) {
+  auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+  const int index = combo->findText(choice);
+  combo->setCurrentIndex(index);
+  emit combo->activated(index);
+}
+
+void Click(QWidget* dialog, const char* button) {
+  dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+}
+
+int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
+  QDir().mkpath(dir);
+  auto path = [&](const char* name) { return dir + QLatin1Char('/') + name + suffix + ".png"; };
+  velmora::FrmMain& m = desktop.model;
+  velmora::qt::MainWindow& w = desktop.window;
+
+  WhileModal([&] { w.ActionFor(m.mnuEinzelBerechnung)->trigger(); },
+             [&](QWidget* d) {
+               Save(d, path("single-resonant-length"));
+               Click(d, "OKButton");
+               Save(d, path("single-resonant-length-result"));
+               Pick(d, QStringLiteral("Strahlungswiderstand Rs"));
+               Click(d, "OKButton");
+               Save(d, path("single-radiation-resistance"));
+               Click(d, "CancelButton");
+             });
+  WhileModal([&] { w.ActionFor(m.mnuKurveAnzeigen)->trigger(); },
+             [&](QWidget* d) {
+               Save(d, path("curve-dialog-vf-f"));
+               Pick(d, QStringLiteral("Strahlungswiderstand Rs"));
+               Save(d, path("curve-dialog-rs"));
+               Pick(d, QStringLiteral("Verkürzung Vf bei d"));
+               Click(d, "OKButton");
+             });
+  Save(&w, path("main-curve-vf-d"));
+  WhileModal([&] { w.ActionFor(m.mnuKurveAnzeigen)->trigger(); },
+             [&](QWidget* d) {
+               Pick(d, QStringLiteral("Ant. - Güte Qa bei h"));
+               Click(d, "OKButton");
+             });
+  Save(&w, path("main-curve-qa-h"));
+  WhileModal([&] { w.ActionFor(m.mnuHelpAbout)->trigger(); },
+             [&](QWidget* d) {
+               Save(d, path("about"));
+               Click(d, "cmdOK");
+             });
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QElapsedTimer sinceStart;
+  sinceStart.start();
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  const QStringList args = QApplication::arguments().mid(1);
+  if (args.isEmpty()) {
+    std::fprintf(stderr, "usage: velmora-shots DIR [SUFFIX] | --first-paint\n");
+    return 2;
+  }
+  Desktop desktop;
+  if (args.first() == QLatin1String("--first-paint")) {
+    struct FirstPaint : QObject {
+      QElapsedTimer* clock = nullptr;
+      bool eventFilter(QObject*, QEvent* event) override {
+        if (clock && event->type() == QEvent::Paint) {
+          std::printf("first paint after %lld ms\n", static_cast<long long>(clock->elapsed()));
+          std::fflush(stdout);
+          QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+          clock = nullptr;
+        }
+        return false;
+      }
+    } watcher;
+    watcher.clock = &sinceStart;
+    desktop.window.Plot()->installEventFilter(&watcher);
+    desktop.Start();
+    return app.exec();
+  }
+  desktop.Start();
+  const QString dir = args.first();
+  const QString suffix = args.size() > 1 ? args.at(1) : QString();
+  QTimer::singleShot(200, [&] {
+    Shots(desktop, dir, suffix);
+    QApplication::exit(0);
+  });
+  return app.exec();
+}

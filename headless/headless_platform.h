@@ -1,0 +1,80 @@
+// A headless, recording platform: the test double, and the platform of the command-line
+// companion. Tests read like a user session: they script the
+// answers of message boxes, the user's actions inside modal dialogs and printer failures, and
+// check the beeps, messages, focus and status text the user would have seen.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace velmora {
+
+struct RecordedMessage {
+  std::string text;
+  std::string title;
+  int style = 0;
+  int answer = kIdOk;
+};
+
+class HeadlessPlatform : public Platform {
+ public:
+  // --- what the tests script ---
+  std::deque<int> messageAnswers;  // answers for the next message boxes; kIdOk when empty
+  // Runs as the "user" while a form is shown modally; it must hide the form (OK, Cancel...).
+  // Keyed by form name; a form without a script is hidden at once.
+  std::map<std::string, std::function<void(Form&)>> modalScripts;
+  std::deque<PrintOutcome> printOutcomes;  // next print results; success when empty
+  std::string printerName = "Testdrucker";
+  std::string now = "06.12.2026 15:30:00";
+  char decimalSeparator = ',';
+  std::function<void()> onDoEvents;  // lets a test run an event at a re-entrancy point
+  // Runs as the printer takes the form's image: a test reads there what the page shows.
+  std::function<void(Form&)> onPrintForm;
+
+  // --- what the tests read ---
+  int beeps = 0;
+  int doEventsCalls = 0;
+  std::vector<RecordedMessage> messages;
+  std::string focus;  // name of the control that got the focus last, empty if none
+  std::vector<std::string> focusHistory;
+  std::string statusText;
+  std::vector<std::string> statusHistory;
+  MousePointer mousePointer = MousePointer::kDefault;
+  std::vector<MousePointer> pointerHistory;
+  std::vector<std::string> printedForms;
+  std::vector<std::string> modalShown;
+  std::map<std::string, std::string> settings;  // "app/section/key" -> value
+
+  void Beep() override { ++beeps; }
+  void DoEvents() override {
+    ++doEventsCalls;
+    if (onDoEvents) onDoEvents();
+  }
+  int MessageBox(const std::string& text, const std::string& title, int style) override;
+  std::string StatusText() override { return statusText; }
+  void SetStatusText(const std::string& text) override {
+    statusText = text;
+    statusHistory.push_back(text);
+  }
+  char DecimalSeparator() override { return decimalSeparator; }
+  std::string NowGeneralDateTime() override { return now; }
+  void SetMousePointer(MousePointer pointer) override {
+    mousePointer = pointer;
+    pointerHistory.push_back(pointer);
+  }
+  void SetFocus(const Control& control) override;
+  void ShowModal(Form& form) override;
+  PrintOutcome PrintForm(Form& form) override;
+  std::string PrinterName() override { return printerName; }
+  std::string GetSetting(const std::string& app, const std::string& section,
+                         const std::string& key, const std::string& fallback) override;
+  void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+};
+
+}  // namespace velmora
