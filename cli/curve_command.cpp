@@ -192,47 +192,36 @@ class User {
     return false;
   }
 
-  bool Type(FrmEingabe& dlg, TextBox& box, const Entry& entry, bool numeric) {
+  bool Type(FrmEingabe& dlg, TextBox& box, const Entry& entry) {
     if (!box.visible) {
       return Fail("--" + entry.option + ": the box " + box.name + " is hidden for \"" +
                   dlg.Combo1.text + "\"");
     }
-    BoxHandlers handlers;
-    if (numeric) {
-      handlers.keyPress = [&dlg, &box](std::int16_t& key) {
-        if (&box == &dlg.Text3) dlg.Text3_KeyPress(key);
-        if (&box == &dlg.Text6) dlg.Text6_KeyPress(key);
-        if (&box == &dlg.Text7) dlg.Text7_KeyPress(key);
-        if (&box == &dlg.Text8) dlg.Text8_KeyPress(key);
-        if (&box == &dlg.Text9) dlg.Text9_KeyPress(key);
-      };
-    }
-    if (&box == &dlg.Text8) handlers.keyUp = [&dlg] { dlg.Text8_KeyUp(); };
+    const ControlEvents& events = EventsOf(dlg.Controls(), box);
     if (entry.value.empty()) {
       box.text.clear();
     } else {
-      const TypingResult typed = TypeKeys(box, entry.value, handlers, TypingMode::kReplace);
+      const TypingResult typed = TypeKeys(box, entry.value, events, TypingMode::kReplace);
       if (!typed.AllAccepted()) {
         return Fail("--" + entry.option + ": the box " + box.name + " refuses '" +
                     typed.refusedChar + "' (it takes digits, ',' and '.')");
       }
     }
-    if (&box == &dlg.Text8) dlg.Text8_LostFocus();
-    if (&box == &dlg.Text9) dlg.Text9_LostFocus();
+    if (events.lostFocus) events.lostFocus();
     return true;
   }
 
   bool Enter(FrmEingabe& dlg, const Entry& entry) {
     const std::string& o = entry.option;
-    if (o == "value1") return Type(dlg, dlg.Text7, entry, true);
-    if (o == "value2") return Type(dlg, dlg.Text8, entry, true);
-    if (o == "value3") return Type(dlg, dlg.Text9, entry, true);
-    if (o == "y-name") return Type(dlg, dlg.Text1, entry, false);
-    if (o == "y-unit") return Type(dlg, dlg.Text2, entry, false);
-    if (o == "y-full-scale") return Type(dlg, dlg.Text3, entry, true);
-    if (o == "x-name") return Type(dlg, dlg.Text4, entry, false);
-    if (o == "x-unit") return Type(dlg, dlg.Text5, entry, false);
-    if (o == "x-full-scale") return Type(dlg, dlg.Text6, entry, true);
+    if (o == "value1") return Type(dlg, dlg.Text7, entry);
+    if (o == "value2") return Type(dlg, dlg.Text8, entry);
+    if (o == "value3") return Type(dlg, dlg.Text9, entry);
+    if (o == "y-name") return Type(dlg, dlg.Text1, entry);
+    if (o == "y-unit") return Type(dlg, dlg.Text2, entry);
+    if (o == "y-full-scale") return Type(dlg, dlg.Text3, entry);
+    if (o == "x-name") return Type(dlg, dlg.Text4, entry);
+    if (o == "x-unit") return Type(dlg, dlg.Text5, entry);
+    if (o == "x-full-scale") return Type(dlg, dlg.Text6, entry);
     if (o == "free-space") {
       if (!dlg.Check1.visible) {
         return Fail("--free-space: the box Check1 is hidden for \"" + dlg.Combo1.text + "\"");

@@ -58,12 +58,10 @@ struct Session {
 
 // Where a value option lands; the frequency box depends on the calculation.
 TextBox* BoxFor(const std::string& option, FrmEinzelEingabe& dialog) {
-  if (option == "height") return &dialog.Text6;
-  if (option == "frequency") {
-    return dialog.Combo1.text == kChoiceResonantLength ? &dialog.Text7 : &dialog.Text9;
-  }
-  if (option == "length") return &dialog.Text7;
-  if (option == "diameter") return &dialog.Text8;
+  if (option == "height") return &dialog.HeightBox();
+  if (option == "frequency") return &dialog.FrequencyBox();
+  if (option == "length") return &dialog.LengthBox();
+  if (option == "diameter") return &dialog.DiameterBox();
   if (option == "outer-diameter") return &dialog.Text1;
   if (option == "conductor-diameter") return &dialog.Text2;
   return nullptr;
@@ -140,13 +138,10 @@ std::string Json(const Session& session) {
 
 void PrintRows(const Session& session) {
   const FrmEinzelEingabe& dialog = session.dialog;
-  const std::pair<const Label*, const Label*> rows[] = {{&dialog.Label2, &dialog.Label3},
-                                                        {&dialog.Label12, &dialog.Label13},
-                                                        {&dialog.Label4, &dialog.Label5}};
-  for (const auto& [caption, value] : rows) {
-    if (!dialog.IsShown(*caption)) continue;
-    if (caption->caption.empty() && value->caption.empty()) continue;
-    Out(caption->caption + " " + value->caption);
+  for (const auto& [caption, value] : dialog.Results()) {
+    if (!dialog.IsShown(caption)) continue;
+    if (caption.caption.empty() && value.caption.empty()) continue;
+    Out(caption.caption + " " + value.caption);
   }
   Out(session.platform.statusText);
   // What the user would have heard or seen besides the dialog goes to stderr.

@@ -35,16 +35,11 @@ bool IntDiv(std::int32_t& target, std::int64_t a, std::int64_t b) {
   return true;
 }
 
-// A formula call inside a step: any fault of the call or of its arguments fails the step.
-Checked Call(Checked result) {
-  return result.ok() ? result : Checked::Failed();
-}
-
 // 276 log10(L / (d sqrt(1 + L / 4h))): the impedance of a wire over ground.
 Checked WireImpedance(float L, float d, float h) {
   const Checked argument =
       Checked(L) / (Checked(d) * Sqrt(Checked(1.0f) + Checked(L) / (Checked(4.0f) * h)));
-  return argument.ok() ? Checked(276.0) * Call(Log10(argument)) : Checked::Failed();
+  return argument.ok() ? Checked(276.0) * Strict(Log10(argument)) : Checked::Failed();
 }
 
 // The number of characters of a UTF-8 text.
@@ -287,7 +282,7 @@ void Run::Sample() {
   d_ = in2_;
   if (in2_ > 0) {
     Assign(d_, Checked(in2_) / 1000.0f);
-    Assign(Rv_, Call(ConductorLossResistance(L_, d_, in3_, sigma_)));
+    Assign(Rv_, Strict(ConductorLossResistance(L_, d_, in3_, sigma_)));
   }
   f_ = in3_;
   realGround_ = ctx_.dialog.Check1.value == 0 ? -1 : 0;
@@ -313,7 +308,7 @@ bool Run::EvaluatePoint(CurveType type) {
       h_ = in1_;
       Assign(dm_, Checked(dmm_) / 1000.0f);
       Assign(h_, Checked(h_) - Checked(dm_) / 2.0f);
-      Assign(w_, Call(WireShorteningPercent(f_, dmm_)));
+      Assign(w_, Strict(WireShorteningPercent(f_, dmm_)));
       sh_ = HeightShorteningPercent(f_, h_, realGround_);
       AssignStored(y_, Single((Checked(100.0f) - sh_) * (Checked(100.0f) - w_) / 10000.0f));
       return true;
@@ -322,7 +317,7 @@ bool Run::EvaluatePoint(CurveType type) {
       Assign(h_, Checked(x_));
       Assign(h_, Checked(h_) - Checked(d_) / 2.0f);
       Assign(dmm_, Checked(d_) * 1000.0f);
-      Assign(w_, Call(WireShorteningPercent(f_, dmm_)));
+      Assign(w_, Strict(WireShorteningPercent(f_, dmm_)));
       sh_ = HeightShorteningPercent(f_, h_, realGround_);
       AssignStored(y_, Single((Checked(100.0f) - sh_) * (Checked(100.0f) - w_) / 10000.0f));
       return true;
@@ -330,14 +325,14 @@ bool Run::EvaluatePoint(CurveType type) {
       Assign(f_, Checked(x_));
       h_ = in1_;
       Assign(dmm_, Checked(d_) * 1000.0f);
-      Assign(w_, Call(WireShorteningPercent(f_, dmm_)));
+      Assign(w_, Strict(WireShorteningPercent(f_, dmm_)));
       sh_ = HeightShorteningPercent(f_, h_, realGround_);
       AssignStored(y_, Single((Checked(100.0f) - sh_) * (Checked(100.0f) - w_) / 10000.0f));
       return true;
     case CurveType::kQaH:
       Assign(h_, Checked(x_));
       if (realGround_ != 0) {
-        Assign(Rve_, Call(GroundLossResistance(f_, h_, L_, d_)));
+        Assign(Rve_, Strict(GroundLossResistance(f_, h_, L_, d_)));
       } else {
         Rve_ = 0;
       }
@@ -350,11 +345,11 @@ bool Run::EvaluatePoint(CurveType type) {
       h_ = in2_;
       Assign(d_, Checked(x_) / 1000.0);
       if (realGround_ != 0) {
-        Assign(Rve_, Call(GroundLossResistance(f_, h_, L_, d_)));
+        Assign(Rve_, Strict(GroundLossResistance(f_, h_, L_, d_)));
       } else {
         Rve_ = 0;
       }
-      Assign(Rv_, Call(ConductorLossResistance(L_, d_, f_, sigma_)));
+      Assign(Rv_, Strict(ConductorLossResistance(L_, d_, f_, sigma_)));
       Assign(R_, Checked(Rv_) + Rve_);
       AssignStored(Z_, WireImpedance(L_, d_, h_));
       Rs_ = RadiationResistance(f_, h_, -1);
@@ -371,7 +366,7 @@ bool Run::EvaluatePoint(CurveType type) {
       Assign(d_, Checked(in2_) / 1000.0f);
       f_ = in3_;
       Assign(h_, Checked(x_));
-      Assign(Rve_, Call(GroundLossResistance(f_, h_, L_, d_)));
+      Assign(Rve_, Strict(GroundLossResistance(f_, h_, L_, d_)));
       AssignStored(y_, Checked(Rve_));
       return true;
     case CurveType::kRs:

@@ -11,13 +11,6 @@
 namespace velmora {
 namespace {
 
-void Place(Control& c, int left, int top, int width, int height, int tabIndex = -1) {
-  c.left = left;
-  c.top = top;
-  c.width = width;
-  c.height = height;
-  c.tabIndex = tabIndex;
-}
 
 float Value(const TextBox& box) {
   return ParseDecimal(box.text);
@@ -79,6 +72,54 @@ bool NearReference(float x, float reference) {
 }  // namespace
 
 FrmEingabe::FrmEingabe(Platform& platform) : Form("frmEingabe"), platform_(platform) {
+  using K = ControlKind;
+  using L = LabelLook;
+  const auto click = [](auto handler) { return ControlEvents{handler, {}, {}, {}}; };
+  const auto numeric = [](auto keyPress) { return ControlEvents{{}, keyPress, {}, {}}; };
+  const auto caption = [](Label& label, const char* container) {
+    return ControlEntry{&label, K::kLabel, container, L::kCaption};
+  };
+  const auto box = [](TextBox& text, const char* container, ControlEvents events = {}) {
+    return ControlEntry{&text, K::kTextBox, container, L::kPlain, false, std::move(events)};
+  };
+  controls_ = {
+      {&Frame1, K::kFrame, "", L::kPlain, true},
+      {&Label10, K::kLabel, "Frame1", L::kLeft},
+      {&Combo1, K::kComboBox, "Frame1", L::kPlain, false, click([this] { Combo1_Click(); })},
+      caption(Label7, "Frame1"),
+      box(Text7, "Frame1", numeric([this](std::int16_t& k) { Text7_KeyPress(k); })),
+      caption(Label9, "Frame1"),
+      box(Text9, "Frame1",
+          {{}, [this](std::int16_t& k) { Text9_KeyPress(k); }, {}, [this] { Text9_LostFocus(); }}),
+      {&Frame3, K::kFrame, "Frame1"},
+      caption(Label8, "Frame3"),
+      box(Text8, "Frame3",
+          {{},
+           [this](std::int16_t& k) { Text8_KeyPress(k); },
+           [this] { Text8_KeyUp(); },
+           [this] { Text8_LostFocus(); }}),
+      caption(Label11, "Frame3"),
+      {&Combo2, K::kComboBox, "Frame3", L::kPlain, false, click([this] { Combo2_Click(); })},
+      {&Check1, K::kCheckBox, "Frame1"},
+      {&Frame2, K::kFrame, "", L::kPlain, true},
+      caption(Label1, "Frame2"),
+      box(Text1, "Frame2"),  // the designations and units take every key and raise nothing
+      caption(Label2, "Frame2"),
+      box(Text2, "Frame2"),
+      caption(Label3, "Frame2"),
+      box(Text3, "Frame2", numeric([this](std::int16_t& k) { Text3_KeyPress(k); })),
+      caption(Label4, "Frame2"),
+      box(Text4, "Frame2"),
+      caption(Label5, "Frame2"),
+      box(Text5, "Frame2"),
+      caption(Label6, "Frame2"),
+      box(Text6, "Frame2", numeric([this](std::int16_t& k) { Text6_KeyPress(k); })),
+      caption(Label12, ""),
+      {&Label13, K::kLabel, "", L::kLeft},
+      {&OKButton, K::kCommandButton, "", L::kPlain, false, click([this] { OKButton_Click(); })},
+      {&CancelButton, K::kCommandButton, "", L::kPlain, false,
+       click([this] { CancelButton_Click(); })},
+  };
   InitControls();
 }
 
@@ -158,17 +199,6 @@ void FrmEingabe::InitControls() {
   CancelButton.toolTip = "Cancel";
   CancelButton.isCancel = true;
   Place(CancelButton, 5415, 3420, 1305, 375, 13);
-}
-
-std::vector<FrmEingabe::Placed> FrmEingabe::ControlsInLayout() {
-  return {{&Frame1, ""},       {&Label10, "Frame1"}, {&Combo1, "Frame1"},  {&Label7, "Frame1"},
-          {&Text7, "Frame1"},  {&Label9, "Frame1"},  {&Text9, "Frame1"},   {&Frame3, "Frame1"},
-          {&Label8, "Frame3"}, {&Text8, "Frame3"},   {&Label11, "Frame3"}, {&Combo2, "Frame3"},
-          {&Check1, "Frame1"}, {&Frame2, ""},        {&Label1, "Frame2"},  {&Text1, "Frame2"},
-          {&Label2, "Frame2"}, {&Text2, "Frame2"},   {&Label3, "Frame2"},  {&Text3, "Frame2"},
-          {&Label4, "Frame2"}, {&Text4, "Frame2"},   {&Label5, "Frame2"},  {&Text5, "Frame2"},
-          {&Label6, "Frame2"}, {&Text6, "Frame2"},   {&Label12, ""},       {&Label13, ""},
-          {&OKButton, ""},     {&CancelButton, ""}};
 }
 
 void FrmEingabe::Load() {

@@ -55,13 +55,9 @@ class FrmEingabe : public Form {
   // it survives Unload().
   std::string LastChoice;
 
-  // A control with the container it sits in ("" for the form itself), in layout order: a
+  // Every control with its look, the container it sits in and its events, in layout order: a
   // container comes before its contents. Focus order is each control's tabIndex.
-  struct Placed {
-    Control* control;
-    std::string container;
-  };
-  std::vector<Placed> ControlsInLayout();
+  const ControlTable& Controls() const { return controls_; }
 
   // The window's life: Load() creates it (fresh controls, then Form_Load) unless it is loaded;
   // Unload() destroys the window. Both leave LastChoice alone.
@@ -97,6 +93,7 @@ class FrmEingabe : public Form {
   std::string General(double value) const;
 
   Platform& platform_;
+  ControlTable controls_;
 };
 
 }  // namespace velmora

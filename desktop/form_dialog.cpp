@@ -157,7 +157,7 @@ void FilteredLineEdit::PasteFiltered() {
 
 // ---------------------------------------------------------------- FormDialog
 
-FormDialog::FormDialog(QtPlatform& platform, Form& form, std::vector<ControlBinding> bindings,
+FormDialog::FormDialog(QtPlatform& platform, Form& form, const ControlTable& controls,
                        QWidget* parent)
     : QDialog(parent), platform_(platform), form_(form) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -173,8 +173,8 @@ FormDialog::FormDialog(QtPlatform& platform, Form& form, std::vector<ControlBind
   setFont(small);
   QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
   if (screen) dpi_ = screen->logicalDotsPerInchX();
-  bound_.reserve(bindings.size());
-  for (ControlBinding& binding : bindings) bound_.push_back({std::move(binding), nullptr, {}});
+  bound_.reserve(controls.size());
+  for (const ControlEntry& entry : controls) bound_.push_back({&entry, nullptr, {}});
   Build();
   platform_.AddModalView(this);
 }
@@ -192,8 +192,8 @@ QSize FormDialog::ClientSize() const {
   int right = 0;
   int bottom = 0;
   for (const Bound& b : bound_) {
-    if (!b.binding.container.empty()) continue;
-    const Control& c = *b.binding.control;
+    if (!b.entry->container.empty()) continue;
+    const Control& c = *b.entry->control;
     right = std::max(right, c.left + c.width);
     bottom = std::max(bottom, c.top + c.height);
   }
@@ -204,7 +204,7 @@ QSize FormDialog::ClientSize() const {
 void FormDialog::Build() {
   std::map<std::string, QWidget*> frames;
   for (Bound& b : bound_) {
-    ControlBinding& bind = b.binding;
+    const ControlEntry& bind = *b.entry;
     QWidget* parent = this;
     if (!bind.container.empty()) {
       auto it = frames.find(bind.container);
@@ -250,15 +250,15 @@ void FormDialog::Build() {
       }
       case ControlKind::kTextBox: {
         auto* edit = new FilteredLineEdit(parent);
-        edit->keyFilter = [this, f = bind.keyPress](std::int16_t& key) { Route([&] { f(key); }); };
-        if (!bind.keyPress) edit->keyFilter = nullptr;
-        if (bind.keyPress) {
+        edit->keyFilter = [this, f = bind.events.keyPress](std::int16_t& key) { Route([&] { f(key); }); };
+        if (!bind.events.keyPress) edit->keyFilter = nullptr;
+        if (bind.events.keyPress) {
           // Typed text only comes in through the filter.
           edit->setAcceptDrops(false);
           edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         }
-        if (bind.keyUp) edit->keyRelease = [this, f = bind.keyUp] { Route(f); };
-        if (bind.lostFocus) edit->focusLost = [this, f = bind.lostFocus] { Route(f); };
+        if (bind.events.keyUp) edit->keyRelease = [this, f = bind.events.keyUp] { Route(f); };
+        if (bind.events.lostFocus) edit->focusLost = [this, f = bind.events.lostFocus] { Route(f); };
         Control* control = bind.control;
         auto store = [this, control](const QString& text) {
           if (!syncing_) static_cast<TextBox*>(control)->text = FromQ(text);
@@ -279,7 +279,7 @@ void FormDialog::Build() {
         connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, box](const QString& t) {
           if (!syncing_) box->text = FromQ(t);
         });
-        connect(combo, &QComboBox::activated, this, [this, box, combo, f = bind.click](int i) {
+        connect(combo, &QComboBox::activated, this, [this, box, combo, f = bind.events.click](int i) {
           if (syncing_ || editingFinishing_ || i < 0) return;
           box->text = FromQ(combo->itemText(i));
           if (f) Route(f);
@@ -291,7 +291,7 @@ void FormDialog::Build() {
       case ControlKind::kCheckBox: {
         auto* check = new QCheckBox(parent);
         auto* box = static_cast<CheckBox*>(bind.control);
-        connect(check, &QCheckBox::clicked, this, [this, box, f = bind.click](bool on) {
+        connect(check, &QCheckBox::clicked, this, [this, box, f = bind.events.click](bool on) {
           if (syncing_) return;
           box->value = on ? 1 : 0;
           if (f) Route(f);
@@ -304,7 +304,7 @@ void FormDialog::Build() {
         auto* model = static_cast<CommandButton*>(bind.control);
         button->setDefault(model->isDefault);
         button->setAutoDefault(true);
-        connect(button, &QPushButton::clicked, this, [this, f = bind.click] {
+        connect(button, &QPushButton::clicked, this, [this, f = bind.events.click] {
           if (!syncing_ && f) Route(f);
         });
         b.widget = button;
@@ -323,7 +323,7 @@ void FormDialog::Build() {
   // Later frames lie in front of earlier ones.
   for (auto& [name, frame] : frames) frame->raise();
   for (Bound& b : bound_) {
-    if (b.binding.kind == ControlKind::kFrame && b.binding.container.empty()) b.widget->raise();
+    if (b.entry->kind == ControlKind::kFrame && b.entry->container.empty()) b.widget->raise();
   }
   Sync();
   ApplyTabOrder();
@@ -333,12 +333,12 @@ void FormDialog::Build() {
 void FormDialog::ApplyTabOrder() {
   std::vector<const Bound*> order;
   for (const Bound& b : bound_) {
-    const ControlKind k = b.binding.kind;
+    const ControlKind k = b.entry->kind;
     if (k == ControlKind::kFrame || k == ControlKind::kLabel) continue;
     order.push_back(&b);
   }
   std::stable_sort(order.begin(), order.end(), [](const Bound* a, const Bound* b) {
-    return a->binding.control->tabIndex < b->binding.control->tabIndex;
+    return a->entry->control->tabIndex < b->entry->control->tabIndex;
   });
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
@@ -357,7 +357,7 @@ void FormDialog::AfterEvent() {
 }
 
 void FormDialog::SyncOne(Bound& b) {
-  const Control& c = *b.binding.control;
+  const Control& c = *b.entry->control;
   QWidget* w = b.widget;
   const QRect rect = PixelRect(c);
   if (rect != b.geometry) {
@@ -368,7 +368,7 @@ void FormDialog::SyncOne(Bound& b) {
   if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
   const QString tip = ToQ(c.toolTip);
   if (w->toolTip() != tip) w->setToolTip(tip);
-  switch (b.binding.kind) {
+  switch (b.entry->kind) {
     case ControlKind::kFrame: {
       auto* box = static_cast<QGroupBox*>(w);
       const QString caption = ToDisplay(static_cast<const Frame&>(c).caption);
@@ -440,7 +440,7 @@ void FormDialog::Sync() {
 
 QWidget* FormDialog::WidgetFor(const Control& control) {
   for (Bound& b : bound_) {
-    if (b.binding.control == &control) return b.widget;
+    if (b.entry->control == &control) return b.widget;
   }
   return nullptr;
 }
@@ -460,8 +460,8 @@ void FormDialog::ExecModal() {
 void FormDialog::reject() {
   // Escape presses the cancel button, as the user would.
   for (Bound& b : bound_) {
-    if (b.binding.kind != ControlKind::kCommandButton) continue;
-    const auto& button = static_cast<const CommandButton&>(*b.binding.control);
+    if (b.entry->kind != ControlKind::kCommandButton) continue;
+    const auto& button = static_cast<const CommandButton&>(*b.entry->control);
     if (button.isCancel && button.visible && button.enabled) {
       static_cast<QPushButton*>(b.widget)->click();
       return;

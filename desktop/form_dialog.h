@@ -16,30 +16,11 @@
 
 class QComboBox;
 
-namespace velmora {
-struct Control;
-class Form;
-}  // namespace velmora
+#include "platform/controls.h"
 
 namespace velmora::qt {
 
 class QtPlatform;
-
-enum class ControlKind { kFrame, kLabel, kTextBox, kComboBox, kCheckBox, kCommandButton };
-enum class LabelLook { kPlain, kCaption, kLeft, kValue };
-
-// How one model control is shown and which model handlers its events run.
-struct ControlBinding {
-  Control* control = nullptr;
-  ControlKind kind = ControlKind::kLabel;
-  std::string container;  // the containing frame's name; empty for the form
-  LabelLook look = LabelLook::kPlain;
-  bool boldCaption = false;
-  std::function<void()> click;                  // item picked, box ticked, button pressed
-  std::function<void(std::int16_t&)> keyPress;  // set: the box filters typed characters
-  std::function<void()> keyUp;
-  std::function<void()> lostFocus;
-};
 
 // A line edit that hands every typed character to a key filter before it lands in the text.
 // Navigation and editing keys, Enter and Escape keep their usual jobs; a paste is typed
@@ -72,7 +53,8 @@ class FilteredLineEdit : public QLineEdit {
 class FormDialog : public QDialog, public ModalView {
   Q_OBJECT
  public:
-  FormDialog(QtPlatform& platform, Form& form, std::vector<ControlBinding> bindings,
+  // The table belongs to the form model and outlives the dialog.
+  FormDialog(QtPlatform& platform, Form& form, const ControlTable& controls,
              QWidget* parent = nullptr);
   ~FormDialog() override;
 
@@ -97,7 +79,7 @@ class FormDialog : public QDialog, public ModalView {
 
  private:
   struct Bound {
-    ControlBinding binding;
+    const ControlEntry* entry = nullptr;
     QWidget* widget = nullptr;
     QRect geometry;  // last applied, in pixels
   };

@@ -163,21 +163,6 @@ double MainWindow::Dpi() const {
 }
 
 void MainWindow::BuildMenu() {
-  FrmMain& m = model_;
-  const std::map<const MenuItem*, std::function<void()>> handlers = {
-      {&m.mnuFileNew, [&m] { m.mnuFileNew_Click(); }},
-      {&m.mnuFileOpen, [&m] { m.mnuFileOpen_Click(); }},
-      {&m.mnuFileSave, [&m] { m.mnuFileSave_Click(); }},
-      {&m.mnuFileSaveAs, [&m] { m.mnuFileSaveAs_Click(); }},
-      {&m.mnuFilePrint, [&m] { m.mnuFilePrint_Click(); }},
-      {&m.mnuEinzelBerechnung, [&m] { m.mnuEinzelBerechnung_Click(); }},
-      {&m.mnuKurveAnzeigen, [&m] { m.mnuKurveAnzeigen_Click(); }},
-      {&m.mnuViewRefresh, [&m] { m.mnuViewRefresh_Click(); }},
-      {&m.mnuViewToolbar, [&m] { m.mnuViewToolbar_Click(); }},
-      {&m.mnuViewStatusBar, [&m] { m.mnuViewStatusBar_Click(); }},
-      {&m.mnuHelpContents, [&m] { m.mnuHelpContents_Click(); }},
-      {&m.mnuHelpAbout, [&m] { m.mnuHelpAbout_Click(); }},
-  };
   QMenu* menu = nullptr;
   for (const FrmMain::MenuEntry& entry : model_.Menu()) {
     MenuItem* item = entry.item;
@@ -197,14 +182,15 @@ void MainWindow::BuildMenu() {
       }
       action->setCheckable(item->checked);
       if (item == &model_.mnuFileExit) {
-        connect(action, &QAction::triggered, this, [this] {
+        // Exit stores the window's measures and closes the window once the model unloaded.
+        connect(action, &QAction::triggered, this, [this, handler = entry.click] {
           MeasureInto();
-          Route([this] { model_.mnuFileExit_Click(); });
+          Route(handler);
           if (!model_.loaded) close();
         });
-      } else if (auto it = handlers.find(item); it != handlers.end()) {
+      } else if (entry.click) {
         connect(action, &QAction::triggered, this,
-                [this, handler = it->second] { Route(handler); });
+                [this, handler = entry.click] { Route(handler); });
       }
     }
     action->setObjectName(ToQ(item->name));

@@ -16,15 +16,10 @@ Checked Pow(Checked a, int n) {
   return FromFunction(a, std::pow(a.value(), n));
 }
 
-// The non-recovering functions report any fault on the way as a failure of the whole call.
-Checked Finish(Checked result) {
-  return result.ok() ? result : Checked::Failed();
-}
-
 }  // namespace
 
 Checked Log10(Checked x) {
-  return Finish(Ln(x) / Ln(10.0));
+  return Strict(Ln(x) / Ln(10.0));
 }
 
 float RadiationResistance(float f, float h, std::int16_t realGround) {
@@ -66,19 +61,19 @@ Checked GroundLossResistance(float f, float h, float L, float d) {
   const Checked k = Single(Checked(1e4) * 1.8 * kSingle0005 / Checked(f));
   const Checked a = Single(Sqrt(Pow(d, 2) * kPi / 4));
   const Checked b = Pow(Sqrt(0.25 / x), 2);
-  return Finish(Checked(1e-1) * b * (k * 13.0f * a * L));
+  return Strict(Checked(1e-1) * b * (k * 13.0f * a * L));
 }
 
 Checked ConductorLossResistance(float L, float d, float f, float sigma) {
   const Checked m = Checked(1e-7) * kFourPi;
   const Checked q = Sqrt(Checked(f) * m / (Checked(sigma) * kPi));
-  return Finish(Checked(L) / Checked(d) * q);
+  return Strict(Checked(L) / Checked(d) * q);
 }
 
 Checked WireShorteningPercent(float f, float d) {
   const Checked lambda = kSpeedOfLight / Checked(f);
   const Checked ratio = lambda / (Checked(d) / 1000.0f);
-  return Finish(Single(27.182818286 / Ln(ratio)));
+  return Strict(Single(27.182818286 / Ln(ratio)));
 }
 
 float HeightShorteningPercent(float f, float h, std::int16_t realGround) {
@@ -113,7 +108,7 @@ Checked InsulationShortening(float epsR, float D, float dc, float Vf) {
   Checked g = Checked(D) - Checked(dc);
   if (g.ok() && g.value() < 0.001) g = Checked(0.001);  // bare wire: ln(1) = 0 below
   const Checked b = Ln(g * 1000.0);
-  return Finish(a * b / (Checked(Vf) * 1623.3333) * (1 - q));
+  return Strict(a * b / (Checked(Vf) * 1623.3333) * (1 - q));
 }
 
 Checked ResonantDipoleLength(float k, float Vf, double s, float f) {
@@ -121,7 +116,7 @@ Checked ResonantDipoleLength(float k, float Vf, double s, float f) {
   Checked u = Single((1.0f - Checked(Vf)) * 100.0f);
   u = Single(u / 100.0f);
   const Checked w = (1.0 - 2 * Checked(s)) * (kSpeedOfLight / Checked(f));
-  return Finish(Single((Checked(k) - u) * (w / 2)));
+  return Strict(Single((Checked(k) - u) * (w / 2)));
 }
 
 std::optional<float> ConductorLossReadout(const std::string& lengthText,

@@ -54,6 +54,12 @@ class Checked {
   Fault fault_;
 };
 
+// A whole call that fails on any fault on its way, stored or trapped: the non-recovering formula
+// functions end with it, and a step of a skip-on-error run treats a call's result with it.
+constexpr Checked Strict(Checked result) {
+  return result.ok() ? result : Checked::Failed();
+}
+
 // Library functions: an operand that already carries a fault, or a result outside the domain,
 // traps (the original runtime raises an error inside the call, before any value is stored).
 inline Checked FromFunction(Checked a, double r) {

@@ -179,20 +179,6 @@ class Session {
     return *boxes[pick % 9];
   }
 
-  BoxHandlers HandlersFor(const TextBox& box) {
-    FrmEingabe& d = dlg();
-    BoxHandlers h;
-    if (&box == &d.Text3) h.keyPress = [&d](std::int16_t& k) { d.Text3_KeyPress(k); };
-    if (&box == &d.Text6) h.keyPress = [&d](std::int16_t& k) { d.Text6_KeyPress(k); };
-    if (&box == &d.Text7) h.keyPress = [&d](std::int16_t& k) { d.Text7_KeyPress(k); };
-    if (&box == &d.Text8) {
-      h.keyPress = [&d](std::int16_t& k) { d.Text8_KeyPress(k); };
-      h.keyUp = [&d] { d.Text8_KeyUp(); };
-    }
-    if (&box == &d.Text9) h.keyPress = [&d](std::int16_t& k) { d.Text9_KeyPress(k); };
-    return h;
-  }
-
   void DialogAction(bool nested) {
     FrmEingabe& d = dlg();
     switch (in_.Byte() % (nested ? 9 : 12)) {
@@ -226,20 +212,18 @@ class Session {
         const std::string text = TypedText(in_);
         const bool replace = in_.Byte() & 1;
         Trace((replace ? "type over " : "type into ") + box.name, text);
-        TypeKeys(box, text, HandlersFor(box), replace ? TypingMode::kReplace : TypingMode::kAppend);
+        TypeKeys(box, text, EventsOf(d.Controls(), box),
+                 replace ? TypingMode::kReplace : TypingMode::kAppend);
         return;
       }
-      case 6:
-        if (in_.Byte() & 1) {
-          if (!d.Text8.visible) return;
-          Trace("leave Text8");
-          d.Text8_LostFocus();
-        } else {
-          if (!d.Text9.visible) return;
-          Trace("leave Text9");
-          d.Text9_LostFocus();
-        }
+      case 6: {
+        TextBox& box = Box(in_.Byte());
+        const ControlEvents& events = EventsOf(d.Controls(), box);
+        if (!box.visible || !events.lostFocus) return;
+        Trace("leave " + box.name);
+        events.lostFocus();
         return;
+      }
       case 7:
         if (!d.Check1.visible) return;
         Trace("click Check1");

@@ -2,6 +2,8 @@
 // them into widgets after every event and routes widget events back into the model's handlers.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,15 @@ struct Control {
   int tabIndex = -1;
   std::string toolTip;
 };
+
+// Sets a control's design place (twips) and its place in the focus order (-1: none).
+inline void Place(Control& control, int left, int top, int width, int height, int tabIndex = -1) {
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  control.tabIndex = tabIndex;
+}
 
 struct TextBox : Control {
   using Control::Control;
@@ -63,6 +74,59 @@ struct MenuItem : Control {
   std::string shortcut;  // e.g. "Ctrl+N", "F1"; empty when none
   bool checked = false;
 };
+
+enum class ControlKind { kFrame, kLabel, kTextBox, kComboBox, kCheckBox, kCommandButton };
+enum class LabelLook {
+  kPlain,    // not a label, or a label without a look of its own
+  kCaption,  // row and caption labels: right-aligned
+  kLeft,     // left-aligned caption
+  kValue,    // result values: window background, single-line border, centred
+};
+
+// The handlers a control's events run; an empty one means the event raises nothing.
+struct ControlEvents {
+  std::function<void()> click;                    // item picked, box ticked, button pressed
+  std::function<void(std::int16_t& key)> keyPress;  // set: the box filters typed characters
+  std::function<void()> keyUp;                    // any key released in the box
+  std::function<void()> lostFocus;
+};
+
+// One row of a form's control table: the control, how it is shown, where it sits and what its
+// events run. Each form model publishes one table; the widgets, velmora-calc, the tests and the
+// fuzzers all read it.
+struct ControlEntry {
+  ControlEntry(Control* entryControl, ControlKind entryKind, std::string entryContainer = {},
+               LabelLook entryLook = LabelLook::kPlain, bool entryBoldCaption = false,
+               ControlEvents entryEvents = {})
+      : control(entryControl),
+        kind(entryKind),
+        container(std::move(entryContainer)),
+        look(entryLook),
+        boldCaption(entryBoldCaption),
+        events(std::move(entryEvents)) {}
+  Control* control;
+  ControlKind kind;
+  std::string container;  // the containing frame's name; empty for the form itself
+  LabelLook look;
+  bool boldCaption;  // frame captions in bold
+  ControlEvents events;
+};
+// Containers come before what they contain.
+using ControlTable = std::vector<ControlEntry>;
+
+// The row of a control, or nullptr when the table does not hold it.
+inline const ControlEntry* FindEntry(const ControlTable& table, const Control& control) {
+  for (const ControlEntry& entry : table) {
+    if (entry.control == &control) return &entry;
+  }
+  return nullptr;
+}
+// The events of a control; none for a control outside the table.
+inline const ControlEvents& EventsOf(const ControlTable& table, const Control& control) {
+  static const ControlEvents kNone;
+  const ControlEntry* entry = FindEntry(table, control);
+  return entry ? entry->events : kNone;
+}
 
 // The window-level state every form model shares. A form is "loaded" while its window exists;
 // form-level values of the model object itself may outlive an unload.

@@ -27,6 +27,8 @@ enum class MousePointer { kDefault, kHourglass };
 struct PrintOutcome {
   bool ok = true;
   std::string error;  // German description of what failed, when !ok
+  // What a failure box says: the printer's own words, or a plain sentence when it gave none.
+  std::string Description() const { return error.empty() ? "Der Ausdruck ist fehlgeschlagen." : error; }
 };
 
 class Platform : public KeyRefusal {

@@ -48,15 +48,32 @@ FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
   SetMenu(mnuHelpContents, "&Hilfe", "F1");
   SetMenu(mnuHelpBar0, "-");
   SetMenu(mnuHelpAbout, "&Info ", "F2");
+  const auto on = [this](void (FrmMain::*handler)()) {
+    return [this, handler] { (this->*handler)(); };
+  };
   menu_ = {
-      {&mnuFile, nullptr},          {&mnuFileNew, &mnuFile},      {&mnuFileOpen, &mnuFile},
-      {&mnuFileBar0, &mnuFile},     {&mnuFileSave, &mnuFile},     {&mnuFileSaveAs, &mnuFile},
-      {&mnuFileBar1, &mnuFile},     {&mnuFilePrint, &mnuFile},    {&mnuFileBar2, &mnuFile},
-      {&mnuFileExit, &mnuFile},     {&mnuBer, nullptr},           {&mnuEinzelBerechnung, &mnuBer},
-      {&mnuKurveAnzeigen, &mnuBer}, {&mnuView, nullptr},          {&mnuViewRefresh, &mnuView},
-      {&mnuViewBar0, &mnuView},     {&mnuViewToolbar, &mnuView},  {&mnuViewStatusBar, &mnuView},
-      {&mnuHelp, nullptr},          {&mnuHelpContents, &mnuHelp}, {&mnuHelpBar0, &mnuHelp},
-      {&mnuHelpAbout, &mnuHelp},
+      {&mnuFile, nullptr, {}},
+      {&mnuFileNew, &mnuFile, on(&FrmMain::mnuFileNew_Click)},
+      {&mnuFileOpen, &mnuFile, on(&FrmMain::mnuFileOpen_Click)},
+      {&mnuFileBar0, &mnuFile, {}},
+      {&mnuFileSave, &mnuFile, on(&FrmMain::mnuFileSave_Click)},
+      {&mnuFileSaveAs, &mnuFile, on(&FrmMain::mnuFileSaveAs_Click)},
+      {&mnuFileBar1, &mnuFile, {}},
+      {&mnuFilePrint, &mnuFile, on(&FrmMain::mnuFilePrint_Click)},
+      {&mnuFileBar2, &mnuFile, {}},
+      {&mnuFileExit, &mnuFile, on(&FrmMain::mnuFileExit_Click)},
+      {&mnuBer, nullptr, {}},
+      {&mnuEinzelBerechnung, &mnuBer, on(&FrmMain::mnuEinzelBerechnung_Click)},
+      {&mnuKurveAnzeigen, &mnuBer, on(&FrmMain::mnuKurveAnzeigen_Click)},
+      {&mnuView, nullptr, {}},
+      {&mnuViewRefresh, &mnuView, on(&FrmMain::mnuViewRefresh_Click)},
+      {&mnuViewBar0, &mnuView, {}},
+      {&mnuViewToolbar, &mnuView, on(&FrmMain::mnuViewToolbar_Click)},
+      {&mnuViewStatusBar, &mnuView, on(&FrmMain::mnuViewStatusBar_Click)},
+      {&mnuHelp, nullptr, {}},
+      {&mnuHelpContents, &mnuHelp, on(&FrmMain::mnuHelpContents_Click)},
+      {&mnuHelpBar0, &mnuHelp, {}},
+      {&mnuHelpAbout, &mnuHelp, on(&FrmMain::mnuHelpAbout_Click)},
   };
   tbButtons = {
       {"New", "Neu", "New"}, {"Open", "Öffnen", "Open"},    {"Save", "Speichern", "Save"},
@@ -195,10 +212,7 @@ void FrmMain::mnuFilePrint_Click() {
   if (!outcome.ok) {
     printerText = platform_.PrinterName();
     platform_.SetMousePointer(MousePointer::kDefault);
-    // A failure box without a word would leave the user guessing.
-    const std::string description =
-        outcome.error.empty() ? "Der Ausdruck ist fehlgeschlagen." : outcome.error;
-    const int answer = platform_.MessageBox(description, "Drucker-Fehler " + printerText,
+    const int answer = platform_.MessageBox(outcome.Description(), "Drucker-Fehler " + printerText,
                                             kMbOkCancel | kMbExclamation);
     if (answer != kIdOk) {
       platform_.SetStatusText(savedStatus);

@@ -2,15 +2,19 @@
 // bar and the other forms, runs the shell's commands and keeps the window's stored position and
 // size. Plain C++: the window system mirrors the members and calls the handlers.
 //
+// clang-format off
 // Window events and the handlers a binding calls for them:
 //   the window is created                       Form_Load()
-//   the window was resized / painted            Form_Resize() / Form_Paint(), after storing the
-//                                               client size and the bar heights (twips)
-//   the user asks to close it (close box...)    Form_QueryUnload() -> true cancels; else
-//   Form_Unload() a menu item is chosen (click or shortcut)   its mnu..._Click() a toolbar button
-//   is pressed                 tbToolBar_ButtonClick(key)
+//   the window was resized / painted            Form_Resize() / Form_Paint(), after storing
+//                                               the client size and the bar heights (twips)
+//   the user asks to close it (close box...)    Form_QueryUnload() -> true cancels;
+//                                               else Form_Unload()
+//   a menu item is chosen (click or shortcut)   its handler in Menu(): mnu..._Click()
+//   a toolbar button is pressed                 tbToolBar_ButtonClick(key)
+// clang-format on
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,9 +71,11 @@ class FrmMain : public Form {
   MenuItem mnuHelpBar0{"mnuHelpBar0"};
   MenuItem mnuHelpAbout{"mnuHelpAbout"};
 
+  // The menu's one table: every binding reads which handler an item runs from here.
   struct MenuEntry {
     MenuItem* item;
-    MenuItem* menu;  // nullptr for a top-level menu
+    MenuItem* menu;              // nullptr for a top-level menu
+    std::function<void()> click;  // empty for menus and separator lines
   };
   const std::vector<MenuEntry>& Menu() const { return menu_; }
 

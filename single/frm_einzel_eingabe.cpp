@@ -64,12 +64,9 @@ void FillIfEmpty(TextBox& box, const std::string& text) {
   if (box.text.empty()) box.text = text;
 }
 
-void Place(Control& control, int left, int top, int width, int height, int tabIndex) {
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  control.tabIndex = tabIndex;
+// A control as the form's design holds it: placed, shown, enabled, without a tool tip.
+void PlaceAtDesign(Control& control, int left, int top, int width, int height, int tabIndex) {
+  Place(control, left, top, width, height, tabIndex);
   control.visible = true;
   control.enabled = true;
   control.toolTip.clear();
@@ -80,41 +77,51 @@ void Place(Control& control, int left, int top, int width, int height, int tabIn
 FrmEinzelEingabe::FrmEinzelEingabe(Platform& platform)
     : Form("frmEinzel_Eingabe"), platform_(platform) {
   using K = ControlKind;
-  using S = LabelStyle;
+  using L = LabelLook;
+  const auto click = [](auto handler) { return ControlEvents{handler, {}, {}, {}}; };
+  const auto filtered = [](auto keyPress, auto keyUp) {
+    return ControlEvents{{}, keyPress, keyUp, {}};
+  };
   controls_ = {
-      {&Frame1, K::kFrame, "", S::kNone, true},
-      {&Label10, K::kLabel, "Frame1", S::kLeft},
-      {&Combo1, K::kComboBox, "Frame1"},
-      {&Label7, K::kLabel, "Frame1", S::kCaption},
-      {&Text7, K::kTextBox, "Frame1"},
-      {&Label9, K::kLabel, "Frame1", S::kCaption},
-      {&Text9, K::kTextBox, "Frame1"},
+      {&Frame1, K::kFrame, "", L::kPlain, true},
+      {&Label10, K::kLabel, "Frame1", L::kLeft},
+      {&Combo1, K::kComboBox, "Frame1", L::kPlain, false, click([this] { Combo1_Click(); })},
+      {&Label7, K::kLabel, "Frame1", L::kCaption},
+      {&Text7, K::kTextBox, "Frame1", L::kPlain, false,
+       filtered([this](std::int16_t& key) { Text7_KeyPress(key); }, [this] { Text7_KeyUp(); })},
+      {&Label9, K::kLabel, "Frame1", L::kCaption},
+      {&Text9, K::kTextBox, "Frame1", L::kPlain, false,
+       filtered([this](std::int16_t& key) { Text9_KeyPress(key); }, [this] { Text9_KeyUp(); })},
       {&Frame3, K::kFrame, "Frame1"},
-      {&Label8, K::kLabel, "Frame3", S::kCaption},
-      {&Text8, K::kTextBox, "Frame3"},
-      {&Label11, K::kLabel, "Frame3", S::kCaption},
-      {&Combo2, K::kComboBox, "Frame3"},
-      {&Label1, K::kLabel, "Frame1", S::kCaption},
-      {&Text6, K::kTextBox, "Frame1"},
-      {&Check1, K::kCheckBox, "Frame1"},
+      {&Label8, K::kLabel, "Frame3", L::kCaption},
+      {&Text8, K::kTextBox, "Frame3", L::kPlain, false,
+       filtered([this](std::int16_t& key) { Text8_KeyPress(key); }, [this] { Text8_KeyUp(); })},
+      {&Label11, K::kLabel, "Frame3", L::kCaption},
+      {&Combo2, K::kComboBox, "Frame3", L::kPlain, false, click([this] { Combo2_Click(); })},
+      {&Label1, K::kLabel, "Frame1", L::kCaption},
+      {&Text6, K::kTextBox, "Frame1", L::kPlain, false,
+       filtered([this](std::int16_t& key) { Text6_KeyPress(key); }, [this] { Text6_KeyUp(); })},
+      {&Check1, K::kCheckBox, "Frame1", L::kPlain, false, click([this] { Check1_Click(); })},
       {&Frame4, K::kFrame, ""},
-      {&Label6, K::kLabel, "Frame4", S::kCaption},
-      {&Text1, K::kTextBox, "Frame4"},
-      {&Label14, K::kLabel, "Frame4", S::kCaption},
+      {&Label6, K::kLabel, "Frame4", L::kCaption},
+      {&Text1, K::kTextBox, "Frame4"},  // Text1 and Text2 take every key and raise nothing
+      {&Label14, K::kLabel, "Frame4", L::kCaption},
       {&Text2, K::kTextBox, "Frame4"},
-      {&Label15, K::kLabel, "Frame4", S::kCaption},
-      {&Combo3, K::kComboBox, "Frame4"},
-      {&Frame2, K::kFrame, "", S::kNone, true},
-      {&Label2, K::kLabel, "Frame2", S::kCaption},
-      {&Label3, K::kLabel, "Frame2", S::kValue},
-      {&Label12, K::kLabel, "Frame2", S::kCaption},
-      {&Label13, K::kLabel, "Frame2", S::kValue},
-      {&Label4, K::kLabel, "Frame2", S::kCaption},
-      {&Label5, K::kLabel, "Frame2", S::kValue},
-      {&OKButton, K::kCommandButton, ""},
-      {&CancelButton, K::kCommandButton, ""},
-      {&PrintButton, K::kCommandButton, ""},
-      {&lbDrucktext, K::kLabel, "", S::kLeft},
+      {&Label15, K::kLabel, "Frame4", L::kCaption},
+      {&Combo3, K::kComboBox, "Frame4", L::kPlain, false, click([this] { Combo3_Click(); })},
+      {&Frame2, K::kFrame, "", L::kPlain, true},
+      {&Label2, K::kLabel, "Frame2", L::kCaption},
+      {&Label3, K::kLabel, "Frame2", L::kValue},
+      {&Label12, K::kLabel, "Frame2", L::kCaption},
+      {&Label13, K::kLabel, "Frame2", L::kValue},
+      {&Label4, K::kLabel, "Frame2", L::kCaption},
+      {&Label5, K::kLabel, "Frame2", L::kValue},
+      {&OKButton, K::kCommandButton, "", L::kPlain, false, click([this] { OKButton_Click(); })},
+      {&CancelButton, K::kCommandButton, "", L::kPlain, false,
+       click([this] { CancelButton_Click(); })},
+      {&PrintButton, K::kCommandButton, "", L::kPlain, false,
+       click([this] { PrintButton_Click(); })},
+      {&lbDrucktext, K::kLabel, "", L::kLeft},
   };
   SetDesignState();
 }
@@ -124,9 +131,9 @@ bool FrmEinzelEingabe::IsShown(const Control& control) const {
   while (current != nullptr) {
     if (!current->visible) return false;
     const Control* parent = nullptr;
-    for (const ControlRef& ref : controls_) {
+    for (const ControlEntry& ref : controls_) {
       if (ref.control == current) {
-        for (const ControlRef& candidate : controls_) {
+        for (const ControlEntry& candidate : controls_) {
           if (!ref.container.empty() && candidate.control->name == ref.container) {
             parent = candidate.control;
           }
@@ -146,87 +153,87 @@ void FrmEinzelEingabe::SetDesignState() {
   height = kWindowHeight;
   Tag.clear();
 
-  Place(Frame1, 36, 72, 2928, 3324, 0);
+  PlaceAtDesign(Frame1, 36, 72, 2928, 3324, 0);
   Frame1.caption = " Eingaben zur Antenne : ";
-  Place(Label10, 180, 288, 588, 300, 1);
+  PlaceAtDesign(Label10, 180, 288, 588, 300, 1);
   Label10.caption = "Formel:";
-  Place(Combo1, 828, 252, 1956, 288, 2);
+  PlaceAtDesign(Combo1, 828, 252, 1956, 288, 2);
   Combo1.toolTip = "Berechnung auswählen";
   Combo1.text.clear();
   Combo1.items.clear();
-  Place(Label7, 180, 720, 1344, 300, 3);
+  PlaceAtDesign(Label7, 180, 720, 1344, 300, 3);
   Label7.caption = "Wert 1:";
-  Place(Text7, 1548, 684, 1236, 300, 4);
+  PlaceAtDesign(Text7, 1548, 684, 1236, 300, 4);
   Text7.text.clear();
-  Place(Label9, 180, 1152, 1308, 300, 5);
+  PlaceAtDesign(Label9, 180, 1152, 1308, 300, 5);
   Label9.caption = "Wert 3:";
-  Place(Text9, 1548, 1116, 1236, 300, 6);
+  PlaceAtDesign(Text9, 1548, 1116, 1236, 300, 6);
   Text9.text.clear();
-  Place(Frame3, 72, 1368, 2784, 984, 7);
+  PlaceAtDesign(Frame3, 72, 1368, 2784, 984, 7);
   Frame3.caption = "Antennen-Draht : ";
-  Place(Label8, 72, 216, 1344, 300, 8);
+  PlaceAtDesign(Label8, 72, 216, 1344, 300, 8);
   Label8.caption = "Wert 2:";
-  Place(Text8, 1476, 180, 1236, 300, 9);
+  PlaceAtDesign(Text8, 1476, 180, 1236, 300, 9);
   Text8.text.clear();
-  Place(Label11, 72, 648, 1344, 300, 10);
+  PlaceAtDesign(Label11, 72, 648, 1344, 300, 10);
   Label11.caption = "Wert 4:";
-  Place(Combo2, 1476, 612, 1236, 288, 11);
+  PlaceAtDesign(Combo2, 1476, 612, 1236, 288, 11);
   Combo2.text.clear();
   Combo2.items.clear();
-  Place(Text6, 1548, 2412, 1236, 300, 12);
+  PlaceAtDesign(Text6, 1548, 2412, 1236, 300, 12);
   Text6.text.clear();
-  Place(Check1, 144, 2844, 1488, 408, 13);
+  PlaceAtDesign(Check1, 144, 2844, 1488, 408, 13);
   Check1.caption = "Freiraum";
   Check1.toolTip = "Freiraum- o. reale Bodenverhältnisse";
   Check1.value = 0;
-  Place(Frame2, 3060, 72, 2928, 1524, 14);
+  PlaceAtDesign(Frame2, 3060, 72, 2928, 1524, 14);
   Frame2.caption = "Ergebnis :";
-  Place(Label2, 72, 288, 1452, 372, 15);
+  PlaceAtDesign(Label2, 72, 288, 1452, 372, 15);
   Label2.caption = "Rs [Ohm]:";
-  Place(Label3, 1548, 252, 1236, 300, 16);
+  PlaceAtDesign(Label3, 1548, 252, 1236, 300, 16);
   Label3.caption.clear();
-  Place(Label12, 72, 720, 1452, 408, 17);
+  PlaceAtDesign(Label12, 72, 720, 1452, 408, 17);
   Label12.caption = "Rv [Ohm]::";
-  Place(Label13, 1548, 684, 1236, 300, 18);
+  PlaceAtDesign(Label13, 1548, 684, 1236, 300, 18);
   Label13.caption.clear();
-  Place(OKButton, 4752, 3024, 1215, 375, 19);
+  PlaceAtDesign(OKButton, 4752, 3024, 1215, 375, 19);
   OKButton.caption = "&OK";
   OKButton.toolTip = "Calculate";
   OKButton.isDefault = true;
-  Place(CancelButton, 3096, 3024, 1215, 375, 20);
+  PlaceAtDesign(CancelButton, 3096, 3024, 1215, 375, 20);
   CancelButton.caption = "&Abbrechen";
   CancelButton.toolTip = "Cancel";
   CancelButton.isCancel = true;
-  Place(PrintButton, 4752, 2016, 1215, 375, 21);
+  PlaceAtDesign(PrintButton, 4752, 2016, 1215, 375, 21);
   PrintButton.caption = "&Drucken";
   PrintButton.toolTip = "Print";
-  Place(lbDrucktext, 3096, 2412, 2892, 984, 22);
+  PlaceAtDesign(lbDrucktext, 3096, 2412, 2892, 984, 22);
   lbDrucktext.caption.clear();
   lbDrucktext.visible = false;
-  Place(Label4, 36, 1152, 1488, 336, 23);
+  PlaceAtDesign(Label4, 36, 1152, 1488, 336, 23);
   Label4.caption.clear();
-  Place(Label5, 1548, 1116, 1236, 300, 24);
+  PlaceAtDesign(Label5, 1548, 1116, 1236, 300, 24);
   Label5.caption.clear();
-  Place(Label1, 180, 2448, 1344, 300, 25);
+  PlaceAtDesign(Label1, 180, 2448, 1344, 300, 25);
   Label1.caption = kHeightCaption;
   // Shown, in front of Frame1, only for the resonant length.
-  Place(Frame4, kFrame4Left, kFrame4Top, 2784, 1416, 26);
+  PlaceAtDesign(Frame4, kFrame4Left, kFrame4Top, 2784, 1416, 26);
   Frame4.caption = "Antennen-Draht:";
   Frame4.visible = false;
-  Place(Label6, 72, 216, 1344, 300, 27);
+  PlaceAtDesign(Label6, 72, 216, 1344, 300, 27);
   Label6.caption = "Gesamt d [mm]:";
-  Place(Label14, 72, 648, 1344, 300, 28);
+  PlaceAtDesign(Label14, 72, 648, 1344, 300, 28);
   Label14.caption = "Leiter d [mm]:";
-  Place(Label15, 72, 1080, 804, 300, 29);
+  PlaceAtDesign(Label15, 72, 1080, 804, 300, 29);
   Label15.caption = "Isolierung:";
-  Place(Combo3, 900, 1044, 1812, 288, 30);
+  PlaceAtDesign(Combo3, 900, 1044, 1812, 288, 30);
   Combo3.toolTip = "Isolier-Material";
   Combo3.text.clear();
   Combo3.items.clear();
-  Place(Text1, 1476, 180, 1236, 300, 31);
+  PlaceAtDesign(Text1, 1476, 180, 1236, 300, 31);
   Text1.toolTip = "Aussen-Durchmesser";
   Text1.text.clear();
-  Place(Text2, 1476, 612, 1236, 300, 32);
+  PlaceAtDesign(Text2, 1476, 612, 1236, 300, 32);
   Text2.toolTip = "Draht-Durchmesser";
   Text2.text.clear();
 }
@@ -471,29 +478,15 @@ void FrmEinzelEingabe::OKButton_Click() {
   if (Combo1.text == kChoiceGroundLoss) ShowSkinEffectLoss();
 }
 
-BoxHandlers FrmEinzelEingabe::HandlersFor(const TextBox& box) {
-  BoxHandlers handlers;  // Text1 and Text2 have neither filter nor release handler
-  if (&box == &Text6) {
-    handlers = {[this](std::int16_t& key) { Text6_KeyPress(key); }, [this] { Text6_KeyUp(); }};
-  } else if (&box == &Text7) {
-    handlers = {[this](std::int16_t& key) { Text7_KeyPress(key); }, [this] { Text7_KeyUp(); }};
-  } else if (&box == &Text8) {
-    handlers = {[this](std::int16_t& key) { Text8_KeyPress(key); }, [this] { Text8_KeyUp(); }};
-  } else if (&box == &Text9) {
-    handlers = {[this](std::int16_t& key) { Text9_KeyPress(key); }, [this] { Text9_KeyUp(); }};
-  }
-  return handlers;
-}
-
 TypingResult FrmEinzelEingabe::TypeText(TextBox& box, std::string_view text, TypingMode mode) {
-  return TypeKeys(box, text, HandlersFor(box), mode);
+  return TypeKeys(box, text, EventsOf(controls_, box), mode);
 }
 
 void FrmEinzelEingabe::DeleteText(TextBox& box) {
   box.text.clear();
   // Delete types no character, so only the release reaches the box's handlers.
-  const BoxHandlers handlers = HandlersFor(box);
-  if (handlers.keyUp) handlers.keyUp();
+  const ControlEvents& events = EventsOf(controls_, box);
+  if (events.keyUp) events.keyUp();
 }
 
 }  // namespace velmora

@@ -25,6 +25,7 @@
 // Text typed into Combo1..Combo3, Text1 or Text2 raises nothing: it counts when next read.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -50,60 +51,62 @@ class FrmEinzelEingabe : public Form {
   explicit FrmEinzelEingabe(Platform& platform);
 
   // --- controls (positions in twips relative to their container) ---
-  Frame Frame1{"Frame1"};
+  // Each "Wert" box is captioned by the label before it; the choice re-captions them.
+  Frame Frame1{"Frame1"};  // " Eingaben zur Antenne : "
   Label Label10{"Label10"};
-  ComboBox Combo1{"Combo1"};
+  ComboBox Combo1{"Combo1"};  // the calculation
   Label Label7{"Label7"};
-  TextBox Text7{"Text7"};
+  TextBox Text7{"Text7"};  // value 1: the frequency (MHz) for "resonante Dipollänge", else
+                           // the dipole length (m)
   Label Label9{"Label9"};
-  TextBox Text9{"Text9"};
-  Frame Frame3{"Frame3"};
+  TextBox Text9{"Text9"};  // value 3: the frequency (MHz) where value 1 is the length
+  Frame Frame3{"Frame3"};  // "Antennen-Draht : "
   Label Label8{"Label8"};
-  TextBox Text8{"Text8"};
+  TextBox Text8{"Text8"};  // value 2: the wire diameter (mm)
   Label Label11{"Label11"};
-  ComboBox Combo2{"Combo2"};
+  ComboBox Combo2{"Combo2"};  // conductor material; its leading number is the conductivity
   Label Label1{"Label1"};
-  TextBox Text6{"Text6"};
-  CheckBox Check1{"Check1"};
-  Frame Frame4{"Frame4"};
+  TextBox Text6{"Text6"};     // the antenna height (m)
+  CheckBox Check1{"Check1"};  // "Freiraum": free space instead of real ground
+  Frame Frame4{"Frame4"};     // the insulated wire, for "resonante Dipollänge" only
   Label Label6{"Label6"};
-  TextBox Text1{"Text1"};
+  TextBox Text1{"Text1"};  // outer diameter (mm); takes any text
   Label Label14{"Label14"};
-  TextBox Text2{"Text2"};
+  TextBox Text2{"Text2"};  // conductor diameter (mm); takes any text
   Label Label15{"Label15"};
-  ComboBox Combo3{"Combo3"};
-  Frame Frame2{"Frame2"};
+  ComboBox Combo3{"Combo3"};  // insulation material
+  Frame Frame2{"Frame2"};     // "Ergebnis :"; three rows of caption and value
   Label Label2{"Label2"};
-  Label Label3{"Label3"};
+  Label Label3{"Label3"};  // result 1
   Label Label12{"Label12"};
-  Label Label13{"Label13"};
+  Label Label13{"Label13"};  // result 2 (the live conductor-loss readout where shown)
   Label Label4{"Label4"};
-  Label Label5{"Label5"};
+  Label Label5{"Label5"};  // result 3
   CommandButton OKButton{"OKButton"};
   CommandButton CancelButton{"CancelButton"};
   CommandButton PrintButton{"PrintButton"};
   Label lbDrucktext{"lbDrucktext"};  // heading text shown only while printing
 
+  // The boxes by what they hold, for code outside the dialog.
+  TextBox& HeightBox() { return Text6; }
+  TextBox& DiameterBox() { return Text8; }
+  TextBox& FrequencyBox() { return Combo1.text == kChoiceResonantLength ? Text7 : Text9; }
+  TextBox& LengthBox() { return Text7; }
+  ComboBox& MaterialBox() { return Combo2; }
+  struct ResultRow {
+    const Label& caption;
+    const Label& value;
+  };
+  std::array<ResultRow, 3> Results() const {
+    return {{{Label2, Label3}, {Label12, Label13}, {Label4, Label5}}};
+  }
+
   // The choice applied last by Combo1_Click. Belongs to the object, so it survives Unload().
   std::string LastChoice;
 
-  // --- for a generic binding ---
-  enum class ControlKind { kFrame, kLabel, kTextBox, kComboBox, kCheckBox, kCommandButton };
-  enum class LabelStyle {
-    kNone,     // not a label
-    kCaption,  // row and caption labels: right-aligned
-    kLeft,     // left-aligned caption
-    kValue,    // result values: window background, single-line border, centred
-  };
-  struct ControlRef {
-    Control* control;
-    ControlKind kind;
-    std::string container;  // name of the containing frame; empty for the form itself
-    LabelStyle labelStyle = LabelStyle::kNone;
-    bool boldCaption = false;  // frame captions in bold (Arial 7.8 pt)
-  };
-  // Every control, containers before what they contain, in declaration order.
-  const std::vector<ControlRef>& Controls() const { return controls_; }
+  // Every control with its look and events, containers before what they contain, in
+  // declaration order.
+  const ControlTable& Controls() const { return controls_; }
   // Whether a control can be seen: it and every frame around it are visible.
   bool IsShown(const Control& control) const;
 
@@ -151,13 +154,12 @@ class FrmEinzelEingabe : public Form {
   void ConfigureOtherChoice(const std::string& choice);
   void CheckLength();
   void FilterKey(std::int16_t& key);
-  BoxHandlers HandlersFor(const TextBox& box);
   std::string General(double value) const;
   std::string Pattern(double value, const char* pattern) const;
 
   Platform& platform_;
   bool activated_ = false;
-  std::vector<ControlRef> controls_;
+  ControlTable controls_;
 };
 
 }  // namespace velmora

@@ -5,12 +5,6 @@
 #include "single/frm_einzel_eingabe.h"
 
 namespace velmora {
-namespace {
-
-// What the failure box says when the printer gave no description of its own.
-constexpr const char* kUnknownPrintFailure = "Der Ausdruck ist fehlgeschlagen.";
-
-}  // namespace
 
 std::string FrmEinzelEingabe::PrintText() const {
   return std::string("Einzelwert - Berechnung: ") + kLineBreak + platform_.NowGeneralDateTime() +
@@ -41,7 +35,7 @@ void FrmEinzelEingabe::PrintButton_Click() {
   if (!outcome.ok) {
     const std::string printer = platform_.PrinterName();
     platform_.SetMousePointer(MousePointer::kDefault);
-    const std::string description = outcome.error.empty() ? kUnknownPrintFailure : outcome.error;
+    const std::string description = outcome.Description();
     if (platform_.MessageBox(description, "Drucker-Fehler " + printer,
                              kMbOkCancel | kMbExclamation) != kIdOk) {
       EndPrintLook();

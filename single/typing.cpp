@@ -44,7 +44,7 @@ void RemoveLastCharacter(std::string& text) {
 
 }  // namespace
 
-TypingResult TypeKeys(TextBox& box, std::string_view text, const BoxHandlers& handlers,
+TypingResult TypeKeys(TextBox& box, std::string_view text, const ControlEvents& events,
                       TypingMode mode) {
   TypingResult result;
   bool selectionPending = mode == TypingMode::kReplace;
@@ -53,7 +53,7 @@ TypingResult TypeKeys(TextBox& box, std::string_view text, const BoxHandlers& ha
     const std::string_view ch = text.substr(pos, length);
     const std::int16_t typed = KeyCode(ch);
     std::int16_t key = typed;
-    if (handlers.keyPress) handlers.keyPress(key);
+    if (events.keyPress) events.keyPress(key);
     if (key == 0) {
       if (result.AllAccepted()) {
         result.firstRefused = pos;
@@ -75,7 +75,7 @@ TypingResult TypeKeys(TextBox& box, std::string_view text, const BoxHandlers& ha
         box.text += landed;
       }
     }
-    if (handlers.keyUp) handlers.keyUp();
+    if (events.keyUp) events.keyUp();
     pos += length;
   }
   return result;

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,11 +19,6 @@ enum class TypingMode {
   kReplace,  // the whole text is selected: the first accepted key replaces it
 };
 
-struct BoxHandlers {
-  std::function<void(std::int16_t& key)> keyPress;  // empty: the box takes every key
-  std::function<void()> keyUp;                      // empty: nothing runs on release
-};
-
 // What became of the typed text. The offset is in bytes of `text` (a character may be several
 // bytes of UTF-8); refusedChar is that character.
 struct TypingResult {
@@ -35,9 +29,10 @@ struct TypingResult {
   bool AllAccepted() const { return firstRefused == kNone; }
 };
 
-// Types `text` (UTF-8; "\b" is Backspace) into `box`. Refused keys do not stop the typing, just
+// Types `text` (UTF-8; "\b" is Backspace) into `box` through its keyPress (none: the box takes
+// every key) and keyUp handlers. Refused keys do not stop the typing, just
 // as a user goes on typing after a beep.
-TypingResult TypeKeys(TextBox& box, std::string_view text, const BoxHandlers& handlers,
+TypingResult TypeKeys(TextBox& box, std::string_view text, const ControlEvents& events,
                       TypingMode mode = TypingMode::kAppend);
 
 }  // namespace velmora

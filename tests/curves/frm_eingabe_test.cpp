@@ -304,8 +304,10 @@ TEST(FrmEingabe, LayoutForABinding) {
   Dialog d;
   std::vector<std::string> focusOrder(14);
   int focusable = 0;
-  for (const auto& placed : d.dlg.ControlsInLayout()) {
-    const Control& c = *placed.control;
+  std::vector<std::string> filtered;
+  for (const ControlEntry& entry : d.dlg.Controls()) {
+    const Control& c = *entry.control;
+    if (entry.events.keyPress) filtered.push_back(c.name);
     EXPECT_GT(c.width, 0) << c.name;
     if (c.tabIndex >= 0) {
       ASSERT_LT(c.tabIndex, 14) << c.name;
@@ -314,6 +316,8 @@ TEST(FrmEingabe, LayoutForABinding) {
     }
   }
   EXPECT_EQ(focusable, 14);
+  // The numeric boxes filter their keys; designations and units take any text.
+  EXPECT_EQ(filtered, (std::vector<std::string>{"Text7", "Text9", "Text8", "Text3", "Text6"}));
   EXPECT_EQ(focusOrder, (std::vector<std::string>{"Combo1", "Text7", "Text9", "Text8", "Combo2",
                                                   "Check1", "Text1", "Text2", "Text3", "Text4",
                                                   "Text5", "Text6", "OKButton", "CancelButton"}));

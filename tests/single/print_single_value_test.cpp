@@ -14,7 +14,7 @@ namespace {
 // Every control shown or not, and the results: what a print must leave as it found it.
 std::vector<std::string> Look(const FrmEinzelEingabe& dialog) {
   std::vector<std::string> look;
-  for (const FrmEinzelEingabe::ControlRef& ref : dialog.Controls()) {
+  for (const ControlEntry& ref : dialog.Controls()) {
     look.push_back(ref.control->name + (dialog.IsShown(*ref.control) ? " shown" : " hidden"));
   }
   for (const Label* result : {&dialog.Label3, &dialog.Label13, &dialog.Label5}) {

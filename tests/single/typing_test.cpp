@@ -42,7 +42,7 @@ TEST(TypeKeys, EditsTheTextKeyByKey) {
     TextBox box("Text");
     box.text = row.before;
     int releases = 0;
-    BoxHandlers handlers;
+    ControlEvents handlers;
     if (row.filtered) handlers.keyPress = DigitsOnly;
     handlers.keyUp = [&releases] { ++releases; };
     const TypingResult result = TypeKeys(box, row.typed, handlers, row.mode);
@@ -56,7 +56,7 @@ TEST(TypeKeys, CharactersBeyondSixteenBitsReachTheFilterAsRefusable) {
   // U+1D7D9 (a mathematical digit one) must not pass as a plain digit after truncation.
   TextBox box("Text");
   std::int16_t seen = 0;
-  BoxHandlers handlers;
+  ControlEvents handlers;
   handlers.keyPress = [&seen](std::int16_t& key) {
     seen = key;
     DigitsOnly(key);
@@ -87,7 +87,7 @@ TEST(TypeKeys, MalformedUtf8NeverPassesAsADigit) {
        }) {
     SCOPED_TRACE(row.name);
     TextBox box("Text");
-    BoxHandlers handlers;
+    ControlEvents handlers;
     handlers.keyPress = DigitsOnly;
     const TypingResult result = TypeKeys(box, row.typed, handlers);
     EXPECT_EQ(box.text, row.after);
@@ -97,7 +97,7 @@ TEST(TypeKeys, MalformedUtf8NeverPassesAsADigit) {
 
 TEST(TypeKeys, AKeyChangedByTheHandlerLandsInsteadOfTheTypedOne) {
   TextBox box("Text");
-  BoxHandlers handlers;
+  ControlEvents handlers;
   handlers.keyPress = [](std::int16_t& key) {
     if (key == '.') key = ',';
   };
