@@ -5,6 +5,7 @@
 #include "formulas/checked.h"
 #include "formulas/parse.h"
 #include "single/frm_einzel_eingabe.h"
+#include "single/velocity_factor.h"
 
 namespace velmora {
 namespace {
@@ -27,14 +28,43 @@ std::string Description(const std::string& what, const std::string& t7, const st
 
 }  // namespace
 
+VelocityFactorRun ComputeVelocityFactor(float f, float h, float diameterMm,
+                                        std::int16_t realGround) {
+  VelocityFactorRun run;
+  float d = 0.0f;
+  Assign(d, Checked(diameterMm) / Checked(1000.0f));
+  float halfWave = 0.0f;
+  Assign(halfWave, Checked(kSpeedOfLight) / Checked(f) / Checked(2.0));
+  float twoH = 0.0f;
+  Assign(twoH, Checked(h) + Checked(h));
+  if (d < 0.0001f) {
+    d = 0.0001f;
+    run.correction = DiameterCorrection::kThinnest;
+  } else if (d > twoH) {
+    d = twoH;
+    run.correction = DiameterCorrection::kTwiceHeight;
+  } else if (d > halfWave) {
+    d = halfWave;
+    run.correction = DiameterCorrection::kHalfWave;
+  }
+  run.diameter = d;
+  float dmm = 0.0f;
+  Assign(dmm, Checked(d) * Checked(1000.0f));
+  Assign(run.wirePercent, WireShorteningPercent(f, dmm));
+  Assign(run.heightPercent, Checked(HeightShorteningPercent(f, h, realGround)));
+  Assign(run.vf, VelocityFactor(run.heightPercent, run.wirePercent));
+  return run;
+}
+
 void FrmEinzelEingabe::ComputeSingleValue() {
   // Phase 1: the inputs, each read once.
   const std::string choice = Combo1.text;
   const float height = ParseDecimal(Text6.text);
   const float value1 = ParseDecimal(Text7.text);
   const std::string typedDiameter = Text8.text;  // the status line shows it as typed
-  float d = 0.0f;                                // metres
-  Assign(d, Checked(ParseDecimal(typedDiameter)) / Checked(1000.0f));
+  const float typedDiameterMm = ParseDecimal(typedDiameter);
+  float d = 0.0f;  // metres
+  Assign(d, Checked(typedDiameterMm) / Checked(1000.0f));
   const float frequency = ParseDecimal(Text9.text);
   const float sigma = ParseDecimal(Combo2.text);
   const std::int16_t realGround = Check1.value == 0 ? kTrue : kFalse;
@@ -77,35 +107,17 @@ void FrmEinzelEingabe::ComputeSingleValue() {
       platform_.SetFocus(Text6);
       return;
     }
-    float halfWave = 0.0f;
-    Assign(halfWave, Checked(kSpeedOfLight) / Checked(f) / Checked(2.0));
-    float twoH = 0.0f;
-    Assign(twoH, Checked(height) + Checked(height));
+    const VelocityFactorRun run = ComputeVelocityFactor(f, height, typedDiameterMm, realGround);
     // Diameters no wire can have are pulled into range, in the box too, so the next run agrees.
-    if (d < 0.0001f) {
-      d = 0.0001f;
+    if (run.correction == DiameterCorrection::kThinnest) {
       Text8.text = General(0.1);
-      platform_.Beep();
-    } else if (d > twoH) {
-      d = twoH;
-      Text8.text = Pattern(Checked(d).value() * 1000.0, "#####0.0");
-      platform_.Beep();
-    } else if (d > halfWave) {
-      d = halfWave;
-      Text8.text = Pattern(Checked(d).value() * 1000.0, "#####0.0");
-      platform_.Beep();
+    } else if (run.correction != DiameterCorrection::kNone) {
+      Text8.text = Pattern(Checked(run.diameter).value() * 1000.0, "#####0.0");
     }
-    float dmm = 0.0f;
-    Assign(dmm, Checked(d) * Checked(1000.0f));
-    float wirePercent = 0.0f;
-    Assign(wirePercent, WireShorteningPercent(f, dmm));
-    Label3.caption = Pattern(wirePercent, "#0.0##");
-    float heightPercent = 0.0f;
-    Assign(heightPercent, Checked(HeightShorteningPercent(f, height, realGround)));
-    Label13.caption = Pattern(heightPercent, "#0.0##");
-    float vf = 0.0f;
-    Assign(vf, VelocityFactor(heightPercent, wirePercent));
-    Label5.caption = Pattern(vf, "0.00#");
+    if (run.correction != DiameterCorrection::kNone) platform_.Beep();
+    Label3.caption = Pattern(run.wirePercent, "#0.0##");
+    Label13.caption = Pattern(run.heightPercent, "#0.0##");
+    Label5.caption = Pattern(run.vf, "0.00#");
   } else if (choice == kChoiceQualityAtHeight || choice == kChoiceQualityAtDiameter) {
     const float length = value1;
     double groundLoss = 0.0;
