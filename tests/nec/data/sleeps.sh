@@ -1,0 +1,3 @@
+#!/bin/sh
+# Stands in for a nec2c that never finishes.
+exec sleep 30

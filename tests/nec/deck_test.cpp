@@ -1,0 +1,91 @@
+// The deck nec2c reads, and the wires NEC-2 refuses before any run.
+#include "nec/deck.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace velmora::nec {
+namespace {
+
+// 3.6 MHz, 2.05 mm copper, 40.17 m at 0.25 lambda (20.8189 m).
+Wire Dipole(Ground ground) {
+  return {3.6, 20.8189, 2.05, 5.6e7, ground, 41};
+}
+
+constexpr const char* kHead =
+    "CM Velmora: centre-fed horizontal dipole of bare wire\nCE\n"
+    "GW 1 41 -20.085 0 ";
+constexpr const char* kTail =
+    "LD 5 1 0 0 56000000\nEX 0 1 21 0 1 0\nFR 0 1 0 0 3.6 0\nPT -1\nXQ\nEN\n";
+
+TEST(DeckTest, ExactTextForEachGround) {
+  const struct {
+    Ground ground;
+    std::string wireAndGround;
+  } rows[] = {
+      {Ground::kFree, "0 20.085 0 0 0.001025\nGE 0\n"},  // the height goes: no ground to be over
+      {Ground::kPerfect, "20.8189 20.085 0 20.8189 0.001025\nGE 1\nGN 1\n"},
+      {Ground::kAverage, "20.8189 20.085 0 20.8189 0.001025\nGE 1\nGN 2 0 0 0 13 0.005\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(GroundText(row.ground));
+    EXPECT_EQ(WriteDeck(Dipole(row.ground), 40.17), kHead + row.wireAndGround + kTail);
+  }
+}
+
+TEST(DeckTest, FeedSitsOnTheCentreSegment) {
+  Wire wire = Dipole(Ground::kFree);
+  wire.segments = 5;
+  EXPECT_NE(WriteDeck(wire, 40.17).find("\nEX 0 1 3 0 1 0\n"), std::string::npos);
+}
+
+TEST(DeckTest, RefusedWires) {
+  const struct {
+    const char* name;
+    void (*change)(Wire&);
+    double length;
+    std::optional<ErrorKind> kind;
+    const char* says;
+  } rows[] = {
+      {"ordinary", [](Wire&) {}, 40.17, std::nullopt, ""},
+      {"no frequency", [](Wire& w) { w.frequencyMHz = 0; }, 40.17, ErrorKind::kInvalidInput,
+       "Frequenz"},
+      {"nan diameter", [](Wire& w) { w.diameterMm = std::nan(""); }, 40.17,
+       ErrorKind::kInvalidInput, "Drahtdurchmesser"},
+      {"no conductivity", [](Wire& w) { w.conductivity = 0; }, 40.17, ErrorKind::kInvalidInput,
+       "Leitfähigkeit"},
+      {"even segments", [](Wire& w) { w.segments = 40; }, 40.17, ErrorKind::kInvalidInput,
+       "ungerade"},
+      {"too many segments", [](Wire& w) { w.segments = 503; }, 40.17, ErrorKind::kInvalidInput,
+       "501"},
+      {"above five radii", [](Wire& w) { w.heightM = 0.0052; }, 40.17, std::nullopt, ""},
+      {"below five radii", [](Wire& w) { w.heightM = 0.005; }, 40.17, ErrorKind::kBelowLimits,
+       "mindestens 5 Drahtradien (5,125 mm)"},
+      {"free space has no height",
+       [](Wire& w) {
+         w.ground = Ground::kFree;
+         w.heightM = -1;
+       },
+       40.17, std::nullopt, ""},
+      // 100 mm wire: 0.2 m is the shortest segment; 41 segments of 40.17 m are 0.98 m.
+      {"segment above four radii", [](Wire& w) { w.diameterMm = 100; }, 8.3, std::nullopt, ""},
+      {"segment below four radii", [](Wire& w) { w.diameterMm = 100; }, 8.1,
+       ErrorKind::kBelowLimits, "ein Segment (0,198 m) muss mindestens 4 Drahtradien (0,2 m)"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Wire wire = Dipole(Ground::kAverage);
+    row.change(wire);
+    const std::optional<Failure> refused = CheckWire(wire, row.length);
+    ASSERT_EQ(refused.has_value(), row.kind.has_value());
+    if (!refused) continue;
+    EXPECT_EQ(refused->kind, *row.kind);
+    EXPECT_NE(refused->message.find(row.says), std::string::npos) << refused->message;
+  }
+}
+
+}  // namespace
+}  // namespace velmora::nec
