@@ -11,7 +11,8 @@ namespace velmora::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;        // unknown name, malformed argument, refused input
-inline constexpr int kExitFormulaFailed = 3;
+inline constexpr int kExitFormulaFailed = 3;  // also: the NEC-2 search failed
+inline constexpr int kExitNecMissing = 4;     // nec2c is not installed
 
 struct Command {
   std::string name;

@@ -29,7 +29,7 @@ std::string Overview() {
             command.summary + "\n";
   }
   text += "\nExit status: 0 success, 1 output could not be written, 2 usage error,\n"
-          "3 the formula failed.\n";
+          "3 the formula or the NEC-2 search failed, 4 nec2c is not installed.\n";
   for (const auto& [name, command] : Registry()) {
     text += "\n" + command.help();
   }

@@ -1,0 +1,249 @@
+// velmora-calc nec: NEC-2's resonant length of a bare-wire dipole (nec2c as a child process),
+// beside the velocity factor and length the single-value calculation gives for the same wire.
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <charconv>
+#include <optional>
+#include <string>
+
+#include "cli/command.h"
+#include "formulas/antenna.h"
+#include "formulas/numtext.h"
+#include "formulas/parse.h"
+#include "nec/resonance.h"
+#include "single/materials.h"
+#include "single/velocity_factor.h"
+
+namespace velmora::cli {
+namespace {
+
+constexpr const char* kName = "velmora-calc nec";
+// The single-value calculation refuses lower heights (it puts 0,01 into the box).
+constexpr float kMinClosedFormHeight = 0.01f;
+
+std::string Help() {
+  return "velmora-calc nec --frequency MHZ --height M --diameter MM [OPTIONS]\n"
+         "  Finds the resonant total length (X = 0) of a centre-fed horizontal dipole of bare\n"
+         "  wire with NEC-2 (nec2c, found on PATH) and prints it with Vf = length / (lambda/2),\n"
+         "  the feed resistance R at resonance and the number of nec2c runs; beside them the\n"
+         "  velocity factor and length of the single-value calculation \"Verkürzungsfaktor Vf\"\n"
+         "  for the same wire and height, and the difference in percent.\n\n"
+         "  --frequency MHZ     frequency in MHz\n"
+         "  --height M          height above ground in m (not needed for --ground free)\n"
+         "  --diameter MM       wire diameter in mm\n"
+         "  --material TEXT     conductor, e.g. \"56 Cu\" (the default), \"35 Al\"\n"
+         "  --ground G          average (the default): average real ground, Sommerfeld-Norton,\n"
+         "                      against the formulas over real ground; perfect: a perfect\n"
+         "                      ground, against the formulas with \"Freiraum\" ticked; free:\n"
+         "                      true free space, which the formulas have no counterpart for\n"
+         "  --segments N        odd number of wire segments, 5 to 501 (default 41)\n"
+         "  --json              print one JSON object instead of text\n\n"
+         "  Numbers are typed as in the dialogs: digits with a comma or a point.\n"
+         "  Exit status 3 when the search fails, 4 when nec2c is not installed.\n"
+         "  Example: velmora-calc nec --frequency 3,6 --height 20,82 --diameter 2,05\n";
+}
+
+struct Inputs {
+  float frequency = 0.0f;
+  float height = 0.0f;
+  float diameter = 0.0f;
+  float conductivity = 0.0f;  // m/(ohm mm^2)
+  nec::Ground ground = nec::Ground::kAverage;
+  QString groundName = "average";
+  int segments = nec::kDefaultSegments;
+};
+
+// A number as a dialog's box takes it: digits, ',' and '.', read with ParseDecimal.
+std::optional<float> Typed(const QCommandLineParser& parser, const char* option,
+                           std::string& problem) {
+  const std::string text = parser.value(option).toStdString();
+  if (text.empty() || text.find_first_not_of(kNumericKeys) != std::string::npos) {
+    problem = std::string("--") + option + " \"" + text +
+              "\": type a number with digits and a comma or a point, e.g. 3,6";
+    return std::nullopt;
+  }
+  return ParseDecimal(text);
+}
+
+// A single-precision value as the double its shortest text stands for (2.05f as 2.05), so the
+// deck and the JSON show the number that was typed.
+double Widen(float value) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  double wide = 0.0;
+  std::from_chars(buffer, end, wide);
+  return wide;
+}
+
+// Reads the options; returns an error text, empty on success.
+std::string Read(const QCommandLineParser& parser, Inputs& in) {
+  if (!parser.positionalArguments().isEmpty()) {
+    return "unexpected argument \"" + parser.positionalArguments().first().toStdString() + "\"";
+  }
+  if (parser.isSet("ground")) {
+    in.groundName = parser.value("ground");
+    if (in.groundName == "free") {
+      in.ground = nec::Ground::kFree;
+    } else if (in.groundName == "perfect") {
+      in.ground = nec::Ground::kPerfect;
+    } else if (in.groundName != "average") {
+      return "--ground \"" + in.groundName.toStdString() + "\": use free, perfect or average";
+    }
+  }
+  for (const char* required : {"frequency", "diameter", "height"}) {
+    if (std::string(required) == "height" && in.ground == nec::Ground::kFree) continue;
+    if (!parser.isSet(required)) return std::string("--") + required + " is missing";
+  }
+  std::string problem;
+  const std::optional<float> f = Typed(parser, "frequency", problem);
+  if (!f) return problem;
+  const std::optional<float> d = Typed(parser, "diameter", problem);
+  if (!d) return problem;
+  in.frequency = *f;
+  in.diameter = *d;
+  if (in.frequency <= 0.0f) return "--frequency must be above 0";
+  if (in.diameter <= 0.0f) return "--diameter must be above 0";
+  if (in.ground != nec::Ground::kFree) {
+    const std::optional<float> h = Typed(parser, "height", problem);
+    if (!h) return problem;
+    in.height = *h;
+    if (in.height < kMinClosedFormHeight) {
+      return "--height must be at least 0,01 m (the single-value calculation takes no lower "
+             "height)";
+    }
+  }
+  const std::string material =
+      parser.isSet("material") ? parser.value("material").toStdString() : kDefaultConductor;
+  in.conductivity = ParseDecimal(material);
+  if (in.conductivity <= 0.0f) {
+    return "--material \"" + material +
+           "\": no conductivity (it starts with its number, e.g. "
+           "\"56 Cu\")";
+  }
+  if (parser.isSet("segments")) {
+    bool ok = false;
+    in.segments = parser.value("segments").toInt(&ok);
+    if (!ok) return "--segments \"" + parser.value("segments").toStdString() + "\": not a number";
+  }
+  return {};
+}
+
+struct ClosedForm {
+  double vf;
+  double length;
+};
+
+// The single-value "Verkürzungsfaktor Vf" for the same wire and height: over real ground for
+// average ground, with "Freiraum" ticked for a perfect one; the length is the formulas' resonant
+// length of the bare wire with that Vf.
+std::optional<ClosedForm> ClosedFormOf(const Inputs& in) {
+  if (in.ground == nec::Ground::kFree) return std::nullopt;
+  const std::int16_t realGround = in.ground == nec::Ground::kAverage ? -1 : 0;
+  const VelocityFactorRun run =
+      ComputeVelocityFactor(in.frequency, in.height, in.diameter, realGround);
+  if (run.correction != DiameterCorrection::kNone) {
+    Err(std::string(kName) + ": note: the formulas take the wire as " +
+        FormatGeneral(Widen(run.diameter) * 1000.0, ',') + " mm, as the dialog would");
+  }
+  const Checked length = ResonantDipoleLength(1.0f, run.vf, 0.0, in.frequency);
+  if (!length.ok()) return std::nullopt;
+  return ClosedForm{Widen(run.vf), Widen(static_cast<float>(length.value()))};
+}
+
+double DifferencePercent(double closedForm, double nec) {
+  return (closedForm / nec - 1.0) * 100.0;
+}
+
+std::string Text(double value, const char* pattern) {
+  return FormatPattern(value, pattern, ',');
+}
+
+void PrintText(const Inputs& in, const nec::Resonance& nec,
+               const std::optional<ClosedForm>& closed) {
+  Out(std::string("NEC-2, ") + nec::GroundText(in.ground) + ", " + std::to_string(in.segments) +
+      " Segmente: Länge " + Text(nec.lengthM, "0.000") + " m, Vf " + Text(nec.vf, "0.0000") +
+      ", R " + Text(nec.impedance.r, "0.00") + " Ohm, X " + Text(nec.impedance.x, "0.0000") +
+      " Ohm, " + std::to_string(nec.runs) + " nec2c-Läufe");
+  if (!closed) {
+    Out("Formel: ohne Gegenstück (sie kennt nur Höhen über einem Boden)");
+    return;
+  }
+  Out("Formel: Länge " + Text(closed->length, "0.000") + " m, Vf " + Text(closed->vf, "0.0000"));
+  Out("Differenz Formel gegen NEC-2: Länge " +
+      Text(DifferencePercent(closed->length, nec.lengthM), "0.00") + " %, Vf " +
+      Text(DifferencePercent(closed->vf, nec.vf), "0.00") + " %");
+}
+
+std::string Json(const Inputs& in, const nec::Resonance& nec,
+                 const std::optional<ClosedForm>& closed) {
+  QJsonObject object{
+      {"nec", QJsonObject{{"length", nec.lengthM},
+                          {"vf", nec.vf},
+                          {"r", nec.impedance.r},
+                          {"x", nec.impedance.x},
+                          {"runs", nec.runs}}},
+      {"closedForm", QJsonValue()},
+      {"differencePercent", QJsonValue()},
+      {"ground", in.groundName},
+      {"segments", in.segments},
+  };
+  if (closed) {
+    object["closedForm"] = QJsonObject{{"vf", closed->vf}, {"length", closed->length}};
+    object["differencePercent"] =
+        QJsonObject{{"vf", DifferencePercent(closed->vf, nec.vf)},
+                    {"length", DifferencePercent(closed->length, nec.lengthM)}};
+  }
+  return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+}
+
+int Run(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const char* name : {"frequency", "height", "diameter", "material", "ground", "segments"}) {
+    parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), "value"));
+  }
+  parser.addOption(QCommandLineOption("json"));
+  Inputs in;
+  std::string error;
+  if (!parser.parse(QStringList{kName} + arguments)) {
+    error = parser.errorText().toStdString();
+  } else {
+    error = Read(parser, in);
+  }
+  if (!error.empty()) {
+    Err(std::string(kName) + ": " + error + " (try velmora-calc nec --help)");
+    return kExitUsage;
+  }
+
+  const nec::Wire wire{Widen(in.frequency),          Widen(in.height), Widen(in.diameter),
+                       Widen(in.conductivity) * 1e6, in.ground,        in.segments};
+  nec::Nec2cRunner runner;
+  const nec::Result<nec::Resonance> found = nec::FindResonance(runner, wire);
+  if (!found.ok()) {
+    const nec::Failure& failure = found.failure();
+    Err(std::string(kName) + ": " + failure.message);
+    switch (failure.kind) {
+      case nec::ErrorKind::kNotInstalled:
+        return kExitNecMissing;
+      case nec::ErrorKind::kInvalidInput:
+      case nec::ErrorKind::kBelowLimits:
+        return kExitUsage;
+      default:
+        return kExitFormulaFailed;
+    }
+  }
+  const std::optional<ClosedForm> closed = ClosedFormOf(in);
+  if (parser.isSet("json")) {
+    Out(Json(in, found.value(), closed));
+  } else {
+    PrintText(in, found.value(), closed);
+  }
+  return kExitOk;
+}
+
+const bool registered =
+    Register({"nec", "NEC-2's resonant length beside the formulas' (needs nec2c)", Help, Run});
+
+}  // namespace
+}  // namespace velmora::cli
