@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -240,6 +241,8 @@ Result<std::string> Nec2cRunner::Run(const std::string& deck, std::stop_token st
   }
   // Both outputs are closed: the child is ending. Wait for it within the same deadline.
   int status = 0;
+  // Usually gone within a fraction of a millisecond: look again soon, then less often.
+  std::chrono::microseconds pause{50};
   while (outcome == Outcome::kEnded) {
     const pid_t reaped = ::waitpid(pid, &status, WNOHANG);
     if (reaped == pid) break;
@@ -248,7 +251,10 @@ Result<std::string> Nec2cRunner::Run(const std::string& deck, std::stop_token st
       status = 0;
       break;
     }
-    if (check()) ::poll(nullptr, 0, std::min(sliceMs(), 5));
+    if (check()) {
+      std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - Clock::now()));
+      pause = std::min(pause * 2, std::chrono::microseconds(kPollSliceMs * 1000));
+    }
   }
   if (outcome != Outcome::kEnded) KillAndReap(pid, true);
 
