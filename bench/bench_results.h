@@ -4,7 +4,8 @@
 //   Floor/<case>       the bare formula loop for the same points (the floor no engine can beat),
 //   Curve/<case>       one run of the curve engine into the display list, as Refresh does it,
 //   CurveImage/<case>  the same run, then the display list painted into an image of the plot;
-// single-value cases as Single/<choice> against SingleFloor/<choice>.
+// single-value cases as Single/<choice> against SingleFloor/<choice>; the NEC-2 resonance search
+// as NecSearch/<ground> against one nec2c run NecRun/<ground> and NecProcessStart.
 #pragma once
 
 #include <string>
@@ -27,6 +28,9 @@ inline constexpr PlotSize k4kSize{"4K", 3840 * 15.0, 2160 * 15.0};
 // Targets the summary checks.
 inline constexpr double kMaxRatioToFloor = 3.0;  // a design-size run with its image
 inline constexpr double kMaxRedrawMs = 16.0;     // a 4K-wide run with its image
+// One NEC-2 resonance search (41 segments) in free space and over average ground.
+inline constexpr double kMaxNecSearchFreeMs = 50.0;
+inline constexpr double kMaxNecSearchAverageMs = 300.0;
 
 // Whether this build paints into images (it needs the Qt renderer of the display list).
 bool CanPaintImages();
