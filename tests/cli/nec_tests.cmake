@@ -41,17 +41,11 @@ velmora_cli_nec(nec2c_missing 4
   "nec|--frequency|3,6|--height|20,82|--diameter|2,05")
 set_tests_properties(cli_nec_nec2c_missing PROPERTIES ENVIRONMENT "PATH=/nonexistent")
 velmora_cli_nec(height_missing 2 "^$" "--height is missing" "nec|--frequency|3,6|--diameter|2")
-velmora_cli_nec(height_not_needed_in_free_space 4 "" "nicht installiert"
-  "nec|--ground|free|--frequency|3,6|--diameter|2")
-set_tests_properties(cli_nec_height_not_needed_in_free_space PROPERTIES ENVIRONMENT
-                     "PATH=/nonexistent")
 velmora_cli_nec(minus_sign_refused 2 "^$" "--frequency \"-3\": type a number"
   "nec|--frequency|-3|--height|10|--diameter|2")
 velmora_cli_nec(below_the_formulas_height 2 "^$" "at least 0,01 m"
   "nec|--frequency|3,6|--height|0,005|--diameter|0,1")
 velmora_cli_nec(unknown_ground 2 "^$" "use free, perfect or average"
   "nec|--ground|wet|--frequency|3,6|--height|10|--diameter|2")
-velmora_cli_nec(even_segments 2 "^$" "Segmentzahl muss ungerade sein"
-  "nec|--segments|40|--frequency|3,6|--height|10|--diameter|2")
 velmora_cli_nec(material_without_number 2 "^$" "--material \"Cu\": no conductivity"
   "nec|--material|Cu|--frequency|3,6|--height|10|--diameter|2")

@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,42 +15,39 @@ namespace {
 
 constexpr double kLambda = 299.79245835031 / 3.6;
 
+// X slightly curved like NEC's, about 44 ohm/m at the root; R = 70 + length / 2.
 class ScriptedRunner : public NecRunner {
  public:
-  explicit ScriptedRunner(std::function<double(double)> reactance)
-      : reactance_(std::move(reactance)) {}
+  explicit ScriptedRunner(double root) : root_(root) {}
 
-  Result<std::string> Run(const std::string& deck, std::stop_token stop) override {
+  Result<std::string> Run(const std::string& deck, std::stop_token) override {
     // "GW 1 41 -half 0 z half ...": the length is twice the first end's distance from the centre.
     double half = 0.0;
     const char* start = deck.c_str() + deck.find("GW 1 41 -") + 9;
     std::from_chars(start, deck.c_str() + deck.size(), half);
     lengths.push_back(2.0 * half);
-    if (onRun) {
-      if (std::optional<Failure> failure = onRun(lengths.size(), stop)) return *failure;
-    }
+    if (lengths.size() == stopAtRun) source.request_stop();  // this run still ends
+    if (lengths.size() == failRun) return Failure{ErrorKind::kTimeout, "zu lange"};
+    const double off = 2.0 * half - root_;
     char row[200];
     std::snprintf(row, sizeof row,
                   "  ANTENNA INPUT PARAMETERS\n header\n header\n    1   21  1.0E+00  0.0E+00  "
                   "1.0E-02  0.0E+00  %.5E  %.5E  0.0E+00\n",
-                  70.0 + half, reactance_(2.0 * half));
+                  70.0 + half, 44.0 * off + 0.8 * off * off);
     return std::string(row);
   }
 
   std::vector<double> lengths;  // of every deck run, in order
-  std::function<std::optional<Failure>(std::size_t run, std::stop_token)> onRun;
+  std::stop_source source;
+  std::size_t stopAtRun = 0;
+  std::size_t failRun = 0;
 
  private:
-  std::function<double(double)> reactance_;
+  double root_;
 };
 
 Wire Dipole() {
   return {3.6, 20.8189, 2.05, 5.6e7, Ground::kAverage, 41};
-}
-
-// Slightly curved like NEC's: about 44 ohm/m at the root.
-std::function<double(double)> CurveThrough(double root) {
-  return [root](double l) { return 44.0 * (l - root) + 0.8 * (l - root) * (l - root); };
 }
 
 TEST(ResonanceTest, FindsTheRootWherever) {
@@ -66,7 +62,7 @@ TEST(ResonanceTest, FindsTheRootWherever) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    ScriptedRunner runner(CurveThrough(row.root * kLambda));
+    ScriptedRunner runner(row.root * kLambda);
     const Result<Resonance> found = FindResonance(runner, Dipole());
     ASSERT_TRUE(found.ok()) << found.failure().message;
     const Resonance& r = found.value();
@@ -82,7 +78,7 @@ TEST(ResonanceTest, FindsTheRootWherever) {
 }
 
 TEST(ResonanceTest, StartsAroundAGuess) {
-  ScriptedRunner runner(CurveThrough(40.2));
+  ScriptedRunner runner(40.2);
   const Result<Resonance> found = FindResonance(runner, Dipole(), {}, 40.0);
   ASSERT_TRUE(found.ok());
   EXPECT_DOUBLE_EQ(runner.lengths[0], 39.6);
@@ -90,51 +86,35 @@ TEST(ResonanceTest, StartsAroundAGuess) {
   EXPECT_LE(found.value().runs, 4);
 }
 
-TEST(ResonanceTest, NoRootWithinTheWidestBracket) {
-  for (const double root : {0.2, 0.7}) {
-    SCOPED_TRACE(root);
-    ScriptedRunner runner(CurveThrough(root * kLambda));
-    const Result<Resonance> found = FindResonance(runner, Dipole());
+TEST(ResonanceTest, Failures) {
+  const struct {
+    const char* name;
+    double root;  // in wavelengths
+    std::size_t stopAtRun, failRun;
+    double height;
+    ErrorKind kind;
+    std::size_t runs;
+    const char* says;
+  } rows[] = {
+      {"root below the widest bracket", 0.2, 0, 0, 20.8, ErrorKind::kNoResonance, 4, "0,25 λ"},
+      {"root above the widest bracket", 0.7, 0, 0, 20.8, ErrorKind::kNoResonance, 4, "0,65 λ"},
+      {"a run fails", 0.48, 0, 3, 20.8, ErrorKind::kTimeout, 3, "zu lange"},
+      {"stopped during a run", 0.48, 2, 0, 20.8, ErrorKind::kCancelled, 2, "abgebrochen"},
+      {"wire too low: no run", 0.48, 0, 0, 0.001, ErrorKind::kBelowLimits, 0, "zu tief"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ScriptedRunner runner(row.root * kLambda);
+    runner.stopAtRun = row.stopAtRun;
+    runner.failRun = row.failRun;
+    Wire wire = Dipole();
+    wire.heightM = row.height;
+    const Result<Resonance> found = FindResonance(runner, wire, runner.source.get_token());
     ASSERT_FALSE(found.ok());
-    EXPECT_EQ(found.failure().kind, ErrorKind::kNoResonance);
-    EXPECT_NE(found.failure().message.find(root < 0.5 ? "0,25" : "0,65"), std::string::npos);
+    EXPECT_EQ(found.failure().kind, row.kind);
+    EXPECT_EQ(runner.lengths.size(), row.runs);
+    EXPECT_NE(found.failure().message.find(row.says), std::string::npos) << found.failure().message;
   }
-}
-
-TEST(ResonanceTest, RefusedWireRunsNothing) {
-  ScriptedRunner runner(CurveThrough(40.2));
-  Wire wire = Dipole();
-  wire.heightM = 0.001;
-  const Result<Resonance> found = FindResonance(runner, wire);
-  ASSERT_FALSE(found.ok());
-  EXPECT_EQ(found.failure().kind, ErrorKind::kBelowLimits);
-  EXPECT_TRUE(runner.lengths.empty());
-}
-
-TEST(ResonanceTest, AFailedRunEndsTheSearch) {
-  ScriptedRunner runner(CurveThrough(40.2));
-  runner.onRun = [](std::size_t run, std::stop_token) -> std::optional<Failure> {
-    if (run == 3) return Failure{ErrorKind::kTimeout, "zu lange"};
-    return std::nullopt;
-  };
-  const Result<Resonance> found = FindResonance(runner, Dipole());
-  ASSERT_FALSE(found.ok());
-  EXPECT_EQ(found.failure().kind, ErrorKind::kTimeout);
-  EXPECT_EQ(runner.lengths.size(), 3u);
-}
-
-TEST(ResonanceTest, StopsBetweenRuns) {
-  std::stop_source source;
-  ScriptedRunner runner(CurveThrough(40.2));
-  // A stop requested during the second run, which still ends: no third one starts.
-  runner.onRun = [&source](std::size_t run, std::stop_token) -> std::optional<Failure> {
-    if (run == 2) source.request_stop();
-    return std::nullopt;
-  };
-  const Result<Resonance> found = FindResonance(runner, Dipole(), source.get_token());
-  ASSERT_FALSE(found.ok());
-  EXPECT_EQ(found.failure().kind, ErrorKind::kCancelled);
-  EXPECT_EQ(runner.lengths.size(), 2u);
 }
 
 }  // namespace
