@@ -8,7 +8,9 @@
 #include <QPolygonF>
 #include <QStaticText>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #include <immintrin.h>
@@ -205,11 +207,32 @@ void ClearUpperVectorState() {
 #endif
 }
 
-QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi) {
+QSize PlotPictureSize(double widthTwips, double heightTwips, double dpi) {
   const double ppt = dpi / kTwipsPerInch;
-  const int w = static_cast<int>(std::ceil(list.width * ppt));
-  const int h = static_cast<int>(std::ceil((list.height + StatusLineTwips()) * ppt));
-  QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
+  const double w = std::ceil(widthTwips * ppt);
+  const double h = std::ceil((heightTwips + StatusLineTwips()) * ppt);
+  const double most = std::numeric_limits<int>::max();
+  return QSize(static_cast<int>(std::clamp(w, 1.0, most)),
+               static_cast<int>(std::clamp(h, 1.0, most)));
+}
+
+std::optional<std::string> PictureTooLarge(QSize pixels) {
+  const std::int64_t w = pixels.width();
+  const std::int64_t h = pixels.height();
+  if (w <= kMaxPictureSide && h <= kMaxPictureSide && w * h * 4 <= kMaxPictureBytes) {
+    return std::nullopt;
+  }
+  return "Das Bild wäre " + std::to_string(w) + " × " + std::to_string(h) +
+         " Pixel groß; erlaubt sind höchstens " + std::to_string(kMaxPictureSide) +
+         " Pixel je Seite und " + std::to_string(kMaxPictureBytes >> 20) + " MB.";
+}
+
+QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi) {
+  const QSize size = PlotPictureSize(list.width, list.height, dpi);
+  if (PictureTooLarge(size)) return QImage();
+  const double ppt = dpi / kTwipsPerInch;
+  QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) return image;
   const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
@@ -228,7 +251,8 @@ QByteArray ExportPlot(const DisplayList& list, const std::string& title, PlotFor
   const double heightTwips = list.height + StatusLineTwips();
   switch (format) {
     case PlotFormat::kPng: {
-      if (!RenderPlotImage(list, title, dpi).save(&buffer, "PNG")) return {};
+      const QImage image = RenderPlotImage(list, title, dpi);
+      if (image.isNull() || !image.save(&buffer, "PNG")) return {};
       break;
     }
     case PlotFormat::kSvg: {

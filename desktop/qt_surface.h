@@ -7,6 +7,9 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QSize>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/retained_surface.h"
@@ -25,10 +28,19 @@ void RenderDisplayList(QPainter& painter, const DisplayList& list, double pixels
 // The plot with the curve title in a status line under it, as the window shows them.
 enum class PlotFormat { kPng, kSvg, kPdf };
 // dpi: the resolution of PNG and SVG (96 is the screen's); PDF is vector at any zoom.
-// Returns the file's bytes, empty if the output could not be produced.
+// Returns the file's bytes, empty if the output could not be produced (a PNG beyond the bound).
 QByteArray ExportPlot(const DisplayList& list, const std::string& title, PlotFormat format,
                       double dpi = 96);
 QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi);
+
+// The largest raster picture an export makes: 16,384 pixels a side and 512 MiB of 32-bit
+// pixels, above an 8K screen at twice its resolution (15,360 x 8,640, 506 MiB).
+inline constexpr std::int64_t kMaxPictureSide = 16384;
+inline constexpr std::int64_t kMaxPictureBytes = std::int64_t{512} << 20;
+// The pixels of the plot picture (status line included) of a plot of that many twips at dpi.
+QSize PlotPictureSize(double widthTwips, double heightTwips, double dpi);
+// Why a picture of that many pixels is not made, in the user's words; nullopt when it fits.
+std::optional<std::string> PictureTooLarge(QSize pixels);
 
 // Qt's raster painting can leave the upper halves of the AVX registers in use; until they are
 // cleared every SSE instruction of the formulas waits on them, and a curve run takes ten times
