@@ -56,6 +56,10 @@ velmora_cli_single(unknown_choice_shows_the_message 0
   "\n Falsche Formel !\n$"
   "message box \"Fehler \": Falscher Operator !"
   "single|--choice|Quatsch")
+velmora_cli_single(help_names_the_boxes_that_take_any_text 0
+  "--outer-diameter and --conductor-diameter take any text, as the\n  dialog's boxes do\\."
+  ""
+  "single|--help")
 velmora_cli_single(refused_character 2
   "^$"
   "--height \"12a\": the box refuses \"a\""
