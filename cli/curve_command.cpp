@@ -3,24 +3,45 @@
 // takes them over and runs the curve engine on a plot of the given size.
 #include "curves/curve_command.h"
 
-#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/command.h"
-#include "formulas/numtext.h"
-#include "platform/controls.h"
 #include "desktop/qt_surface.h"
+#include "formulas/numtext.h"
 #include "headless/headless_platform.h"
+#include "platform/controls.h"
 #include "platform/retained_surface.h"
 #include "single/typing.h"
 
 namespace velmora::cli {
 namespace {
+
+constexpr const char* kName = "curve";
+
+// Where the command line meets the curve dialog: the box each option fills; what typing into it
+// runs comes from the dialog's table of controls. Free space and the material are the other two.
+struct BoxOption {
+  const char* option;
+  TextBox FrmEingabe::*box;
+};
+const BoxOption kBoxOptions[] = {
+    {"value1", &FrmEingabe::Text7},       {"value2", &FrmEingabe::Text8},
+    {"value3", &FrmEingabe::Text9},       {"y-name", &FrmEingabe::Text1},
+    {"y-unit", &FrmEingabe::Text2},       {"y-full-scale", &FrmEingabe::Text3},
+    {"x-name", &FrmEingabe::Text4},       {"x-unit", &FrmEingabe::Text5},
+    {"x-full-scale", &FrmEingabe::Text6},
+};
+constexpr const char* kFreeSpace = "free-space";  // ticks Check1
+constexpr const char* kMaterial = "material";     // Combo2: a list entry counts as picked
 
 enum class Format { kPng, kSvg, kPdf, kCsv, kJson };
 
@@ -40,9 +61,6 @@ struct Options {
   std::string output;  // empty: standard output
   bool decimalPoint = false;
 };
-
-const char* const kBoxOptions[] = {"value1", "value2",       "value3", "material", "y-name",
-                                   "y-unit", "y-full-scale", "x-name", "x-unit",   "x-full-scale"};
 
 std::string Help() {
   return "velmora-calc curve [OPTIONS]\n"
@@ -67,99 +85,81 @@ std::string Help() {
          "  scale beyond 16 bits; 3 when the engine does not know the curve type.\n";
 }
 
+// A whole number from `low` to `high`, nothing else.
+std::optional<int> WholeNumber(const std::string& text, int low, int high) {
+  int value = 0;
+  const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (r.ec != std::errc() || r.ptr != text.data() + text.size() || value < low || value > high) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 bool ParsePlotSize(const std::string& text, Options& options) {
   const std::size_t x = text.find('x');
   if (x == std::string::npos) return false;
-  int w = 0;
-  int h = 0;
-  const char* begin = text.data();
-  const auto r1 = std::from_chars(begin, begin + x, w);
-  const auto r2 = std::from_chars(begin + x + 1, begin + text.size(), h);
-  if (r1.ec != std::errc() || r1.ptr != begin + x || r2.ec != std::errc() ||
-      r2.ptr != begin + text.size() || w < 1 || h < 1 || w > 1000000 || h > 1000000) {
-    return false;
-  }
-  options.width = w;
-  options.height = h;
+  const auto w = WholeNumber(text.substr(0, x), 1, 1000000);
+  const auto h = WholeNumber(text.substr(x + 1), 1, 1000000);
+  if (!w || !h) return false;
+  options.width = *w;
+  options.height = *h;
   return true;
 }
 
 // Reads the arguments; on a usage error writes it and returns nullopt.
 std::optional<Options> Parse(const QStringList& args) {
+  QCommandLineParser parser;
+  for (const char* name : {"type", kMaterial, "plot-size", "format", "dpi", "o"}) {
+    parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), "value"));
+  }
+  for (const BoxOption& box : kBoxOptions) {
+    parser.addOption(QCommandLineOption(QString::fromLatin1(box.option), QString(), "value"));
+  }
+  parser.addOption(QCommandLineOption(kFreeSpace));
+  parser.addOption(QCommandLineOption("decimal-point"));
+  if (!ParseArguments(parser, kName, args, false)) return std::nullopt;
+
   Options options;
-  for (int i = 0; i < args.size(); ++i) {
-    std::string arg = args[i].toStdString();
-    std::optional<std::string> inlineValue;
-    if (const std::size_t eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-      inlineValue = arg.substr(eq + 1);
-      arg.resize(eq);
+  if (parser.isSet("type")) options.type = parser.value("type").toStdString();
+  options.decimalPoint = parser.isSet("decimal-point");
+  options.output = parser.value("o").toStdString();
+  if (parser.isSet("plot-size") &&
+      !ParsePlotSize(parser.value("plot-size").toStdString(), options)) {
+    UsageError(kName, "--plot-size wants WIDTHxHEIGHT in twips, e.g. 7752x3135");
+    return std::nullopt;
+  }
+  if (parser.isSet("format")) {
+    const std::map<QString, Format> formats = {{"png", Format::kPng},
+                                               {"svg", Format::kSvg},
+                                               {"pdf", Format::kPdf},
+                                               {"csv", Format::kCsv},
+                                               {"json", Format::kJson}};
+    const auto it = formats.find(parser.value("format"));
+    if (it == formats.end()) {
+      UsageError(kName, "unknown format '" + parser.value("format").toStdString() +
+                            "' (png, svg, pdf, csv, json)");
+      return std::nullopt;
     }
-    auto value = [&]() -> std::optional<std::string> {
-      if (inlineValue) return inlineValue;
-      if (i + 1 >= args.size()) {
-        Err("velmora-calc curve: " + arg + " needs a value");
-        return std::nullopt;
-      }
-      return args[++i].toStdString();
-    };
-    if (arg == "--free-space" || arg == "--decimal-point") {
-      if (inlineValue) {
-        Err("velmora-calc curve: " + arg + " takes no value");
-        return std::nullopt;
-      }
-      if (arg == "--free-space") {
-        options.entries.push_back({"free-space", ""});
-      } else {
-        options.decimalPoint = true;
-      }
-      continue;
+    options.format = it->second;
+  }
+  if (parser.isSet("dpi")) {
+    const auto dpi = WholeNumber(parser.value("dpi").toStdString(), 24, 1200);
+    if (!dpi) {
+      UsageError(kName, "--dpi wants a whole number from 24 to 1200");
+      return std::nullopt;
     }
-    const auto v = value();
-    if (!v) return std::nullopt;
-    if (arg == "--type") {
-      options.type = *v;
-    } else if (arg == "--plot-size") {
-      if (!ParsePlotSize(*v, options)) {
-        Err("velmora-calc curve: --plot-size wants WIDTHxHEIGHT in twips, e.g. 7752x3135");
-        return std::nullopt;
-      }
-    } else if (arg == "--format") {
-      if (*v == "png") {
-        options.format = Format::kPng;
-      } else if (*v == "svg") {
-        options.format = Format::kSvg;
-      } else if (*v == "pdf") {
-        options.format = Format::kPdf;
-      } else if (*v == "csv") {
-        options.format = Format::kCsv;
-      } else if (*v == "json") {
-        options.format = Format::kJson;
-      } else {
-        Err("velmora-calc curve: unknown format '" + *v + "' (png, svg, pdf, csv, json)");
-        return std::nullopt;
-      }
-    } else if (arg == "--dpi") {
-      int dpi = 0;
-      const auto r = std::from_chars(v->data(), v->data() + v->size(), dpi);
-      if (r.ec != std::errc() || r.ptr != v->data() + v->size() || dpi < 24 || dpi > 1200) {
-        Err("velmora-calc curve: --dpi wants a whole number from 24 to 1200");
-        return std::nullopt;
-      }
-      options.dpi = dpi;
-    } else if (arg == "-o") {
-      options.output = *v;
-    } else {
-      bool known = false;
-      for (const char* name : kBoxOptions) {
-        if (arg == std::string("--") + name) {
-          options.entries.push_back({name, *v});
-          known = true;
-        }
-      }
-      if (!known) {
-        Err("velmora-calc curve: unknown option '" + arg + "' (try velmora-calc curve --help)");
-        return std::nullopt;
-      }
+    options.dpi = *dpi;
+  }
+  // The boxes in the order the user fills them; an option given twice is typed twice.
+  std::map<QString, int> seen;
+  for (const QString& name : parser.optionNames()) {
+    if (name == kFreeSpace) {
+      options.entries.push_back({kFreeSpace, ""});
+    } else if (name == kMaterial ||
+               std::any_of(std::begin(kBoxOptions), std::end(kBoxOptions),
+                           [&name](const BoxOption& box) { return name == box.option; })) {
+      options.entries.push_back(
+          {name.toStdString(), parser.values(name).at(seen[name]++).toStdString()});
     }
   }
   return options;
@@ -188,22 +188,23 @@ class User {
 
  private:
   bool Fail(const std::string& message) {
-    error_ = "velmora-calc curve: " + message;
+    error_ = message;
     return false;
   }
 
-  bool Type(FrmEingabe& dlg, TextBox& box, const Entry& entry) {
+  bool Type(FrmEingabe& dlg, const BoxOption& target, const std::string& value) {
+    TextBox& box = dlg.*target.box;
     if (!box.visible) {
-      return Fail("--" + entry.option + ": the box " + box.name + " is hidden for \"" +
-                  dlg.Combo1.text + "\"");
+      return Fail("--" + std::string(target.option) + ": the box " + box.name +
+                  " is hidden for \"" + dlg.Combo1.text + "\"");
     }
     const ControlEvents& events = EventsOf(dlg.Controls(), box);
-    if (entry.value.empty()) {
+    if (value.empty()) {
       box.text.clear();
     } else {
-      const TypingResult typed = TypeKeys(box, entry.value, events, TypingMode::kReplace);
+      const TypingResult typed = TypeKeys(box, value, events, TypingMode::kReplace);
       if (!typed.AllAccepted()) {
-        return Fail("--" + entry.option + ": the box " + box.name + " refuses '" +
+        return Fail("--" + std::string(target.option) + ": the box " + box.name + " refuses '" +
                     typed.refusedChar + "' (it takes digits, ',' and '.')");
       }
     }
@@ -212,24 +213,16 @@ class User {
   }
 
   bool Enter(FrmEingabe& dlg, const Entry& entry) {
-    const std::string& o = entry.option;
-    if (o == "value1") return Type(dlg, dlg.Text7, entry);
-    if (o == "value2") return Type(dlg, dlg.Text8, entry);
-    if (o == "value3") return Type(dlg, dlg.Text9, entry);
-    if (o == "y-name") return Type(dlg, dlg.Text1, entry);
-    if (o == "y-unit") return Type(dlg, dlg.Text2, entry);
-    if (o == "y-full-scale") return Type(dlg, dlg.Text3, entry);
-    if (o == "x-name") return Type(dlg, dlg.Text4, entry);
-    if (o == "x-unit") return Type(dlg, dlg.Text5, entry);
-    if (o == "x-full-scale") return Type(dlg, dlg.Text6, entry);
-    if (o == "free-space") {
+    for (const BoxOption& target : kBoxOptions) {
+      if (entry.option == target.option) return Type(dlg, target, entry.value);
+    }
+    if (entry.option == kFreeSpace) {
       if (!dlg.Check1.visible) {
         return Fail("--free-space: the box Check1 is hidden for \"" + dlg.Combo1.text + "\"");
       }
       dlg.Check1.value = 1;
       return true;
     }
-    // The material box: a list entry counts as picked, anything else as typed.
     dlg.Combo2.text = entry.value;
     for (const std::string& item : dlg.Combo2.items) {
       if (item == entry.value) {
@@ -244,78 +237,62 @@ class User {
   std::string error_;
 };
 
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", u);
-      out += buf;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
 }
 
-template <typename T>
-std::string JsonNumber(T value) {
-  if (!std::isfinite(value)) return "null";
-  char buf[32];
-  const auto r = std::to_chars(buf, buf + sizeof buf, value);
-  return std::string(buf, r.ptr);
+// A single-precision coordinate as the shortest text that reads back as the same float.
+QJsonValue Number(float value) {
+  if (!std::isfinite(value)) return QJsonValue();
+  char buffer[32];
+  const auto printed = std::to_chars(buffer, buffer + sizeof buffer, value);
+  double shortest = 0;
+  std::from_chars(buffer, printed.ptr, shortest);
+  return shortest;
 }
 
-std::string Json(const CurveCommand& command, const CurveTrace& trace,
-                 const HeadlessPlatform& platform) {
+QByteArray Json(const CurveCommand& command, const CurveTrace& trace,
+                const HeadlessPlatform& platform) {
   const CurveLayout& l = trace.layout;
-  std::string j = "{\n\"layout\":{";
-  j += "\"m\":" + std::to_string(l.m) + ",\"uy\":" + std::to_string(l.uy) +
-       ",\"ux\":" + std::to_string(l.ux) + ",\"y0\":" + std::to_string(l.y0) +
-       ",\"k0\":" + std::to_string(l.k0) + ",\"kx\":" + std::to_string(l.kx) +
-       ",\"N\":" + std::to_string(l.N) + ",\"T\":" + std::to_string(l.T) +
-       ",\"Y\":" + std::to_string(l.Y) + ",\"X\":" + std::to_string(l.X) +
-       ",\"percent\":" + (l.percent ? "true" : "false") + "},\n";
-  auto ticks = [&j](const char* name, const std::vector<CurveTrace::Tick>& list) {
-    j += std::string("\"") + name + "\":[";
-    for (std::size_t i = 0; i < list.size(); ++i) {
-      if (i > 0) j += ",";
-      j += "{\"k\":" + std::to_string(list[i].k) +
-           ",\"label\":" + (list[i].label ? JsonString(*list[i].label) : "null") + "}";
+  const QJsonObject layout{
+      {"m", l.m}, {"uy", l.uy}, {"ux", l.ux}, {"y0", l.y0}, {"k0", l.k0},          {"kx", l.kx},
+      {"N", l.N}, {"T", l.T},   {"Y", l.Y},   {"X", l.X},   {"percent", l.percent}};
+  auto ticks = [](const std::vector<CurveTrace::Tick>& list) {
+    QJsonArray array;
+    for (const CurveTrace::Tick& tick : list) {
+      array.append(QJsonObject{{"k", tick.k},
+                               {"label", tick.label ? QJsonValue(Q(*tick.label)) : QJsonValue()}});
     }
-    j += "],\n";
+    return array;
   };
-  ticks("yTicks", trace.yTicks);
-  ticks("xTicks", trace.xTicks);
-  j += "\"points\":[";
-  for (std::size_t i = 0; i < trace.points.size(); ++i) {
-    const auto& p = trace.points[i];
-    if (i > 0) j += ",";
-    j += "[" + std::to_string(p.p) + "," + JsonNumber(p.x) + "," + JsonNumber(p.y) + "]";
+  QJsonArray points;
+  for (const CurveTrace::SetPoint& p : trace.points) {
+    points.append(QJsonArray{p.p, Number(p.x), Number(p.y)});
   }
-  j += "],\n\"title\":" + JsonString(platform.statusText) + ",\n\"messages\":[";
-  for (std::size_t i = 0; i < platform.messages.size(); ++i) {
-    const RecordedMessage& m = platform.messages[i];
-    if (i > 0) j += ",";
-    j += "{\"text\":" + JsonString(m.text) + ",\"title\":" + JsonString(m.title) +
-         ",\"style\":" + std::to_string(m.style) + "}";
+  QJsonArray messages;
+  for (const RecordedMessage& m : platform.messages) {
+    messages.append(QJsonObject{{"text", Q(m.text)}, {"title", Q(m.title)}, {"style", m.style}});
   }
   const CurveRequest& r = command.request;
-  j += "],\n\"request\":{\"value1Caption\":" + JsonString(r.value1Caption) +
-       ",\"value2Caption\":" + JsonString(r.value2Caption) +
-       ",\"value3Caption\":" + JsonString(r.value3Caption) + ",\"yName\":" + JsonString(r.yName) +
-       ",\"xName\":" + JsonString(r.xName) + ",\"yUnit\":" + JsonString(r.yUnit) +
-       ",\"xUnit\":" + JsonString(r.xUnit) + ",\"yFullScale\":" + std::to_string(r.yFullScale) +
-       ",\"xFullScale\":" + std::to_string(r.xFullScale) +
-       ",\"curveName\":" + JsonString(r.curveName) + ",\"value1Text\":" + JsonString(r.value1Text) +
-       ",\"value2Text\":" + JsonString(r.value2Text) +
-       ",\"value3Text\":" + JsonString(r.value3Text) +
-       ",\"materialText\":" + JsonString(r.materialText) + "}\n}\n";
-  return j;
+  const QJsonObject request{{"value1Caption", Q(r.value1Caption)},
+                            {"value2Caption", Q(r.value2Caption)},
+                            {"value3Caption", Q(r.value3Caption)},
+                            {"yName", Q(r.yName)},
+                            {"xName", Q(r.xName)},
+                            {"yUnit", Q(r.yUnit)},
+                            {"xUnit", Q(r.xUnit)},
+                            {"yFullScale", r.yFullScale},
+                            {"xFullScale", r.xFullScale},
+                            {"curveName", Q(r.curveName)},
+                            {"value1Text", Q(r.value1Text)},
+                            {"value2Text", Q(r.value2Text)},
+                            {"value3Text", Q(r.value3Text)},
+                            {"materialText", Q(r.materialText)}};
+  const QJsonObject object{
+      {"layout", layout},  {"yTicks", ticks(trace.yTicks)},   {"xTicks", ticks(trace.xTicks)},
+      {"points", points},  {"title", Q(platform.statusText)}, {"messages", messages},
+      {"request", request}};
+  return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
 std::string Csv(const CurveRequest& request, const CurveTrace& trace, char decimalSeparator) {
@@ -341,28 +318,16 @@ std::string Csv(const CurveRequest& request, const CurveTrace& trace, char decim
   return out;
 }
 
-int Write(const QByteArray& bytes, const std::string& path) {
-  if (path.empty()) {
-    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
-            static_cast<std::size_t>(bytes.size()) ||
-        std::fflush(stdout) != 0) {
-      Err("velmora-calc curve: standard output could not be written");
-      return kExitFailure;
-    }
-    return kExitOk;
-  }
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-    Err("velmora-calc curve: cannot write " + path + ": " + file.errorString().toStdString());
-    return kExitFailure;
-  }
-  return kExitOk;
-}
-
 int Run(const QStringList& args) {
   const std::optional<Options> parsed = Parse(args);
   if (!parsed) return kExitUsage;
   const Options& options = *parsed;
+  if (options.format == Format::kPng) {
+    if (const auto tooLarge =
+            qt::PictureTooLarge(qt::PlotPictureSize(options.width, options.height, options.dpi))) {
+      return UsageError(kName, "--plot-size and --dpi: " + *tooLarge);
+    }
+  }
 
   HeadlessPlatform platform;
   platform.decimalSeparator = options.decimalPoint ? '.' : ',';
@@ -377,19 +342,16 @@ int Run(const QStringList& args) {
   };
   command.Run();
 
-  if (!user.error().empty()) {
-    Err(user.error());
-    return kExitUsage;
-  }
+  if (!user.error().empty()) return UsageError(kName, user.error());
   if (command.curveShown == 0) {  // the take-over refused the input: nothing was drawn
-    for (const RecordedMessage& m : platform.messages) Err("velmora-calc curve: " + m.text);
+    for (const RecordedMessage& m : platform.messages) UsageError(kName, m.text);
     return kExitUsage;
   }
 
   QByteArray bytes;
   switch (options.format) {
     case Format::kJson:
-      bytes = QByteArray::fromStdString(Json(command, trace, platform));
+      bytes = Json(command, trace, platform);
       break;
     case Format::kCsv:
       bytes = QByteArray::fromStdString(Csv(command.request, trace, platform.decimalSeparator));
@@ -408,13 +370,18 @@ int Run(const QStringList& args) {
       break;
     }
   }
-  const int written = Write(bytes, options.output);
-  if (written != kExitOk) return written;
+  if (options.output.empty()) {
+    OutBytes(bytes);  // main() checks that it arrived
+  } else if (const std::string failure = WriteFile(Q(options.output), bytes); !failure.empty()) {
+    Err("velmora-calc curve: cannot write " + options.output + ": " + failure);
+    return kExitFailure;
+  }
   for (const RecordedMessage& m : platform.messages) Err("velmora-calc curve: " + m.text);
   return platform.messages.empty() ? kExitOk : kExitFormulaFailed;
 }
 
-const bool registered = Register({"curve", "draw one curve (png, svg, pdf, csv, json)", Help, Run});
+const bool registered =
+    Register({"curve", "draw one curve (png, svg, pdf, csv, json)", Help, Run, true});
 
 }  // namespace
 }  // namespace velmora::cli

@@ -194,28 +194,27 @@ std::string FormatResult(double value, bool single) {
 }
 
 int Run(const QStringList& arguments) {
+  QCommandLineParser parser;
+  if (!ParseArguments(parser, "formula", arguments, true)) return kExitUsage;
   std::vector<std::string> args;
-  for (const QString& a : arguments) args.push_back(a.toStdString());
+  for (const QString& a : parser.positionalArguments()) args.push_back(a.toStdString());
   if (args.empty()) {
-    Err("velmora-calc formula: missing function name; known functions: " + KnownNames());
-    return kExitUsage;
+    return UsageError("formula", "missing function name; known functions: " + KnownNames());
   }
   const Formula* formula = nullptr;
   for (const Formula& candidate : Formulas()) {
     if (candidate.name == args[0]) formula = &candidate;
   }
   if (formula == nullptr) {
-    Err("velmora-calc formula: unknown function '" + args[0] +
-        "'; known functions: " + KnownNames());
-    return kExitUsage;
+    return UsageError("formula",
+                      "unknown function '" + args[0] + "'; known functions: " + KnownNames());
   }
   const std::string usage = "usage: velmora-calc formula " + Signature(*formula);
   const std::size_t expected = formula->params.size();
   if (args.size() - 1 != expected) {
-    Err("velmora-calc formula: " + std::string(formula->name) + " takes " +
-        std::to_string(expected) + (expected == 1 ? " argument" : " arguments") + ", got " +
-        std::to_string(args.size() - 1) + "\n" + usage);
-    return kExitUsage;
+    return UsageError("formula", std::string(formula->name) + " takes " + std::to_string(expected) +
+                                     (expected == 1 ? " argument" : " arguments") + ", got " +
+                                     std::to_string(args.size() - 1) + "\n" + usage);
   }
   Args values;
   for (std::size_t i = 0; i < expected; ++i) {
@@ -223,10 +222,9 @@ int Run(const QStringList& arguments) {
     std::string problem;
     const auto value = ReadArgument(args[i + 1], param.kind, problem);
     if (!value) {
-      Err("velmora-calc formula: argument " + std::to_string(i + 1) + " (" +
-          std::string(param.name) + ", " + std::string(param.meaning) + ") '" + args[i + 1] + "' " +
-          problem + "\n" + usage);
-      return kExitUsage;
+      return UsageError("formula", "argument " + std::to_string(i + 1) + " (" +
+                                       std::string(param.name) + ", " + std::string(param.meaning) +
+                                       ") '" + args[i + 1] + "' " + problem + "\n" + usage);
     }
     values.push_back(*value);
   }

@@ -1,13 +1,15 @@
 // velmora-calc: the command-line companion. It drives the same form models as the desktop
 // program, headlessly, and prints what the user would see.
+#include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <clocale>
-#include <cstdio>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "cli/command.h"
 
@@ -28,12 +30,48 @@ std::string Overview() {
     text += "  " + name + std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') +
             command.summary + "\n";
   }
-  text += "\nExit status: 0 success, 1 output could not be written, 2 usage error,\n"
-          "3 the formula or the NEC-2 search failed, 4 nec2c is not installed.\n";
+  text +=
+      "\nExit status: 0 success, 1 output could not be written, 2 usage error,\n"
+      "3 the formula or the NEC-2 search failed, 4 nec2c is not installed.\n";
   for (const auto& [name, command] : Registry()) {
     text += "\n" + command.help();
   }
   return text;
+}
+
+bool IsHelp(const QString& arg) {
+  return arg == "--help" || arg == "-h";
+}
+
+// Runs what the arguments ask for; the exit status before stdout is checked.
+int Dispatch(QStringList args, std::string& name) {
+  if (args.isEmpty() || IsHelp(args.first()) || args.first() == "help") {
+    Out(Overview());
+    return args.isEmpty() ? kExitUsage : kExitOk;
+  }
+  name = args.takeFirst().toStdString();
+  auto it = Registry().find(name);
+  if (it == Registry().end()) {
+    Err("velmora-calc: unknown command '" + name + "' (try velmora-calc --help)");
+    return kExitUsage;
+  }
+  if (args.size() == 1 && IsHelp(args.first())) {
+    Out(it->second.help());
+    return kExitOk;
+  }
+  return it->second.run(args);
+}
+
+// Qt's graphical start looks for a runtime folder; without XDG_RUNTIME_DIR it warns on stderr
+// and makes /tmp/runtime-<user>. A private one in the user's cache, gone at exit, avoids both.
+std::optional<QTemporaryDir> PrivateRuntimeFolder() {
+  if (!qEnvironmentVariable("XDG_RUNTIME_DIR").isEmpty()) return std::nullopt;
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  if (cache.isEmpty() || !QDir().mkpath(cache)) return std::nullopt;
+  std::optional<QTemporaryDir> folder(std::in_place, cache + "/velmora-calc-XXXXXX");
+  if (!folder->isValid()) return std::nullopt;
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+  return folder;
 }
 
 }  // namespace
@@ -44,46 +82,30 @@ bool Register(Command command) {
   return true;
 }
 
-void Out(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fputc('\n', stdout);
-}
-
-void Err(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stderr);
-  std::fputc('\n', stderr);
-}
-
 }  // namespace velmora::cli
 
 int main(int argc, char** argv) {
   using namespace velmora::cli;
-  // Pictures need fonts, so a GUI application, but never a display.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The offscreen platform wants a runtime folder; without one Qt warns on every run, which
-  // would land in the output of scripts.
-  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
-    const std::string runtime = "/tmp/velmora-runtime-" + std::to_string(getuid());
-    mkdir(runtime.c_str(), 0700);
-    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+  // Only a command that paints needs a GUI application (fonts), and never a display.
+  const auto it = argc > 1 ? Registry().find(argv[1]) : Registry().end();
+  const bool paints = it != Registry().end() && it->second.paints &&
+                      !(argc == 3 && IsHelp(QString::fromLocal8Bit(argv[2])));
+  std::optional<QTemporaryDir> runtime;
+  std::unique_ptr<QCoreApplication> app;
+  if (paints) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    runtime = PrivateRuntimeFolder();
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
   }
-  QGuiApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");  // numbers on the command line never follow the C locale
-  QStringList args = QGuiApplication::arguments().mid(1);
-  if (args.isEmpty() || args.first() == "--help" || args.first() == "-h" ||
-      args.first() == "help") {
-    Out(Overview());
-    return args.isEmpty() ? kExitUsage : kExitOk;
+  std::string name;
+  const int status = Dispatch(QCoreApplication::arguments().mid(1), name);
+  if (const std::string failure = StdoutFailure(); !failure.empty()) {
+    Err("velmora-calc" + (name.empty() ? std::string() : " " + name) +
+        ": standard output could not be written: " + failure);
+    return kExitFailure;
   }
-  const std::string name = args.takeFirst().toStdString();
-  auto it = Registry().find(name);
-  if (it == Registry().end()) {
-    Err("velmora-calc: unknown command '" + name + "' (try velmora-calc --help)");
-    return kExitUsage;
-  }
-  if (args.size() == 1 && (args.first() == "--help" || args.first() == "-h")) {
-    Out(it->second.help());
-    return kExitOk;
-  }
-  return it->second.run(args);
+  return status;
 }

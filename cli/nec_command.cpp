@@ -78,9 +78,6 @@ double Widen(float value) {
 
 // Reads the options; returns an error text, empty on success.
 std::string Read(const QCommandLineParser& parser, Inputs& in) {
-  if (!parser.positionalArguments().isEmpty()) {
-    return "unexpected argument \"" + parser.positionalArguments().first().toStdString() + "\"";
-  }
   if (parser.isSet("ground")) {
     in.groundName = parser.value("ground");
     if (in.groundName == "free") {
@@ -199,21 +196,14 @@ std::string Json(const Inputs& in, const nec::Resonance& nec,
 
 int Run(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   for (const char* name : {"frequency", "height", "diameter", "material", "ground", "segments"}) {
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), "value"));
   }
   parser.addOption(QCommandLineOption("json"));
+  if (!ParseArguments(parser, "nec", arguments, false)) return kExitUsage;
   Inputs in;
-  std::string error;
-  if (!parser.parse(QStringList{kName} + arguments)) {
-    error = parser.errorText().toStdString();
-  } else {
-    error = Read(parser, in);
-  }
-  if (!error.empty()) {
-    Err(std::string(kName) + ": " + error + " (try velmora-calc nec --help)");
-    return kExitUsage;
+  if (const std::string error = Read(parser, in); !error.empty()) {
+    return UsageError("nec", error + " (try velmora-calc nec --help)");
   }
 
   const nec::Wire wire{Widen(in.frequency),          Widen(in.height), Widen(in.diameter),

@@ -14,7 +14,6 @@
 namespace velmora::cli {
 namespace {
 
-constexpr const char* kName = "velmora-calc single";
 // What the single-value command of the main window shows while the dialog is open.
 constexpr const char* kOpenStatus = "Einzel-Wert-Berechnung";
 
@@ -160,7 +159,6 @@ void PrintRows(const Session& session) {
 
 int Run(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const char* const valueOptions[] = {
       "choice",    "height",         "frequency",          "length",
       "diameter",  "outer-diameter", "conductor-diameter", "material",
@@ -171,21 +169,9 @@ int Run(const QStringList& arguments) {
   for (const char* name : {"free-space", "json", "decimal-point"}) {
     parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
   }
-  if (!parser.parse(QStringList{kName} + arguments)) {
-    Err(std::string(kName) + ": " + parser.errorText().toStdString() +
-        " (try velmora-calc single --help)");
-    return kExitUsage;
-  }
-  if (!parser.positionalArguments().isEmpty()) {
-    Err(std::string(kName) + ": unexpected argument " +
-        Quoted(parser.positionalArguments().first().toStdString()) +
-        " (values follow their option, e.g. --height 12)");
-    return kExitUsage;
-  }
-  if (parser.values("choice").size() > 1) {
-    Err(std::string(kName) + ": --choice given more than once");
-    return kExitUsage;
-  }
+  if (!ParseArguments(parser, "single", arguments, false)) return kExitUsage;
+  if (parser.values("choice").size() > 1)
+    return UsageError("single", "--choice given more than once");
 
   Session session;
   session.platform.decimalSeparator = parser.isSet("decimal-point") ? '.' : ',';
@@ -206,10 +192,7 @@ int Run(const QStringList& arguments) {
     const std::string value =
         values.isEmpty() ? std::string() : values.at(seen[name]++).toStdString();
     const std::string error = Apply(name.toStdString(), value, dialog);
-    if (!error.empty()) {
-      Err(std::string(kName) + ": " + error);
-      return kExitUsage;
-    }
+    if (!error.empty()) return UsageError("single", error);
   }
 
   dialog.OKButton_Click();

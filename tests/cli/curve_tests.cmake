@@ -21,13 +21,13 @@ file(CHMOD ${curve_runtime} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_E
 
 # The worked layout: W 7752, H 3135, percent mode, labels from 0,50.
 velmora_cli_curve(vf_over_d_layout 0
-  "\"layout\":{\"m\":387,\"uy\":46,\"ux\":442,\"y0\":2323,\"k0\":50,\"kx\":15,\"N\":7056,\"T\":4213,\"Y\":100,\"X\":15,\"percent\":true}.*\"yTicks\":\\[{\"k\":0,\"label\":\"0,50\"}.*{\"k\":49,\"label\":null}\\],"
+  "\"layout\":{\"N\":7056,\"T\":4213,\"X\":15,\"Y\":100,\"k0\":50,\"kx\":15,\"m\":387,\"percent\":true,\"ux\":442,\"uy\":46,\"y0\":2323}.*\"yTicks\":\\[{\"k\":0,\"label\":\"0,50\"}.*{\"k\":49,\"label\":null}\\]}\n$"
   "curve|--type|Verkürzung Vf bei d")
 velmora_cli_curve(decimal_point_labels 0
-  "{\"k\":10,\"label\":\"0.60\"}.*\"xTicks\":\\[{\"k\":0,\"label\":\" 0 \"}.*Ant\\.-Höhe: 10 m, f: 3.6 MHz"
+  "Ant\\.-Höhe: 10 m, f: 3\\.6 MHz\\)\",\"xTicks\":\\[{\"k\":0,\"label\":\" 0 \"}.*{\"k\":10,\"label\":\"0\\.60\"}"
   "curve|--decimal-point|--type|Verkürzung Vf bei d")
 velmora_cli_curve(qa_layout 0
-  "\"uy\":87,.*\"T\":1962,.*{\"k\":20,\"label\":\"20\"},{\"k\":21,\"label\":null},{\"k\":22,\"label\":null},{\"k\":23,\"label\":null}\\],"
+  "\"T\":1962,.*\"uy\":87,.*{\"k\":20,\"label\":\"20\"},{\"k\":21,\"label\":null},{\"k\":22,\"label\":null},{\"k\":23,\"label\":null}\\]}\n$"
   "curve|--type|Ant. - Güte Qa bei h")
 velmora_cli_curve(csv_rows_in_axis_units 0
   "^Ant\\.-Höhe \\[m\\];Rs \\[Ohm\\]\n0,0125;[0-9]+,[0-9]+\n0,025;"
@@ -40,7 +40,7 @@ velmora_cli_curve(free_space_note 0
   "curve|--type|Strahlungswiderstand Rs|--free-space")
 # Typed after the pick, so the height stays 12 although the pick resets it to 10.
 velmora_cli_curve(values_typed_after_the_type 0
-  "\"value1Text\":\"12\",\"value2Text\":\"3\""
+  "\"value1Text\":\"12\",.*\"value2Text\":\"3\""
   "curve|--value2|3|--value1|12|--type|Draht-Zw bei Länge")
 # No diameter: the impedance fails at every point and each point stays on the axis.
 velmora_cli_curve(empty_value_clears_the_box 0
@@ -50,7 +50,7 @@ velmora_cli_curve(plot_size 0
   "\"m\":200,"
   "curve|--plot-size|4000x2000")
 velmora_cli_curve(unknown_type 3
-  "\"title\":\" Falsche Formel !\",\n\"messages\":\\[{\"text\":\"Falscher Operator !\",\"title\":\"Fehler \",\"style\":48}\\]"
+  "\"messages\":\\[{\"style\":48,\"text\":\"Falscher Operator !\",\"title\":\"Fehler \"}\\].*\"title\":\" Falsche Formel !\""
   "curve|--type|Bodendämpfung")
 velmora_cli_curve(refused_character 2
   "--value1: the box Text7 refuses 'e'"
