@@ -1,13 +1,24 @@
 # Runs velmora-calc once; checks its exit status, its output (stdout and stderr together) and,
 # when FILE is given, that the written file begins with the bytes HEAD (hex).
 # -DEXE=program -DRC=status -DREGEX=regular expression -DARGS=arguments joined by "|"
-# [-DFILE=path -DHEAD=hex]
+# [-DFILE=path -DHEAD=hex] [-DSTDOUT=file stdout goes to] [-DEMPTY=folders left empty, "|"]
 string(REPLACE "|" ";" arguments "${ARGS}")
 if(FILE)
   file(REMOVE "${FILE}")
 endif()
-execute_process(COMMAND ${EXE} ${arguments} RESULT_VARIABLE rc OUTPUT_VARIABLE out
-                ERROR_VARIABLE err)
+if(STDOUT)
+  set(stdout_to OUTPUT_FILE ${STDOUT})
+else()
+  set(stdout_to OUTPUT_VARIABLE out)
+endif()
+execute_process(COMMAND ${EXE} ${arguments} RESULT_VARIABLE rc ${stdout_to} ERROR_VARIABLE err)
+string(REPLACE "|" ";" empty_folders "${EMPTY}")
+foreach(folder ${empty_folders})
+  file(GLOB left "${folder}/*")
+  if(left)
+    message(FATAL_ERROR "${folder} is not empty: ${left}")
+  endif()
+endforeach()
 set(all "${out}${err}")
 if(NOT rc EQUAL RC)
   message(FATAL_ERROR "exit status ${rc}, expected ${RC}\n${all}")
