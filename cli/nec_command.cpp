@@ -3,17 +3,15 @@
 #include <QCommandLineParser>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <charconv>
 #include <optional>
 #include <string>
 
 #include "cli/command.h"
-#include "formulas/antenna.h"
+#include "crosscheck/comparison.h"
 #include "formulas/numtext.h"
 #include "formulas/parse.h"
 #include "nec/resonance.h"
 #include "single/materials.h"
-#include "single/velocity_factor.h"
 
 namespace velmora::cli {
 namespace {
@@ -66,16 +64,6 @@ std::optional<float> Typed(const QCommandLineParser& parser, const char* option,
   return ParseDecimal(text);
 }
 
-// A single-precision value as the double its shortest text stands for (2.05f as 2.05), so the
-// deck and the JSON show the number that was typed.
-double Widen(float value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  double wide = 0.0;
-  std::from_chars(buffer, end, wide);
-  return wide;
-}
-
 // Reads the options; returns an error text, empty on success.
 std::string Read(const QCommandLineParser& parser, Inputs& in) {
   if (parser.isSet("ground")) {
@@ -126,30 +114,16 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
   return {};
 }
 
-struct ClosedForm {
-  double vf;
-  double length;
-};
-
-// The single-value "Verkürzungsfaktor Vf" for the same wire and height: over real ground for
-// average ground, with "Freiraum" ticked for a perfect one; the length is the formulas' resonant
-// length of the bare wire with that Vf.
-std::optional<ClosedForm> ClosedFormOf(const Inputs& in) {
-  if (in.ground == nec::Ground::kFree) return std::nullopt;
-  const std::int16_t realGround = in.ground == nec::Ground::kAverage ? -1 : 0;
-  const VelocityFactorRun run =
-      ComputeVelocityFactor(in.frequency, in.height, in.diameter, realGround);
-  if (run.correction != DiameterCorrection::kNone) {
+// The single-value "Verkürzungsfaktor Vf" for the same wire and height; a note when the formulas
+// take another diameter than typed.
+std::optional<ClosedForm> ClosedFormFor(const Inputs& in) {
+  const std::optional<ClosedForm> closed =
+      ClosedFormOf(in.frequency, in.height, in.diameter, in.ground);
+  if (closed && closed->correction != DiameterCorrection::kNone) {
     Err(std::string(kName) + ": note: the formulas take the wire as " +
-        FormatGeneral(Widen(run.diameter) * 1000.0, ',') + " mm, as the dialog would");
+        FormatGeneral(closed->diameterMm, ',') + " mm, as the dialog would");
   }
-  const Checked length = ResonantDipoleLength(1.0f, run.vf, 0.0, in.frequency);
-  if (!length.ok()) return std::nullopt;
-  return ClosedForm{Widen(run.vf), Widen(static_cast<float>(length.value()))};
-}
-
-double DifferencePercent(double closedForm, double nec) {
-  return (closedForm / nec - 1.0) * 100.0;
+  return closed;
 }
 
 std::string Text(double value, const char* pattern) {
@@ -166,9 +140,9 @@ void PrintText(const Inputs& in, const nec::Resonance& nec,
     Out("Formel: ohne Gegenstück (sie kennt nur Höhen über einem Boden)");
     return;
   }
-  Out("Formel: Länge " + Text(closed->length, "0.000") + " m, Vf " + Text(closed->vf, "0.0000"));
+  Out("Formel: Länge " + Text(closed->lengthM, "0.000") + " m, Vf " + Text(closed->vf, "0.0000"));
   Out("Differenz Formel gegen NEC-2: Länge " +
-      Text(DifferencePercent(closed->length, nec.lengthM), "0.00") + " %, Vf " +
+      Text(DifferencePercent(closed->lengthM, nec.lengthM), "0.00") + " %, Vf " +
       Text(DifferencePercent(closed->vf, nec.vf), "0.00") + " %");
 }
 
@@ -186,10 +160,10 @@ std::string Json(const Inputs& in, const nec::Resonance& nec,
       {"segments", in.segments},
   };
   if (closed) {
-    object["closedForm"] = QJsonObject{{"vf", closed->vf}, {"length", closed->length}};
+    object["closedForm"] = QJsonObject{{"vf", closed->vf}, {"length", closed->lengthM}};
     object["differencePercent"] =
         QJsonObject{{"vf", DifferencePercent(closed->vf, nec.vf)},
-                    {"length", DifferencePercent(closed->length, nec.lengthM)}};
+                    {"length", DifferencePercent(closed->lengthM, nec.lengthM)}};
   }
   return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
@@ -223,7 +197,7 @@ int Run(const QStringList& arguments) {
         return kExitFormulaFailed;
     }
   }
-  const std::optional<ClosedForm> closed = ClosedFormOf(in);
+  const std::optional<ClosedForm> closed = ClosedFormFor(in);
   if (parser.isSet("json")) {
     Out(Json(in, found.value(), closed));
   } else {

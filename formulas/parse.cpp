@@ -138,4 +138,12 @@ std::int16_t FilterNumericKey(std::int16_t keyCode, std::string accepted, KeyRef
   return 0;
 }
 
+double Widen(float value) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  double wide = 0.0;
+  std::from_chars(buffer, end, wide);
+  return wide;
+}
+
 }  // namespace velmora

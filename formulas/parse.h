@@ -24,6 +24,10 @@ inline constexpr const char* kNumericKeys = "1234567890,.";
 // as 0. "1,5" -> 1.5, ",5" -> 0.5, "1,5,3" -> 1.5, "56 Cu" -> 56, "" -> 0.
 float ParseDecimal(std::string text);
 
+// A single-precision value as the double its shortest text stands for (2.05f as 2.05), for code
+// that goes on in double precision with what was typed (the NEC-2 deck).
+double Widen(float value);
+
 // The key filter of numeric boxes: returns the key code when its character is in `accepted` or
 // is Backspace (8); otherwise beeps, lets pending events run and returns 0 (key swallowed).
 std::int16_t FilterNumericKey(std::int16_t keyCode, std::string accepted, KeyRefusal& refusal);

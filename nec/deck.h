@@ -38,6 +38,8 @@ struct Wire {
   double conductivity = 0.0;  // S/m; copper, "56 Cu", is 56 m/(ohm mm^2) = 5.6e7 S/m
   Ground ground = Ground::kAverage;
   int segments = kDefaultSegments;  // odd, so one segment sits at the centre
+
+  bool operator==(const Wire&) const = default;
 };
 
 // The deck for the dipole of total length `lengthM`, numbers in the C locale whatever the

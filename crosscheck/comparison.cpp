@@ -1,0 +1,24 @@
+#include "crosscheck/comparison.h"
+
+#include "formulas/antenna.h"
+#include "formulas/parse.h"
+
+namespace velmora {
+
+std::optional<ClosedForm> ClosedFormOf(float f, float h, float diameterMm, nec::Ground ground) {
+  if (ground == nec::Ground::kFree) return std::nullopt;
+  const std::int16_t realGround = ground == nec::Ground::kAverage ? -1 : 0;
+  const VelocityFactorRun run = ComputeVelocityFactor(f, h, diameterMm, realGround);
+  const Checked length = ResonantDipoleLength(1.0f, run.vf, 0.0, f);
+  if (!length.ok()) return std::nullopt;
+  return ClosedForm{Widen(run.vf), Widen(static_cast<float>(length.value())),
+                    Widen(RadiationResistance(f, h, realGround)), run.correction,
+                    Widen(run.diameter) * 1000.0};
+}
+
+bool RsDrifts(double frequencyMHz, double heightM, nec::Ground ground) {
+  return ground == nec::Ground::kAverage &&
+         heightM < kRsDriftWavelengths * kSpeedOfLight / frequencyMHz;
+}
+
+}  // namespace velmora

@@ -1,0 +1,34 @@
+// The formulas beside NEC-2 for one dipole of bare wire: what the NEC-2 comparison dialog and
+// velmora-calc nec put next to NEC-2's resonance.
+#pragma once
+
+#include <optional>
+
+#include "nec/deck.h"
+#include "single/velocity_factor.h"
+
+namespace velmora {
+
+struct ClosedForm {
+  double vf = 0.0;       // the single-value "Verkürzungsfaktor Vf"
+  double lengthM = 0.0;  // the resonant length of the bare wire with that Vf
+  double rs = 0.0;       // the single-value "Strahlungswiderstand Rs"
+  DiameterCorrection correction = DiameterCorrection::kNone;
+  double diameterMm = 0.0;  // what the formulas took the wire as, after the correction
+};
+
+// For f (MHz), h (m) and the diameter (mm) as typed: over real ground for average ground, with
+// "Freiraum" ticked for a perfect one. Nothing for free space, which the formulas have no
+// counterpart for. 3.6 MHz, 12 m, 2.05 mm, average ground: Vf 0.92624.
+std::optional<ClosedForm> ClosedFormOf(float f, float h, float diameterMm, nec::Ground ground);
+
+// How far the closed form stands from NEC-2, in percent of NEC-2's value.
+inline double DifferencePercent(double closedForm, double nec) {
+  return (closedForm / nec - 1.0) * 100.0;
+}
+
+// Below this height over real ground the formulas' Rs drifts far from NEC-2's feed resistance.
+inline constexpr double kRsDriftWavelengths = 0.2;
+bool RsDrifts(double frequencyMHz, double heightM, nec::Ground ground);
+
+}  // namespace velmora

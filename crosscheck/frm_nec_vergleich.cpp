@@ -1,0 +1,224 @@
+#include "crosscheck/frm_nec_vergleich.h"
+
+#include "formulas/numtext.h"
+#include "formulas/parse.h"
+#include "single/frm_einzel_eingabe.h"
+#include "single/materials.h"
+
+namespace velmora {
+namespace {
+
+constexpr const char* kNone = "–";  // a cell the formulas have no value for
+// The single-value calculation takes no lower height.
+constexpr float kMinHeight = 0.01f;
+
+nec::Ground GroundOf(const std::string& text) {
+  for (nec::Ground g : {nec::Ground::kAverage, nec::Ground::kPerfect, nec::Ground::kFree}) {
+    if (text == nec::GroundText(g)) return g;
+  }
+  return nec::Ground::kAverage;
+}
+
+void Fill(std::string& target, const std::string& text) {
+  if (!text.empty()) target = text;
+}
+
+}  // namespace
+
+NecInputs NecInputsFrom(FrmEinzelEingabe& dialog) {
+  NecInputs in;
+  auto take = [&dialog](std::string& target, const Control& box, const std::string& text) {
+    if (dialog.IsShown(box)) target = text;
+  };
+  take(in.frequency, dialog.FrequencyBox(), dialog.FrequencyBox().text);
+  take(in.height, dialog.HeightBox(), dialog.HeightBox().text);
+  take(in.diameter, dialog.DiameterBox(), dialog.DiameterBox().text);
+  take(in.material, dialog.MaterialBox(), dialog.MaterialBox().text);
+  if (dialog.IsShown(dialog.Check1)) {
+    in.ground =
+        nec::GroundText(dialog.Check1.value != 0 ? nec::Ground::kPerfect : nec::Ground::kAverage);
+  }
+  return in;
+}
+
+NecInputs Merge(NecInputs earlier, const NecInputs& later) {
+  Fill(earlier.frequency, later.frequency);
+  Fill(earlier.height, later.height);
+  Fill(earlier.diameter, later.diameter);
+  Fill(earlier.material, later.material);
+  Fill(earlier.ground, later.ground);
+  return earlier;
+}
+
+FrmNecVergleich::FrmNecVergleich(Platform& platform)
+    : Form("frmNecVergleich"), platform_(platform) {}
+
+std::string FrmNecVergleich::Pattern(double value, const char* pattern) const {
+  return FormatPattern(value, pattern, platform_.DecimalSeparator());
+}
+
+void FrmNecVergleich::Load(const NecInputs& prefill) {
+  const char separator = platform_.DecimalSeparator();
+  loaded = true;
+  visible = false;
+  caption = kCaption;
+  lblFrequenz.caption = "Frequenz [MHz]:";
+  lblHoehe.caption = "Höhe [m]:";
+  lblDraht.caption = "Draht-d [mm]:";
+  lblMaterial.caption = "Material:";
+  lblBoden.caption = "Boden:";
+  lblFormel.caption = "Formel";
+  lblNec.caption = "NEC-2";
+  lblDifferenz.caption = "Differenz";
+  rowLaenge.caption.caption = "Resonanzlänge [m]:";
+  rowVf.caption.caption = "Verkürzungsfaktor Vf:";
+  rowR.caption.caption = "Speisewiderstand [Ohm]:";
+  rowR.caption.toolTip =
+      "Formel: Strahlungswiderstand Rs; NEC-2: Wirkanteil der Fußpunktimpedanz bei Resonanz";
+  cmdBerechnen.caption = "&Berechnen";
+  cmdBerechnen.isDefault = true;
+  cmdAbbrechen.caption = "&Abbrechen";
+  cmdSchliessen.caption = "&Schließen";
+  cmdSchliessen.isCancel = true;
+  cboMaterial.items = ConductorMaterials(separator);
+  cboBoden.items.clear();
+  for (nec::Ground g : {nec::Ground::kAverage, nec::Ground::kPerfect, nec::Ground::kFree}) {
+    cboBoden.AddItem(nec::GroundText(g));
+  }
+  const NecInputs in = Merge({FormatGeneral(3.6, separator), "10", FormatGeneral(2.05, separator),
+                              kDefaultConductor, nec::GroundText(nec::Ground::kAverage)},
+                             prefill);
+  txtFrequenz.text = in.frequency;
+  txtHoehe.text = in.height;
+  txtDraht.text = in.diameter;
+  cboMaterial.text = in.material;
+  cboBoden.text = nec::GroundText(GroundOf(in.ground));
+  searching_ = false;
+  Input_Changed();
+  cmdBerechnen_Click();
+}
+
+void FrmNecVergleich::Unload() {
+  StopSearch();
+  loaded = false;
+  visible = false;
+}
+
+NecInputs FrmNecVergleich::Inputs() const {
+  return {txtFrequenz.text, txtHoehe.text, txtDraht.text, cboMaterial.text, cboBoden.text};
+}
+
+void FrmNecVergleich::Text_KeyPress(std::int16_t& key) {
+  key = FilterNumericKey(key, kNumericKeys, platform_);
+}
+
+void FrmNecVergleich::StopSearch() {
+  if (!searching_) return;
+  searching_ = false;
+  ++generation_;
+  cmdAbbrechen.enabled = false;
+}
+
+void FrmNecVergleich::ClearNec() {
+  for (Row* row : {&rowLaenge, &rowVf, &rowR}) {
+    row->nec.caption.clear();
+    row->difference.caption.clear();
+  }
+}
+
+bool FrmNecVergleich::ReadInputs() {
+  const nec::Ground ground = GroundOf(cboBoden.text);
+  const float f = ParseDecimal(txtFrequenz.text);
+  const float h = ParseDecimal(txtHoehe.text);
+  const float d = ParseDecimal(txtDraht.text);
+  const float sigma = ParseDecimal(cboMaterial.text);
+  txtHoehe.enabled = ground != nec::Ground::kFree;
+  closed_.reset();
+  std::string problem;
+  if (!(f > 0.0f)) {
+    problem = "Bitte eine Frequenz über 0 MHz eingeben.";
+  } else if (!(d > 0.0f)) {
+    problem = "Bitte einen Drahtdurchmesser über 0 mm eingeben.";
+  } else if (ground != nec::Ground::kFree && !(h >= kMinHeight)) {
+    problem = "Bitte eine Höhe von mindestens " + Pattern(kMinHeight, "0.00") + " m eingeben.";
+  } else if (!(sigma > 0.0f)) {
+    problem = "Das Material nennt keine Leitfähigkeit; es beginnt mit ihrer Zahl, z. B. „" +
+              std::string(kDefaultConductor) + "“.";
+  }
+  if (problem.empty()) {
+    wire_ = {Widen(f), ground == nec::Ground::kFree ? 0.0 : Widen(h),
+             Widen(d), Widen(sigma) * 1e6,
+             ground,   nec::kDefaultSegments};
+    closed_ = ClosedFormOf(f, h, d, ground);
+  }
+  rowLaenge.closedForm.caption = closed_ ? Pattern(closed_->lengthM, "0.000") : kNone;
+  rowVf.closedForm.caption = closed_ ? Pattern(closed_->vf, "0.0000") : kNone;
+  rowR.closedForm.caption = closed_ ? Pattern(closed_->rs, "0.0") : kNone;
+  std::string note;
+  if (problem.empty() && ground == nec::Ground::kFree) {
+    note = "Ohne Boden hat die Formel kein Gegenstück; sie kennt nur Höhen über einem Boden.";
+  } else if (closed_ && RsDrifts(wire_.frequencyMHz, wire_.heightM, ground)) {
+    note = "Unter " + Pattern(kRsDriftWavelengths, "0.0") +
+           " λ Höhe über realem Boden ist das Rs der Formel unzuverlässig.";
+  }
+  if (closed_ && closed_->correction != DiameterCorrection::kNone) {
+    note += std::string(note.empty() ? "" : " ") +
+            "Die Formel rechnet wie der Einzel-Wert-Dialog " + "mit " +
+            FormatGeneral(closed_->diameterMm, platform_.DecimalSeparator()) + " mm Draht.";
+  }
+  lblHinweis.caption = note;
+  lblStatus.caption = problem;
+  cmdBerechnen.enabled = problem.empty();
+  return problem.empty();
+}
+
+void FrmNecVergleich::Input_Changed() {
+  StopSearch();
+  ClearNec();
+  ReadInputs();
+}
+
+void FrmNecVergleich::cmdBerechnen_Click() {
+  StopSearch();
+  ClearNec();
+  if (!ReadInputs()) return;
+  searching_ = true;
+  ++generation_;
+  cmdAbbrechen.enabled = true;
+  lblStatus.caption = kSearching;
+}
+
+void FrmNecVergleich::cmdAbbrechen_Click() {
+  if (!searching_) return;
+  StopSearch();
+  lblStatus.caption = nec::CancelledFailure().message;
+}
+
+void FrmNecVergleich::cmdSchliessen_Click() {
+  StopSearch();
+  Hide();
+}
+
+void FrmNecVergleich::SearchFinished(std::uint64_t generation,
+                                     const nec::Result<nec::Resonance>& result) {
+  if (!searching_ || generation != generation_) return;
+  StopSearch();
+  if (!result.ok()) {
+    lblStatus.caption = result.failure().message;
+    return;
+  }
+  const nec::Resonance& r = result.value();
+  rowLaenge.nec.caption = Pattern(r.lengthM, "0.000");
+  rowVf.nec.caption = Pattern(r.vf, "0.0000");
+  rowR.nec.caption = Pattern(r.impedance.r, "0.0");
+  auto difference = [this](double closed, double nec) {
+    return Pattern(DifferencePercent(closed, nec), "0.00") + " %";
+  };
+  rowLaenge.difference.caption = closed_ ? difference(closed_->lengthM, r.lengthM) : kNone;
+  rowVf.difference.caption = closed_ ? difference(closed_->vf, r.vf) : kNone;
+  rowR.difference.caption = closed_ ? difference(closed_->rs, r.impedance.r) : kNone;
+  lblStatus.caption = "NEC-2: Resonanz nach " + std::to_string(r.runs) + " nec2c-Läufen, " +
+                      std::to_string(wire_.segments) + " Segmente.";
+}
+
+}  // namespace velmora

@@ -1,0 +1,42 @@
+#include "crosscheck/resonance_job.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "formulas/antenna.h"
+
+namespace velmora {
+
+ResonanceJob::ResonanceJob(std::shared_ptr<nec::NecRunner> runner, std::vector<nec::Wire> wires,
+                           int workers, Report report)
+    : runner_(std::move(runner)), wires_(std::move(wires)), report_(std::move(report)) {
+  const std::size_t n = wires_.size();
+  const std::size_t count = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(workers, 1)),
+                                                    1, std::max<std::size_t>(n, 1));
+  for (std::size_t w = 0; w < count && n > 0; ++w) {
+    workers_.emplace_back([this, begin = w * n / count, end = (w + 1) * n / count](
+                              std::stop_token stop) { Walk(stop, begin, end); });
+  }
+}
+
+ResonanceJob::~ResonanceJob() {
+  for (std::jthread& worker : workers_) worker.request_stop();
+}
+
+void ResonanceJob::Walk(std::stop_token stop, std::size_t begin, std::size_t end) {
+  std::optional<double> vf;  // of the previous dipole: its length at this one's wavelength
+  for (std::size_t i = begin; i < end; ++i) {
+    const nec::Wire& wire = wires_[i];
+    std::optional<double> guess;
+    if (vf) guess = *vf * kSpeedOfLight / wire.frequencyMHz / 2.0;
+    nec::Result<nec::Resonance> found = nec::FindResonance(*runner_, wire, stop, guess);
+    if (stop.stop_requested()) return;
+    const bool missing = !found.ok() && found.failure().kind == nec::ErrorKind::kNotInstalled;
+    if (found.ok()) vf = found.value().vf;
+    report_({i, std::move(found)});
+    // Every further dipole would fail the same way.
+    if (missing) return;
+  }
+}
+
+}  // namespace velmora
