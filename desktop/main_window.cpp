@@ -20,11 +20,14 @@
 #include "desktop/about_dialog.h"
 #include "desktop/dialogs.h"
 #include "desktop/form_dialog.h"
+#include "desktop/nec_dialog.h"
+#include "desktop/nec_overlay.h"
 #include "desktop/plot_widget.h"
 #include "desktop/qt_platform.h"
 #include "desktop/qt_surface.h"
 #include "desktop/text.h"
 #include "desktop/twips.h"
+#include "nec/runner.h"
 #include "shell/frm_main.h"
 #include "shell/window_settings.h"
 
@@ -106,7 +109,8 @@ QLabel* MakePanel(QWidget* parent, const char* name, bool text = false) {
 
 }  // namespace
 
-MainWindow::MainWindow(QtPlatform& platform, FrmMain& model) : platform_(platform), model_(model) {
+MainWindow::MainWindow(QtPlatform& platform, FrmMain& model)
+    : platform_(platform), model_(model), necRunner_(std::make_shared<nec::Nec2cRunner>()) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(ProgramIcon());
   // The bars are switched in the View menu only, through the model.
@@ -120,6 +124,8 @@ MainWindow::MainWindow(QtPlatform& platform, FrmMain& model) : platform_(platfor
   plot_->setObjectName(QStringLiteral("Picture1"));
   setCentralWidget(plotArea_);
   BuildStatusBar();
+  necOverlay_ = new NecOverlay(model_.necPoints, model_.picture(), *plot_, *statusNec_, *this,
+                               [this] { return necRunner_; });
   platform_.SetStatusLabel(statusText_);
   platform_.SetMainWidget(this);
 
@@ -129,6 +135,8 @@ MainWindow::MainWindow(QtPlatform& platform, FrmMain& model) : platform_(platfor
 }
 
 MainWindow::~MainWindow() {
+  // Its searches end first: they report to the window.
+  delete necOverlay_;
   platform_.RemoveView(this);
   platform_.SetViewFactory(nullptr);
   platform_.SetStatusLabel(nullptr);
@@ -136,6 +144,7 @@ MainWindow::~MainWindow() {
   singleDialog_.reset();
   curveDialog_.reset();
   aboutDialog_.reset();
+  necDialog_.reset();
 }
 
 ModalView* MainWindow::CreateDialogFor(Form& form) {
@@ -148,6 +157,13 @@ ModalView* MainWindow::CreateDialogFor(Form& form) {
     if (!curveDialog_)
       curveDialog_ = MakeCurveDialog(platform_, model_.curveCommand.frmEingabe, this);
     return curveDialog_.get();
+  }
+  if (&form == &model_.frmNecVergleich) {
+    if (!necDialog_) {
+      necDialog_ = std::make_unique<NecDialog>(
+          platform_, model_.frmNecVergleich, [this] { return necRunner_; }, this);
+    }
+    return necDialog_.get();
   }
   if (&form == &model_.frmAbout) {
     if (!aboutDialog_)
@@ -180,7 +196,7 @@ void MainWindow::BuildMenu() {
       if (!item->shortcut.empty()) {
         action->setShortcut(QKeySequence(ToQ(item->shortcut), QKeySequence::PortableText));
       }
-      action->setCheckable(item->checked);
+      action->setCheckable(item->checkable);
       if (item == &model_.mnuFileExit) {
         // Exit stores the window's measures and closes the window once the model unloaded.
         connect(action, &QAction::triggered, this, [this, handler = entry.click] {
@@ -235,6 +251,9 @@ void MainWindow::BuildStatusBar() {
   statusDate_->setAlignment(Qt::AlignCenter);
   statusTime_->setAlignment(Qt::AlignCenter);
   bar->addWidget(statusText_, 1);
+  statusNec_ = MakePanel(bar, "panelNec");
+  statusNec_->setHidden(true);
+  bar->addWidget(statusNec_);
   bar->addPermanentWidget(statusDate_);
   bar->addPermanentWidget(statusTime_);
   clock_ = new QTimer(this);
@@ -361,6 +380,7 @@ void MainWindow::Sync() {
                        TwipsToPixels(model_.Picture1.height, dpi));
   if (plot_->geometry() != plotRect) plot_->setGeometry(plotRect);
   plot_->update();
+  necOverlay_->Sync();
   syncing_ = false;
 }
 

@@ -17,6 +17,9 @@ class QToolBar;
 namespace velmora {
 class FrmMain;
 struct MenuItem;
+namespace nec {
+class NecRunner;
+}
 }  // namespace velmora
 
 namespace velmora::qt {
@@ -25,6 +28,8 @@ class QtPlatform;
 class PlotWidget;
 class FormDialog;
 class AboutDialog;
+class NecDialog;
+class NecOverlay;
 
 class MainWindow : public QMainWindow, public BoundView {
   Q_OBJECT
@@ -48,6 +53,11 @@ class MainWindow : public QMainWindow, public BoundView {
   FormDialog* SingleValueDialog() const { return singleDialog_.get(); }
   FormDialog* CurveDialog() const { return curveDialog_.get(); }
   AboutDialog* InfoDialog() const { return aboutDialog_.get(); }
+  NecDialog* NecComparisonDialog() const { return necDialog_.get(); }
+  // The status panel of NEC-2's points over the curve; hidden while it has nothing to say.
+  QLabel* NecPointsPanel() const { return statusNec_; }
+  // What runs NEC-2 for the comparison and the points (nec2c by default); tests put in others.
+  void SetNecRunner(std::shared_ptr<nec::NecRunner> runner) { necRunner_ = std::move(runner); }
   // The logical resolution twips are converted with.
   double Dpi() const;
 
@@ -84,10 +94,14 @@ class MainWindow : public QMainWindow, public BoundView {
   QLabel* statusText_ = nullptr;
   QLabel* statusDate_ = nullptr;
   QLabel* statusTime_ = nullptr;
+  QLabel* statusNec_ = nullptr;
   QTimer* clock_ = nullptr;
   std::unique_ptr<FormDialog> singleDialog_;
   std::unique_ptr<FormDialog> curveDialog_;
   std::unique_ptr<AboutDialog> aboutDialog_;
+  std::unique_ptr<NecDialog> necDialog_;
+  std::shared_ptr<nec::NecRunner> necRunner_;
+  NecOverlay* necOverlay_ = nullptr;
   bool syncing_ = false;
   bool loading_ = false;
   // A resize that arrives while a resize is being handled (the redraw lets events run) is

@@ -1,7 +1,7 @@
 #include "shell/frm_main.h"
 
-#include "platform/version.h"
 #include "formulas/line_break.h"
+#include "platform/version.h"
 #include "shell/window_settings.h"
 
 namespace velmora {
@@ -21,6 +21,7 @@ FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
     : Form("frmMain"),
       frmEinzelEingabe(platform),
       curveCommand(platform, picture, mnuFileNew, mnuViewRefresh, mnuFilePrint),
+      frmNecVergleich(platform),
       platform_(platform),
       picture_(picture) {
   caption = kCaption;
@@ -37,13 +38,19 @@ FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
   SetMenu(mnuBer, "&Berechnung");
   SetMenu(mnuEinzelBerechnung, "Einzel-&Wert", "Ctrl+W");
   SetMenu(mnuKurveAnzeigen, "&Kurve", "Ctrl+K");
+  SetMenu(mnuNecVergleich, "NEC-2-Vergleich...", "Ctrl+G");
   SetMenu(mnuView, "&Ansicht");
   SetMenu(mnuViewRefresh, "&Aktualisieren", "Ctrl+A", false);
   SetMenu(mnuViewBar0, "-");
   SetMenu(mnuViewToolbar, "&Symbolleiste");
+  mnuViewToolbar.checkable = true;
   mnuViewToolbar.checked = true;
   SetMenu(mnuViewStatusBar, "Status&leiste");
+  mnuViewStatusBar.checkable = true;
   mnuViewStatusBar.checked = true;
+  SetMenu(mnuViewBar1, "-");
+  SetMenu(mnuViewNecPoints, "NEC-2-Punkte");
+  mnuViewNecPoints.checkable = true;
   SetMenu(mnuHelp, "&?");
   SetMenu(mnuHelpContents, "&Hilfe", "F1");
   SetMenu(mnuHelpBar0, "-");
@@ -65,11 +72,14 @@ FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
       {&mnuBer, nullptr, {}},
       {&mnuEinzelBerechnung, &mnuBer, on(&FrmMain::mnuEinzelBerechnung_Click)},
       {&mnuKurveAnzeigen, &mnuBer, on(&FrmMain::mnuKurveAnzeigen_Click)},
+      {&mnuNecVergleich, &mnuBer, on(&FrmMain::mnuNecVergleich_Click)},
       {&mnuView, nullptr, {}},
       {&mnuViewRefresh, &mnuView, on(&FrmMain::mnuViewRefresh_Click)},
       {&mnuViewBar0, &mnuView, {}},
       {&mnuViewToolbar, &mnuView, on(&FrmMain::mnuViewToolbar_Click)},
       {&mnuViewStatusBar, &mnuView, on(&FrmMain::mnuViewStatusBar_Click)},
+      {&mnuViewBar1, &mnuView, {}},
+      {&mnuViewNecPoints, &mnuView, on(&FrmMain::mnuViewNecPoints_Click)},
       {&mnuHelp, nullptr, {}},
       {&mnuHelpContents, &mnuHelp, on(&FrmMain::mnuHelpContents_Click)},
       {&mnuHelpBar0, &mnuHelp, {}},
@@ -162,6 +172,7 @@ void FrmMain::Form_Unload() {
   FrmEingabe& curveDialog = curveCommand.frmEingabe;
   if (curveDialog.loaded && curveDialog.caption != kCaption) curveDialog.Unload();
   if (frmAbout.loaded && frmAbout.caption != kCaption) frmAbout.Unload();
+  if (frmNecVergleich.loaded) frmNecVergleich.Unload();
   visible = false;
   loaded = false;
 }
@@ -170,6 +181,7 @@ void FrmMain::Form_Unload() {
 
 void FrmMain::mnuFileNew_Click() {
   picture_.Clear();
+  necPoints.Discard();
   curveCommand.MarkNew();
   curveCommand.curveShown = 0;
   mnuFileNew.enabled = false;
@@ -179,6 +191,7 @@ void FrmMain::mnuFileNew_Click() {
 
 void FrmMain::ToolbarNew() {
   picture_.Clear();
+  necPoints.Discard();
   curveCommand.MarkNew();
 }
 
@@ -208,7 +221,11 @@ void FrmMain::mnuFilePrint_Click() {
   if (!sbStatusBar.visible) sbStatusBar.visible = true;
   platform_.SetMousePointer(MousePointer::kHourglass);
   platform_.DoEvents();
+  // The NEC-2 points are a look on screen, computed in the background; the printout is the
+  // formulas' curve as the program prints it.
+  necPoints.SetHidden(true);
   const PrintOutcome outcome = platform_.PrintForm(*this);
+  necPoints.SetHidden(false);
   if (!outcome.ok) {
     printerText = platform_.PrinterName();
     platform_.SetMousePointer(MousePointer::kDefault);
@@ -239,16 +256,34 @@ void FrmMain::mnuEinzelBerechnung_Click() {
   platform_.ShowModal(frmEinzelEingabe);
   mnuViewRefresh.enabled = false;
   mnuFileNew.enabled = true;
+  necInputs_ = Merge(necInputs_, NecInputsFrom(frmEinzelEingabe));
   frmEinzelEingabe.Unload();
   platform_.SetStatusText(kIdleStatus);
 }
 
+void FrmMain::CurveRan(std::int32_t imageBefore) {
+  if (picture_.ImageHandle() == imageBefore || curveCommand.curveShown == 0) return;
+  necPoints.CurveDrawn(curveCommand.request, curveCommand.acceptedFreeSpace != 0,
+                       curveCommand.lastLayout);
+}
+
 void FrmMain::mnuKurveAnzeigen_Click() {
+  const std::int32_t image = picture_.ImageHandle();
   curveCommand.Run();
+  CurveRan(image);
+}
+
+void FrmMain::mnuNecVergleich_Click() {
+  frmNecVergleich.Load(necInputs_);
+  platform_.ShowModal(frmNecVergleich);
+  necInputs_ = frmNecVergleich.Inputs();
+  frmNecVergleich.Unload();
 }
 
 void FrmMain::mnuViewRefresh_Click() {
+  const std::int32_t image = picture_.ImageHandle();
   curveCommand.Refresh();
+  CurveRan(image);
 }
 
 void FrmMain::mnuViewToolbar_Click() {
@@ -259,6 +294,11 @@ void FrmMain::mnuViewToolbar_Click() {
 void FrmMain::mnuViewStatusBar_Click() {
   mnuViewStatusBar.checked = !mnuViewStatusBar.checked;
   sbStatusBar.visible = mnuViewStatusBar.checked;
+}
+
+void FrmMain::mnuViewNecPoints_Click() {
+  mnuViewNecPoints.checked = !mnuViewNecPoints.checked;
+  necPoints.SetEnabled(mnuViewNecPoints.checked);
 }
 
 std::string FrmMain::ShortHelpText() {

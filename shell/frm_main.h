@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "crosscheck/frm_nec_vergleich.h"
+#include "crosscheck/nec_points.h"
 #include "curves/curve_command.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
@@ -61,11 +63,14 @@ class FrmMain : public Form {
   MenuItem mnuBer{"mnuBer"};
   MenuItem mnuEinzelBerechnung{"mnuEinzelBerechnung"};
   MenuItem mnuKurveAnzeigen{"mnuKurveAnzeigen"};
+  MenuItem mnuNecVergleich{"mnuNecVergleich"};
   MenuItem mnuView{"mnuView"};
   MenuItem mnuViewRefresh{"mnuViewRefresh"};
   MenuItem mnuViewBar0{"mnuViewBar0"};
   MenuItem mnuViewToolbar{"mnuViewToolbar"};
   MenuItem mnuViewStatusBar{"mnuViewStatusBar"};
+  MenuItem mnuViewBar1{"mnuViewBar1"};
+  MenuItem mnuViewNecPoints{"mnuViewNecPoints"};  // NEC-2's points over the curve; off at start
   MenuItem mnuHelp{"mnuHelp"};
   MenuItem mnuHelpContents{"mnuHelpContents"};
   MenuItem mnuHelpBar0{"mnuHelpBar0"};
@@ -74,7 +79,7 @@ class FrmMain : public Form {
   // The menu's one table: every binding reads which handler an item runs from here.
   struct MenuEntry {
     MenuItem* item;
-    MenuItem* menu;              // nullptr for a top-level menu
+    MenuItem* menu;               // nullptr for a top-level menu
     std::function<void()> click;  // empty for menus and separator lines
   };
   const std::vector<MenuEntry>& Menu() const { return menu_; }
@@ -97,6 +102,8 @@ class FrmMain : public Form {
   FrmEinzelEingabe frmEinzelEingabe;
   FrmAbout frmAbout;
   CurveCommand curveCommand;
+  FrmNecVergleich frmNecVergleich;
+  NecPoints necPoints;
 
   // --- window events ---
   void Form_Load();
@@ -114,9 +121,11 @@ class FrmMain : public Form {
   void mnuFileExit_Click();  // asks, and unloads the window unless the user cancels
   void mnuEinzelBerechnung_Click();
   void mnuKurveAnzeigen_Click();
+  void mnuNecVergleich_Click();
   void mnuViewRefresh_Click();
   void mnuViewToolbar_Click();
   void mnuViewStatusBar_Click();
+  void mnuViewNecPoints_Click();
   void mnuHelpContents_Click();
   void mnuHelpAbout_Click();
   void tbToolBar_ButtonClick(const std::string& key);
@@ -129,6 +138,8 @@ class FrmMain : public Form {
 
  private:
   void ToolbarNew();
+  // After a curve command: a new drawing on the plot gets its NEC-2 points.
+  void CurveRan(std::int32_t imageBefore);
   void ApplyPlotHeight();
   void ApplyPlotSize();
   void NotYetPossible(const char* what);
@@ -137,6 +148,9 @@ class FrmMain : public Form {
   Platform& platform_;
   RetainedSurface& picture_;
   std::vector<MenuEntry> menu_;
+  // What the NEC-2 comparison opens with: its own last inputs, or the single-value dialog's
+  // where that was used later.
+  NecInputs necInputs_;
 };
 
 }  // namespace velmora

@@ -76,7 +76,8 @@ TEST(FrmMainStart, MenuStatesAndStatusAfterLoad) {
       {s.main.mnuEinzelBerechnung, true, false}, {s.main.mnuKurveAnzeigen, true, false},
       {s.main.mnuViewRefresh, false, false},     {s.main.mnuViewToolbar, true, true},
       {s.main.mnuViewStatusBar, true, true},     {s.main.mnuHelpContents, true, false},
-      {s.main.mnuHelpAbout, true, false},
+      {s.main.mnuHelpAbout, true, false},        {s.main.mnuNecVergleich, true, false},
+      {s.main.mnuViewNecPoints, true, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.item.name);
@@ -93,8 +94,8 @@ TEST(FrmMainStart, MenuOrderGroupsItemsUnderTheirMenus) {
   }
   EXPECT_EQ(layout,
             "|&Datei:&Neu;Ö&ffnen;-;&Speichern;Speichern &unter...;-;Dru&cken...;-;&Beenden;"
-            "|&Berechnung:Einzel-&Wert;&Kurve;"
-            "|&Ansicht:&Aktualisieren;-;&Symbolleiste;Status&leiste;"
+            "|&Berechnung:Einzel-&Wert;&Kurve;NEC-2-Vergleich...;"
+            "|&Ansicht:&Aktualisieren;-;&Symbolleiste;Status&leiste;-;NEC-2-Punkte;"
             "|&?:&Hilfe;-;&Info ;");
 }
 
