@@ -137,6 +137,9 @@ std::string NecPoints::StatusText() const {
     case State::kMissing:
       return prefix + "nec2c fehlt (" + nec::kInstallHint + ")";
     case State::kDone:
+      // All there: the markers and their legend say it.
+      if (failed_ == 0) return {};
+      break;
     case State::kIdle:
       break;
   }

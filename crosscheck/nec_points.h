@@ -71,7 +71,8 @@ class NecPoints {
   bool Shown() const { return enabled_ && !hidden_ && curve_; }
   // The points found, where the plot shows them; empty unless Shown().
   std::vector<Marker> Markers(const RetainedSurface& plot) const;
-  // The status bar's panel for the points; empty: the panel is hidden.
+  // The status bar's panel for the points while they are computed, or where some are missing;
+  // empty: the panel is hidden.
   std::string StatusText() const;
   // The first failure's message, for the panel's tool tip.
   const std::string& FirstFailure() const { return firstFailure_; }

@@ -1,11 +1,19 @@
 #include "crosscheck/resonance_job.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <optional>
 
 #include "formulas/antenna.h"
 
 namespace velmora {
+namespace {
+
+constexpr int kNice = 10;
+
+}  // namespace
 
 ResonanceJob::ResonanceJob(std::shared_ptr<nec::NecRunner> runner, std::vector<nec::Wire> wires,
                            int workers, Report report)
@@ -24,6 +32,9 @@ ResonanceJob::~ResonanceJob() {
 }
 
 void ResonanceJob::Walk(std::stop_token stop, std::size_t begin, std::size_t end) {
+  // The searches and the nec2c children they start (which inherit it) give way to the user
+  // interface on a machine whose cores they fill; on Linux the nice value is the thread's.
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kNice);
   std::optional<double> vf;  // of the previous dipole: its length at this one's wavelength
   for (std::size_t i = begin; i < end; ++i) {
     const nec::Wire& wire = wires_[i];

@@ -5,6 +5,8 @@
 //   velmora-shots DIR [SUFFIX]   main window with a curve, both dialogs for two choices each and
 //                                the info box, as DIR/<window>SUFFIX.png
 //   velmora-shots --first-paint  prints the milliseconds from start to the first paint, then quits
+//   velmora-shots --nec-points   times NEC-2's 20 points over "Verkürzung Vf bei h" (average
+//                                ground, nec2c) and the longest the event loop waited meanwhile
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <atomic>
 #include <clocale>
 #include <cstdio>
 #include <functional>
@@ -22,7 +25,9 @@
 #include "desktop/about_dialog.h"
 #include "desktop/desktop.h"
 #include "desktop/form_dialog.h"
+#include "desktop/nec_dialog.h"
 #include "desktop/plot_widget.h"
+#include "nec/runner.h"
 
 namespace {
 
@@ -73,6 +78,83 @@ void Click(QWidget* dialog, const char* button) {
   dialog->findChild<QPushButton*>(QLatin1String(button))->click();
 }
 
+// Lets events run until `done`, at most `ms`.
+bool WaitFor(const std::function<bool()>& done, int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (!done() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  return done();
+}
+
+// The curve dialog's defaults for a choice, accepted.
+void DrawCurve(Desktop& desktop, const QString& choice) {
+  WhileModal([&] { desktop.window.ActionFor(desktop.model.mnuKurveAnzeigen)->trigger(); },
+             [&](QWidget* d) {
+               Pick(d, choice);
+               Click(d, "OKButton");
+             });
+}
+
+// nec2c, counting its runs.
+class CountingRunner : public velmora::nec::NecRunner {
+ public:
+  velmora::nec::Result<std::string> Run(const std::string& deck, std::stop_token stop) override {
+    ++runs;
+    return nec2c_.Run(deck, stop);
+  }
+  std::atomic<int> runs = 0;
+
+ private:
+  velmora::nec::Nec2cRunner nec2c_;
+};
+
+// NEC-2's points switched on over the curve on the plot; returns when they are all there. While
+// they are computed a timer ticks every 10 ms: the longest gap between two ticks is how long an
+// event waited.
+void TimeNecPoints(Desktop& desktop, CountingRunner& runner, const char* what) {
+  runner.runs = 0;
+  QElapsedTimer clock;
+  qint64 last = 0;
+  qint64 longest = 0;
+  QTimer tick;
+  tick.setInterval(10);
+  QObject::connect(&tick, &QTimer::timeout, [&] {
+    longest = std::max(longest, clock.elapsed() - last);
+    last = clock.elapsed();
+  });
+  clock.start();
+  tick.start();
+  desktop.window.ActionFor(desktop.model.mnuViewNecPoints)->trigger();
+  const bool done = WaitFor([&] { return !desktop.model.necPoints.Computing(); }, 20000);
+  const qint64 took = clock.elapsed();
+  tick.stop();
+  std::printf("%s: %s after %lld ms, %d points, %d nec2c runs; longest event wait %lld ms\n", what,
+              done ? "done" : "NOT done", static_cast<long long>(took),
+              static_cast<int>(desktop.window.Plot()->NecPoints().size()), runner.runs.load(),
+              static_cast<long long>(longest));
+  std::fflush(stdout);
+  desktop.window.ActionFor(desktop.model.mnuViewNecPoints)->trigger();
+}
+
+int NecPointsTiming(Desktop& desktop) {
+  auto runner = std::make_shared<CountingRunner>();
+  desktop.window.SetNecRunner(runner);
+  DrawCurve(desktop, QStringLiteral("Verkürzung Vf bei h"));
+  for (int run = 1; run <= 3; ++run) {
+    TimeNecPoints(desktop, *runner, qPrintable(QStringLiteral("run %1").arg(run)));
+  }
+  // New while the points are computed: the searches are stopped and their children killed.
+  QElapsedTimer clock;
+  clock.start();
+  desktop.window.ActionFor(desktop.model.mnuViewNecPoints)->trigger();
+  WaitFor([] { return false; }, 300);
+  const qint64 before = clock.elapsed();
+  desktop.window.ActionFor(desktop.model.mnuFileNew)->trigger();
+  std::printf("New while computing: handled in %lld ms\n",
+              static_cast<long long>(clock.elapsed() - before));
+  return 0;
+}
+
 int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
   QDir().mkpath(dir);
   auto path = [&](const char* name) { return dir + QLatin1Char('/') + name + suffix + ".png"; };
@@ -104,6 +186,27 @@ int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
                Click(d, "OKButton");
              });
   Save(&w, path("main-curve-qa-h"));
+  // The comparison opens with the single-value dialog's last inputs; then a low height.
+  WhileModal([&] { w.ActionFor(m.mnuNecVergleich)->trigger(); },
+             [&](QWidget* d) {
+               WaitFor([&] { return !m.frmNecVergleich.Searching(); }, 20000);
+               Save(d, path("nec-dialog"));
+               auto* height = d->findChild<QLineEdit*>(QStringLiteral("txtHoehe"));
+               height->setText(QStringLiteral("5"));
+               emit height->textEdited(height->text());
+               Click(d, "cmdBerechnen");
+               WaitFor([&] { return !m.frmNecVergleich.Searching(); }, 20000);
+               Save(d, path("nec-dialog-low"));
+               Click(d, "cmdSchliessen");
+             });
+  DrawCurve(desktop, QStringLiteral("Verkürzung Vf bei h"));
+  w.ActionFor(m.mnuViewNecPoints)->trigger();
+  WaitFor([&] { return !m.necPoints.Computing(); }, 20000);
+  Save(&w, path("main-nec-points-vf-h"));
+  DrawCurve(desktop, QStringLiteral("Strahlungswiderstand Rs"));
+  WaitFor([&] { return !m.necPoints.Computing(); }, 20000);
+  Save(&w, path("main-nec-points-rs"));
+  w.ActionFor(m.mnuViewNecPoints)->trigger();
   WhileModal([&] { w.ActionFor(m.mnuHelpAbout)->trigger(); },
              [&](QWidget* d) {
                Save(d, path("about"));
@@ -121,7 +224,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   const QStringList args = QApplication::arguments().mid(1);
   if (args.isEmpty()) {
-    std::fprintf(stderr, "usage: velmora-shots DIR [SUFFIX] | --first-paint\n");
+    std::fprintf(stderr, "usage: velmora-shots DIR [SUFFIX] | --first-paint | --nec-points\n");
     return 2;
   }
   Desktop desktop;
@@ -141,6 +244,11 @@ int main(int argc, char** argv) {
     watcher.clock = &sinceStart;
     desktop.window.Plot()->installEventFilter(&watcher);
     desktop.Start();
+    return app.exec();
+  }
+  if (args.first() == QLatin1String("--nec-points")) {
+    desktop.Start();
+    QTimer::singleShot(200, [&] { QApplication::exit(NecPointsTiming(desktop)); });
     return app.exec();
   }
   desktop.Start();
