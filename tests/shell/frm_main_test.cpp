@@ -441,6 +441,72 @@ TEST(FrmMainCommands, SingleValueSessionThroughTheModalDialog) {
   EXPECT_NE(s.main.curveCommand.curveShown, 0) << "the curve is still shown";
 }
 
+TEST(FrmMainCommands, NecComparisonOpensWithTheLatestInputs) {
+  Shell s;
+  s.Open();
+  s.platform.modalScripts["frmEinzel_Eingabe"] = [](Form& form) {
+    auto& dlg = static_cast<FrmEinzelEingabe&>(form);
+    dlg.Form_Activate();
+    dlg.Combo1.text = kChoiceVelocityFactor;
+    dlg.Combo1_Click();
+    dlg.Text9.text = "7,1";
+    dlg.Text6.text = "15";
+    dlg.Check1.value = 1;
+    dlg.CancelButton_Click();
+  };
+  s.main.mnuEinzelBerechnung_Click();
+  const Shell::MenuState menu = s.Menu();
+  const std::string status = s.platform.statusText;
+  std::vector<NecInputs> opened;
+  s.platform.modalScripts["frmNecVergleich"] = [&opened](Form& form) {
+    auto& dlg = static_cast<FrmNecVergleich&>(form);
+    opened.push_back(dlg.Inputs());
+    dlg.txtDraht.text = "3";
+    dlg.Input_Changed();
+    dlg.cmdSchliessen_Click();
+  };
+  s.main.mnuNecVergleich_Click();
+  s.main.mnuNecVergleich_Click();
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], (NecInputs{"7,1", "15", "2,05", "56 Cu", "idealer Boden (wie Freiraum)"}));
+  EXPECT_EQ(opened[1].diameter, "3") << "its own last inputs";
+  EXPECT_FALSE(s.main.frmNecVergleich.loaded);
+  EXPECT_FALSE(s.main.frmNecVergleich.Searching());
+  EXPECT_EQ(s.Menu().newEnabled, menu.newEnabled);
+  EXPECT_EQ(s.Menu().refreshEnabled, menu.refreshEnabled);
+  EXPECT_EQ(s.platform.statusText, status);
+}
+
+TEST(FrmMainCommands, NecPointsFollowTheCurveAndStayOffThePrintout) {
+  Shell s;
+  s.Open();
+  s.main.mnuViewNecPoints_Click();
+  EXPECT_TRUE(s.main.mnuViewNecPoints.checked);
+  EXPECT_FALSE(s.main.necPoints.Computing()) << "no curve yet";
+  s.CurveDialog("Verkürzung Vf bei h");
+  s.main.mnuKurveAnzeigen_Click();
+  const std::string title = s.platform.statusText;
+  ASSERT_TRUE(s.main.necPoints.Computing());
+  const std::uint64_t generation = s.main.necPoints.Generation();
+  for (std::size_t i = 0; i < 20; ++i) {
+    s.main.necPoints.Found(generation, i, nec::Resonance{0, 0.96, {70, 0}, 4});
+  }
+  s.Resize(kClientWidth - 600, kClientHeight);
+  EXPECT_EQ(s.main.necPoints.Generation(), generation) << "a redraw keeps the points";
+  EXPECT_EQ(s.main.necPoints.Markers(s.surface).size(), 20u);
+  EXPECT_EQ(s.platform.statusText, title);
+  std::size_t markersPrinted = 1;
+  s.platform.onPrintForm = [&](Form&) {
+    markersPrinted = s.main.necPoints.Markers(s.surface).size();
+  };
+  s.main.mnuFilePrint_Click();
+  EXPECT_EQ(markersPrinted, 0u);
+  EXPECT_EQ(s.main.necPoints.Markers(s.surface).size(), 20u);
+  s.main.tbToolBar_ButtonClick("New");
+  EXPECT_TRUE(s.main.necPoints.Markers(s.surface).empty());
+  EXPECT_TRUE(s.main.mnuViewNecPoints.checked);
+}
+
 TEST(FrmMainCommands, CancelledCurveDialogChangesNothingButTheStatus) {
   Shell s;
   s.Open();

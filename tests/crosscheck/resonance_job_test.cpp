@@ -1,0 +1,93 @@
+#include "crosscheck/resonance_job.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <mutex>
+#include <set>
+
+#include "tests/crosscheck/scripted_runner.h"
+
+namespace velmora {
+namespace {
+
+using testing::ScriptedRunner;
+
+std::vector<nec::Wire> Heights(int count) {
+  std::vector<nec::Wire> wires;
+  for (int i = 1; i <= count; ++i) {
+    wires.push_back({3.6, 4.0 * i, 2.05, 5.6e7, nec::Ground::kAverage, 41});
+  }
+  return wires;
+}
+
+// What a job reported, collected from its workers.
+struct Reports {
+  std::mutex mutex;
+  std::vector<ResonanceJob::Found> found;
+  ResonanceJob::Report Report() {
+    return [this](ResonanceJob::Found f) {
+      const std::lock_guard<std::mutex> lock(mutex);
+      found.push_back(std::move(f));
+    };
+  }
+  std::size_t Count() {
+    const std::lock_guard<std::mutex> lock(mutex);
+    return found.size();
+  }
+  bool WaitFor(std::size_t n) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (Count() < n && std::chrono::steady_clock::now() < end) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return Count() >= n;
+  }
+};
+
+TEST(ResonanceJobTest, EveryDipoleOnceEachStartingAtItsNeighboursResonance) {
+  auto runner = std::make_shared<ScriptedRunner>(0.96);
+  Reports reports;
+  {
+    ResonanceJob job(runner, Heights(6), 2, reports.Report());
+    ASSERT_TRUE(reports.WaitFor(6));
+  }
+  std::set<std::size_t> indices;
+  for (const ResonanceJob::Found& f : reports.found) {
+    ASSERT_TRUE(f.result.ok()) << f.result.failure().message;
+    EXPECT_NEAR(f.result.value().vf, 0.96, 1e-4);
+    indices.insert(f.index);
+  }
+  EXPECT_EQ(indices.size(), 6u);
+  // Only the first dipole of each worker starts on the default bracket, at 0.46 lambda.
+  const double lambda = kSpeedOfLight / 3.6;
+  int fresh = 0;
+  for (double length : runner->Lengths()) fresh += std::abs(length - 0.46 * lambda) < 1e-9;
+  EXPECT_EQ(fresh, 2);
+}
+
+TEST(ResonanceJobTest, GoingStopsTheRunningSearchesAndReportsNothing) {
+  auto runner = std::make_shared<ScriptedRunner>();
+  runner->hold = true;
+  Reports reports;
+  {
+    ResonanceJob job(runner, Heights(4), 2, reports.Report());
+    while (runner->runs < 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  EXPECT_EQ(runner->stops, 2);
+  EXPECT_EQ(reports.Count(), 0u);
+}
+
+TEST(ResonanceJobTest, WithoutNec2cEachWorkerReportsOnceAndEnds) {
+  auto missing = std::make_shared<nec::Nec2cRunner>(
+      nec::Nec2cRunner::Options{"nec2c", std::string("/nonexistent"), std::chrono::seconds(10)});
+  Reports reports;
+  {
+    ResonanceJob job(missing, Heights(6), 2, reports.Report());
+    ASSERT_TRUE(reports.WaitFor(2));
+  }
+  ASSERT_EQ(reports.Count(), 2u);
+  EXPECT_EQ(reports.found[0].result.failure().kind, nec::ErrorKind::kNotInstalled);
+}
+
+}  // namespace
+}  // namespace velmora
