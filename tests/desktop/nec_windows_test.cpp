@@ -1,0 +1,178 @@
+// The NEC-2 comparison dialog and NEC-2's points over a curve on the real windows, with a
+// scripted nec2c (tests/crosscheck/scripted_runner.h) or none at all.
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "crosscheck/frm_nec_vergleich.h"
+#include "desktop/form_dialog.h"
+#include "desktop/nec_dialog.h"
+#include "desktop/plot_widget.h"
+#include "desktop/text.h"
+#include "tests/crosscheck/scripted_runner.h"
+#include "tests/desktop/ui_driver.h"
+
+using velmora::qt::FormDialog;
+using velmora::qt::NecDialog;
+using velmora::testing::DesktopFixture;
+using velmora::testing::ScriptedRunner;
+using velmora::testing::TypeOver;
+using velmora::testing::WhileModal;
+
+class TestNec : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<DesktopFixture> fixture_;
+  std::shared_ptr<ScriptedRunner> runner_;
+
+  void Start(std::shared_ptr<velmora::nec::NecRunner> runner = nullptr) {
+    fixture_->Start();
+    Window().SetNecRunner(runner ? runner : runner_);
+  }
+  velmora::FrmMain& Model() { return fixture_->desktop().model; }
+  velmora::qt::MainWindow& Window() { return fixture_->desktop().window; }
+  QAction* Action(const velmora::MenuItem& item) { return Window().ActionFor(item); }
+  static QString Text(QWidget* dialog, const char* label) {
+    return dialog->findChild<QLabel*>(QLatin1String(label))->text();
+  }
+  // Ctrl+G opens the comparison; `user` acts in it and closes it.
+  bool InDialog(const std::function<void(NecDialog*)>& user) {
+    return WhileModal<NecDialog>(
+               [&] { QTest::keyClick(&Window(), Qt::Key_G, Qt::ControlModifier); }, user) == 1;
+  }
+  bool Idle() {
+    return QTest::qWaitFor([&] { return !Model().frmNecVergleich.Searching(); });
+  }
+  // Every cell and line of the table shows what the model holds.
+  bool Mirrored(NecDialog* dialog) {
+    const velmora::FrmNecVergleich& f = Model().frmNecVergleich;
+    for (const auto* row : {&f.rowLaenge, &f.rowVf, &f.rowR}) {
+      for (const velmora::Label* cell : {&row->closedForm, &row->nec, &row->difference}) {
+        if (Text(dialog, cell->name.c_str()) != velmora::qt::ToQ(cell->caption)) return false;
+      }
+    }
+    return Text(dialog, "lblStatus") == velmora::qt::ToQ(f.lblStatus.caption) &&
+           Text(dialog, "lblHinweis") == velmora::qt::ToQ(f.lblHinweis.caption);
+  }
+  static void Close(NecDialog* dialog) {
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdSchliessen"))->click();
+  }
+  void DrawVfOverHeight() {
+    const int shown = WhileModal<FormDialog>(
+        [&] { Action(Model().mnuKurveAnzeigen)->trigger(); },
+        [&](FormDialog* dialog) {
+          velmora::testing::Pick(dialog->findChild<QComboBox*>(QStringLiteral("Combo1")),
+                                 QStringLiteral("Verkürzung Vf bei h"));
+          QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("Text6")), Qt::Key_Return);
+        });
+    QCOMPARE(shown, 1);
+    // Shortcuts reach only the active window, which the closed dialog may have left without one.
+    Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Window()));
+  }
+  QLabel* Panel() { return Window().NecPointsPanel(); }
+
+ private slots:
+  void initTestCase() { velmora::testing::QuietOffscreenWarnings(); }
+  void init() {
+    fixture_ = std::make_unique<DesktopFixture>();
+    runner_ = std::make_shared<ScriptedRunner>(0.96);
+  }
+  void cleanup() { fixture_.reset(); }
+
+  void comparisonFilledWithNecBesideTheFormulas() {
+    Start();
+    bool mirrored = false;
+    bool busy = true;
+    QString vf;
+    QVERIFY(InDialog([&](NecDialog* d) {
+      if (Idle()) vf = Text(d, "lblVfNec");
+      mirrored = Mirrored(d);
+      busy = d->BusyIndicator()->isVisible() ||
+             d->findChild<QPushButton*>(QStringLiteral("cmdAbbrechen"))->isEnabled();
+      Close(d);
+    }));
+    QCOMPARE(vf, QStringLiteral("0,9600"));
+    QVERIFY(mirrored);
+    QVERIFY(!busy);
+  }
+
+  void comparisonRunningANewInputAndAbbrechenStopIt() {
+    runner_->hold = true;
+    Start();
+    // What the user saw, step by step: searching, the new input's kill, the new search, the end.
+    QString steps;
+    QString status;
+    QVERIFY(InDialog([&](NecDialog* d) {
+      const auto step = [&steps](bool seen) { steps += seen ? '+' : '-'; };
+      step(QTest::qWaitFor([&] { return runner_->runs == 1; }) && d->BusyIndicator()->isVisible());
+      // The window takes keys while NEC-2 runs, and the new input kills the running child.
+      TypeOver(d->findChild<QLineEdit*>(QStringLiteral("txtFrequenz")), QStringLiteral("7"));
+      step(QTest::qWaitFor([&] { return runner_->stops == 1; }, 1000));
+      step(QTest::qWaitFor([&] { return runner_->runs == 2; }, 3000));
+      d->findChild<QPushButton*>(QStringLiteral("cmdAbbrechen"))->click();
+      step(QTest::qWaitFor([&] { return runner_->stops == 2; }, 1000) &&
+           !d->BusyIndicator()->isVisible());
+      status = Text(d, "lblStatus");
+      Close(d);
+    }));
+    QCOMPARE(steps, QStringLiteral("++++"));
+    QCOMPARE(status, QStringLiteral("Die NEC-2-Rechnung wurde abgebrochen."));
+  }
+
+  void comparisonWithoutNec2cSaysHowToInstallIt() {
+    Start(std::make_shared<velmora::nec::Nec2cRunner>(velmora::nec::Nec2cRunner::Options{
+        "nec2c", std::string("/nonexistent"), std::chrono::seconds(10)}));
+    QString status;
+    QString formula;
+    QVERIFY(InDialog([&](NecDialog* d) {
+      if (!Idle()) qWarning("the search did not end");
+      status = Text(d, "lblStatus");
+      formula = Text(d, "lblVfFormel");
+      Close(d);
+    }));
+    QVERIFY2(status.contains(QStringLiteral("sudo apt-get install nec2c")), qPrintable(status));
+    QVERIFY(!formula.isEmpty());
+  }
+
+  void pointsDrawnOverTheCurveAndDiscardedByNew() {
+    Start();
+    DrawVfOverHeight();
+    const QString title = Window().StatusPanel(1)->text();
+    QVERIFY(!Action(Model().mnuViewNecPoints)->isChecked());
+    Action(Model().mnuViewNecPoints)->trigger();
+    QVERIFY(Action(Model().mnuViewNecPoints)->isChecked());
+    velmora::qt::PlotWidget* plot = Window().Plot();
+    QTRY_COMPARE(plot->NecPoints().size(), std::size_t{20});
+    QVERIFY(Panel()->isHidden());
+    QCOMPARE(Window().StatusPanel(1)->text(), title);
+    // The first marker's centre is painted in the second colour.
+    const QImage picture = plot->grab().toImage();
+    const double scale = picture.width() / static_cast<double>(plot->width());
+    const QPointF centre = plot->NecPoints().front() * plot->logicalDpiX() / 1440.0 * scale;
+    QCOMPARE(picture.pixelColor(centre.toPoint()), velmora::qt::PlotWidget::NecColor());
+    QTest::keyClick(&Window(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(plot->NecPoints().empty());
+    QVERIFY(Panel()->isHidden());
+  }
+
+  void pointsCancelledByEsc() {
+    runner_->hold = true;
+    Start();
+    DrawVfOverHeight();
+    Action(Model().mnuViewNecPoints)->trigger();
+    QTRY_COMPARE(runner_->runs.load(), 2);  // one search on each core
+    QVERIFY(!Panel()->isHidden());
+    QVERIFY2(Panel()->text().contains(QStringLiteral("Esc bricht ab")),
+             qPrintable(Panel()->text()));
+    QTest::keyClick(&Window(), Qt::Key_Escape);
+    QCOMPARE(runner_->stops.load(), 2);
+    QCOMPARE(Panel()->text(), QStringLiteral("NEC-2-Punkte: abgebrochen, 0 von 20"));
+    QVERIFY(Window().Plot()->NecPoints().empty());
+  }
+};
+
+QTEST_MAIN(TestNec)
+#include "nec_windows_test.moc"
