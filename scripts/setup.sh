@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   poppler-utils
   nec2c
+  dpkg-dev lintian desktop-file-utils appstream man-db
 )
 
 missing=()
