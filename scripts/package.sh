@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package velmora_<version>_amd64.deb from a Release build with Debian's own
 # hardening flags, in its own build folder ${PACKAGE_BUILD_DIR:-build-package}, and prints the
-# package's path.
+# package's path. Extra arguments go to CMake's configure step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -13,7 +13,7 @@ ldflags=$(dpkg-buildflags --get LDFLAGS)
 # Flags on the command line, not in the environment, so a second run on the same folder sees
 # them too. The tests are not part of the package.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_WITH_TESTS=OFF \
-  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 rm -f "$build"/velmora_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
