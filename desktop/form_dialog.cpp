@@ -1,6 +1,8 @@
 #include "desktop/form_dialog.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -17,11 +19,11 @@
 #include <algorithm>
 #include <map>
 
-#include "platform/controls.h"
 #include "desktop/qt_platform.h"
 #include "desktop/qt_surface.h"
 #include "desktop/text.h"
 #include "desktop/twips.h"
+#include "platform/controls.h"
 
 namespace velmora::qt {
 namespace {
@@ -54,6 +56,63 @@ class ComboLineEdit : public QLineEdit {
  private:
   bool& finishing_;
 };
+
+// Marks a label that shows a result beside its caption (a dynamic property of the label).
+constexpr char kResultProperty[] = "velmoraResult";
+
+// A result label: named by its caption, it reads out its value as its text (also through the
+// text interface, which screen readers on AT-SPI read).
+class ResultLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit ResultLabelAccessible(QWidget* label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? Value() : QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  // Read-only text without caret or selection.
+  QString text(int start, int end) const override { return Value().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Value().size()); }
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* start, int* end) const override {
+    *start = *end = offset;
+    return {};
+  }
+
+ private:
+  QString Value() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* ResultLabelFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String("QLabel") || !object->property(kResultProperty).toBool())
+    return nullptr;
+  return new ResultLabelAccessible(static_cast<QWidget*>(object));
+}
+
+// A caption as a name: without the trailing colons and blanks ("Gesamt - Vf :" -> "Gesamt -
+// Vf") and on one line.
+QString AsName(const std::string& caption) {
+  QString name = ToDisplay(caption).simplified();
+  while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' '))) name.chop(1);
+  return name;
+}
 
 // Keys that move, confirm or cancel rather than edit: their release is no edit of the box.
 bool IsNavigationKey(int key) {
@@ -175,6 +234,8 @@ FormDialog::FormDialog(QtPlatform& platform, Form& form, const ControlTable& con
   if (screen) dpi_ = screen->logicalDotsPerInchX();
   bound_.reserve(controls.size());
   for (const ControlEntry& entry : controls) bound_.push_back({&entry, nullptr, {}});
+  static const bool factoryInstalled = (QAccessible::installFactory(&ResultLabelFactory), true);
+  (void)factoryInstalled;
   Build();
   platform_.AddModalView(this);
 }
@@ -250,7 +311,9 @@ void FormDialog::Build() {
       }
       case ControlKind::kTextBox: {
         auto* edit = new FilteredLineEdit(parent);
-        edit->keyFilter = [this, f = bind.events.keyPress](std::int16_t& key) { Route([&] { f(key); }); };
+        edit->keyFilter = [this, f = bind.events.keyPress](std::int16_t& key) {
+          Route([&] { f(key); });
+        };
         if (!bind.events.keyPress) edit->keyFilter = nullptr;
         if (bind.events.keyPress) {
           // Typed text only comes in through the filter.
@@ -258,7 +321,8 @@ void FormDialog::Build() {
           edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         }
         if (bind.events.keyUp) edit->keyRelease = [this, f = bind.events.keyUp] { Route(f); };
-        if (bind.events.lostFocus) edit->focusLost = [this, f = bind.events.lostFocus] { Route(f); };
+        if (bind.events.lostFocus)
+          edit->focusLost = [this, f = bind.events.lostFocus] { Route(f); };
         Control* control = bind.control;
         auto store = [this, control](const QString& text) {
           if (!syncing_) static_cast<TextBox*>(control)->text = FromQ(text);
@@ -279,12 +343,13 @@ void FormDialog::Build() {
         connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, box](const QString& t) {
           if (!syncing_) box->text = FromQ(t);
         });
-        connect(combo, &QComboBox::activated, this, [this, box, combo, f = bind.events.click](int i) {
-          if (syncing_ || editingFinishing_ || i < 0) return;
-          box->text = FromQ(combo->itemText(i));
-          if (f) Route(f);
-          combo->lineEdit()->home(false);  // a picked item shows from its start
-        });
+        connect(combo, &QComboBox::activated, this,
+                [this, box, combo, f = bind.events.click](int i) {
+                  if (syncing_ || editingFinishing_ || i < 0) return;
+                  box->text = FromQ(combo->itemText(i));
+                  if (f) Route(f);
+                  combo->lineEdit()->home(false);  // a picked item shows from its start
+                });
         b.widget = combo;
         break;
       }
@@ -325,6 +390,7 @@ void FormDialog::Build() {
   for (Bound& b : bound_) {
     if (b.entry->kind == ControlKind::kFrame && b.entry->container.empty()) b.widget->raise();
   }
+  UpdateAccessibleTexts();  // result labels are marked before a screen reader first asks
   Sync();
   ApplyTabOrder();
   setFixedSize(ClientSize());
@@ -342,6 +408,59 @@ void FormDialog::ApplyTabOrder() {
   });
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
+  }
+}
+
+// Each box, choice box and result label is named by the caption label in its row: a label of the
+// same container, left of it, whose height overlaps it most. A label with a caption beside it
+// is a result ("Ergebnis: Vf-Gesamt"). Without a caption the tool tip names it; the frame
+// around it describes a control that has no tool tip.
+void FormDialog::UpdateAccessibleTexts() {
+  std::map<std::string, QString> frameCaptions;
+  for (const Bound& b : bound_) {
+    if (b.entry->kind == ControlKind::kFrame)
+      frameCaptions[b.entry->control->name] =
+          AsName(static_cast<Frame&>(*b.entry->control).caption);
+  }
+  for (Bound& b : bound_) {
+    const ControlKind kind = b.entry->kind;
+    if (kind == ControlKind::kFrame) continue;
+    const Control& c = *b.entry->control;
+    const Bound* caption = nullptr;
+    int bestOverlap = 0;
+    for (const Bound& other : bound_) {
+      const Control& o = *other.entry->control;
+      if (&other == &b || other.entry->kind != ControlKind::kLabel ||
+          other.entry->container != b.entry->container || o.left + o.width > c.left)
+        continue;
+      const int overlap = std::min(o.top + o.height, c.top + c.height) - std::max(o.top, c.top);
+      if (overlap > bestOverlap) {
+        bestOverlap = overlap;
+        caption = &other;
+      }
+    }
+    const bool result = kind == ControlKind::kLabel && caption != nullptr;
+    if (kind == ControlKind::kLabel && !result) continue;  // a caption itself, read as it stands
+    b.widget->setProperty(kResultProperty, result);
+    QString name =
+        caption ? AsName(static_cast<const Label&>(*caption->entry->control).caption) : QString();
+    if (name.isEmpty()) name = ToQ(c.toolTip);
+    if (result) name = name.isEmpty() ? QStringLiteral("Ergebnis") : "Ergebnis: " + name;
+    if (caption && kind != ControlKind::kLabel) {
+      auto* label = static_cast<QLabel*>(caption->widget);
+      if (label->buddy() != b.widget) label->setBuddy(b.widget);
+    }
+    // Buttons and the check box are named by their own text.
+    if (kind == ControlKind::kCommandButton || kind == ControlKind::kCheckBox) name.clear();
+    const QString about =
+        c.toolTip.empty() && !result ? frameCaptions[b.entry->container] : QString();
+    auto apply = [&name, &about](QWidget* w) {
+      if (w->accessibleName() != name) w->setAccessibleName(name);
+      if (w->accessibleDescription() != about) w->setAccessibleDescription(about);
+    };
+    apply(b.widget);
+    // The line edit of a choice box has the focus while the user types: it is named alike.
+    if (kind == ControlKind::kComboBox) apply(static_cast<QComboBox*>(b.widget)->lineEdit());
   }
 }
 
@@ -378,7 +497,15 @@ void FormDialog::SyncOne(Bound& b) {
     case ControlKind::kLabel: {
       auto* label = static_cast<QLabel*>(w);
       const QString caption = ToDisplay(static_cast<const Label&>(c).caption);
-      if (label->text() != caption) label->setText(caption);
+      if (label->text() != caption) {
+        const QString before = label->text();
+        label->setText(caption);
+        if (label->property(kResultProperty).toBool()) {
+          // A label with a name of its own tells nobody of a new text by itself.
+          QAccessibleTextUpdateEvent event(label, 0, before, caption);
+          QAccessible::updateAccessibility(&event);
+        }
+      }
       break;
     }
     case ControlKind::kTextBox: {
@@ -435,6 +562,7 @@ void FormDialog::Sync() {
   const QString title = ToQ(form_.caption);
   if (windowTitle() != title) setWindowTitle(title);
   for (Bound& b : bound_) SyncOne(b);
+  UpdateAccessibleTexts();
   syncing_ = false;
 }
 

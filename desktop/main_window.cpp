@@ -95,6 +95,15 @@ class StatusTextLabel : public QLabel {
   }
 };
 
+// A screen reader names the plot "Grafik" and describes it with the status text: the curve's
+// title once one is drawn.
+void UpdatePlotAccessibility(QWidget* plot, const QLabel* status) {
+  const QString name = QStringLiteral("Grafik");
+  if (plot->accessibleName() != name) plot->setAccessibleName(name);
+  if (plot->accessibleDescription() != status->text())
+    plot->setAccessibleDescription(status->text());
+}
+
 QLabel* MakePanel(QWidget* parent, const char* name, bool text = false) {
   QLabel* label = text ? new StatusTextLabel(parent) : new QLabel(parent);
   label->setObjectName(QLatin1String(name));
@@ -108,7 +117,6 @@ QLabel* MakePanel(QWidget* parent, const char* name, bool text = false) {
 
 MainWindow::MainWindow(QtPlatform& platform, FrmMain& model) : platform_(platform), model_(model) {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowIcon(ProgramIcon());
   // The bars are switched in the View menu only, through the model.
   setContextMenuPolicy(Qt::NoContextMenu);
   BuildMenu();
@@ -361,6 +369,7 @@ void MainWindow::Sync() {
                        TwipsToPixels(model_.Picture1.height, dpi));
   if (plot_->geometry() != plotRect) plot_->setGeometry(plotRect);
   plot_->update();
+  UpdatePlotAccessibility(plot_, statusText_);
   syncing_ = false;
 }
 
