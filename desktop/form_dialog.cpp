@@ -454,13 +454,16 @@ void FormDialog::UpdateAccessibleTexts() {
     if (kind == ControlKind::kCommandButton || kind == ControlKind::kCheckBox) name.clear();
     const QString about =
         c.toolTip.empty() && !result ? frameCaptions[b.entry->container] : QString();
-    auto apply = [&name, &about](QWidget* w) {
+    auto apply = [&name](QWidget* w, const QString& about) {
       if (w->accessibleName() != name) w->setAccessibleName(name);
       if (w->accessibleDescription() != about) w->setAccessibleDescription(about);
     };
-    apply(b.widget);
-    // The line edit of a choice box has the focus while the user types: it is named alike.
-    if (kind == ControlKind::kComboBox) apply(static_cast<QComboBox*>(b.widget)->lineEdit());
+    apply(b.widget, about);
+    // The line edit of a choice box has the focus while the user types: it is named alike and
+    // described by the box's tool tip, which it does not have itself.
+    if (kind == ControlKind::kComboBox)
+      apply(static_cast<QComboBox*>(b.widget)->lineEdit(),
+            about.isEmpty() ? ToQ(c.toolTip) : about);
   }
 }
 
