@@ -14,7 +14,9 @@
 // clang-format on
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,9 @@ enum class WindowState { kNormal, kMinimized, kMaximized };
 // Status texts of the shell.
 inline constexpr const char* kIdleStatus = "Im Menü Berechnung beginnen";
 inline constexpr const char* kSingleValueStatus = "Einzel-Wert-Berechnung";
+
+// Keys that move the read-out's marker while the plot has the focus.
+enum class PlotKey { kLeft, kRight, kPageLeft, kPageRight, kFirst, kLast };
 
 struct ToolbarButton {
   std::string key;  // "New", "Open", "Save", "Print"; empty for a separator
@@ -54,6 +59,7 @@ class FrmMain : public Form {
   MenuItem mnuFileBar0{"mnuFileBar0"};
   MenuItem mnuFileSave{"mnuFileSave"};
   MenuItem mnuFileSaveAs{"mnuFileSaveAs"};
+  MenuItem mnuFileExport{"mnuFileExport"};  // enabled exactly while a curve is on the plot
   MenuItem mnuFileBar1{"mnuFileBar1"};
   MenuItem mnuFilePrint{"mnuFilePrint"};
   MenuItem mnuFileBar2{"mnuFileBar2"};
@@ -74,7 +80,7 @@ class FrmMain : public Form {
   // The menu's one table: every binding reads which handler an item runs from here.
   struct MenuEntry {
     MenuItem* item;
-    MenuItem* menu;              // nullptr for a top-level menu
+    MenuItem* menu;               // nullptr for a top-level menu
     std::function<void()> click;  // empty for menus and separator lines
   };
   const std::vector<MenuEntry>& Menu() const { return menu_; }
@@ -110,6 +116,7 @@ class FrmMain : public Form {
   void mnuFileOpen_Click();
   void mnuFileSave_Click();
   void mnuFileSaveAs_Click();
+  void mnuFileExport_Click();
   void mnuFilePrint_Click();
   void mnuFileExit_Click();  // asks, and unloads the window unless the user cancels
   void mnuEinzelBerechnung_Click();
@@ -121,6 +128,16 @@ class FrmMain : public Form {
   void mnuHelpAbout_Click();
   void tbToolBar_ButtonClick(const std::string& key);
 
+  // --- the plot's read-out and copy; x in twips from the plot's left edge ---
+  void Picture1_MouseMove(double x);
+  void Picture1_MouseLeave();  // the pointer left the plot, or the plot lost the focus
+  void Picture1_KeyDown(PlotKey key);
+  void Picture1_Copy();  // Ctrl+C on the plot
+  // The marker's x in twips from the plot's left edge; nullopt when none is shown.
+  std::optional<double> ReadoutMarker() const;
+  // Status panel 4: the marked point's values; empty when no marker is shown.
+  std::string ReadoutText() const;
+
   RetainedSurface& picture() { return picture_; }
 
   // The texts of the two boxes the shell shows (for tests and the binding's layout).
@@ -129,6 +146,10 @@ class FrmMain : public Form {
 
  private:
   void ToolbarNew();
+  // Export follows whether the plot shows a curve; called after whatever may change that.
+  void UpdateCurveItems();
+  CurveOutput CurrentCurve();
+  std::optional<std::size_t> MarkedSample() const;
   void ApplyPlotHeight();
   void ApplyPlotSize();
   void NotYetPossible(const char* what);
@@ -137,6 +158,9 @@ class FrmMain : public Form {
   Platform& platform_;
   RetainedSurface& picture_;
   std::vector<MenuEntry> menu_;
+  // The read-out's point, valid only on the retained image it was marked on.
+  std::optional<std::size_t> marked_;
+  std::int32_t markedImage_ = 0;
 };
 
 }  // namespace velmora

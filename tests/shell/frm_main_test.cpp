@@ -92,7 +92,8 @@ TEST(FrmMainStart, MenuOrderGroupsItemsUnderTheirMenus) {
     layout += entry.menu == nullptr ? "|" + entry.item->caption + ":" : entry.item->caption + ";";
   }
   EXPECT_EQ(layout,
-            "|&Datei:&Neu;Ö&ffnen;-;&Speichern;Speichern &unter...;-;Dru&cken...;-;&Beenden;"
+            "|&Datei:&Neu;Ö&ffnen;-;&Speichern;Speichern &unter...;Kurve &exportieren...;-;"
+            "Dru&cken...;-;&Beenden;"
             "|&Berechnung:Einzel-&Wert;&Kurve;"
             "|&Ansicht:&Aktualisieren;-;&Symbolleiste;Status&leiste;"
             "|&?:&Hilfe;-;&Info ;");
@@ -485,12 +486,15 @@ TEST(FrmMainCommands, ShortHelpBox) {
     lines.push_back(m.text.substr(start, end - start));
   }
   lines.push_back(m.text.substr(start));
-  ASSERT_EQ(lines.size(), 8u);
+  ASSERT_EQ(lines.size(), 9u);
   EXPECT_EQ(lines[0], "Velmora");
   EXPECT_EQ(lines[1], kCopyrightLine);
   EXPECT_EQ(lines[2], "Version 1.0.2");
   EXPECT_EQ(lines[3], "");
-  EXPECT_EQ(lines[7], "Das Drucken erfolgt über den vorher eingestellten Standard-Drucker.    ");
+  EXPECT_EQ(lines[7],
+            "Kurve exportieren (Strg+E) oder kopieren (Strg+C); Maus und Pfeiltasten zeigen die "
+            "Werte der Kurve.");
+  EXPECT_EQ(lines[8], "Das Drucken erfolgt über den vorher eingestellten Standard-Drucker.    ");
 }
 
 TEST(FrmMainCommands, InfoBoxIsShownModallyAndUnloaded) {
@@ -615,6 +619,99 @@ TEST(FrmMainPrint, AnswersDecideWhatHappens) {
     EXPECT_EQ(Pointers(s.platform.pointerHistory), row.pointers);
     EXPECT_EQ(s.platform.doEventsCalls, row.doEvents);
   }
+}
+
+// --------------------------------------------------------------------------- curve output
+
+TEST(FrmMainCurveOutput, ExportIsOfferedExactlyWhileACurveIsOnThePlot) {
+  Shell s;
+  s.Open();
+  struct Step {
+    const char* name;
+    std::function<void()> action;
+    bool enabled;
+  };
+  const Step steps[] = {
+      {"start", [] {}, false},
+      {"curve", [&s] { s.main.mnuKurveAnzeigen_Click(); }, true},
+      {"single value", [&s] { s.main.mnuEinzelBerechnung_Click(); }, true},
+      {"toolbar New", [&s] { s.main.tbToolBar_ButtonClick("New"); }, false},
+      {"resize after it", [&s] { s.Resize(9500, 7000); }, false},
+      {"curve again", [&s] { s.main.mnuKurveAnzeigen_Click(); }, true},
+      {"cancelled dialog",
+       [&s] { s.CurveDialog("Strahlungswiderstand Rs", false), s.main.mnuKurveAnzeigen_Click(); },
+       true},
+      {"menu New", [&s] { s.main.mnuFileNew_Click(); }, false},
+      {"wrong formula", [&s] { s.CurveDialog("Kurve?"), s.main.mnuKurveAnzeigen_Click(); }, false},
+  };
+  s.CurveDialog("Verkürzung Vf bei d");
+  for (const Step& step : steps) {
+    step.action();
+    EXPECT_EQ(s.main.mnuFileExport.enabled, step.enabled) << step.name;
+  }
+}
+
+TEST(FrmMainCurveOutput, ExportHandsOverTheCurveAndReportsAFailure) {
+  Shell s;
+  s.Open();
+  s.CurveDialog("Verkürzung Vf bei d");
+  s.main.mnuKurveAnzeigen_Click();
+  const std::string title = s.platform.statusText;
+  s.main.mnuEinzelBerechnung_Click();  // another status text; the export keeps the curve's title
+  s.platform.exportOutcomes = {{ExportOutcome::Result::kCancelled, "", ""},
+                               {ExportOutcome::Result::kFailed, "/ro/Vf.png", "Kein Platz."}};
+  s.main.mnuFileExport_Click();
+  s.main.mnuFileExport_Click();
+  ASSERT_EQ(s.platform.exports.size(), 2u);
+  const CurveOutput& out = s.platform.exports[0];
+  EXPECT_EQ(out.image, &s.surface.Image());
+  EXPECT_EQ(out.title, title);
+  EXPECT_EQ(out.fileName, "Vf-bei-Draht-d");
+  EXPECT_EQ(out.csv.substr(0, out.csv.find('\n')), "Draht-d [mm];Vf");
+  ASSERT_EQ(s.platform.messages.size(), 1u) << "a cancelled dialog says nothing";
+  EXPECT_EQ(s.platform.messages[0].text,
+            "Die Kurve konnte nicht als „/ro/Vf.png“ gespeichert werden.\r\nKein Platz.");
+  EXPECT_EQ(s.platform.messages[0].title, "Kurve exportieren");
+  EXPECT_EQ(s.platform.messages[0].style, kMbExclamation);
+  EXPECT_EQ(s.platform.statusText, kIdleStatus);
+  s.main.Picture1_Copy();
+  ASSERT_EQ(s.platform.copies.size(), 1u);
+  EXPECT_EQ(s.platform.copies[0].csv, out.csv);
+}
+
+TEST(FrmMainCurveOutput, ReadoutFollowsPointerAndKeysAndStaysOffPaper) {
+  Shell s;
+  s.Open();
+  s.CurveDialog("Verkürzung Vf bei d");
+  s.main.mnuKurveAnzeigen_Click();
+  const CurveLayout& l = s.main.curveCommand.lastLayout;
+  const double first = l.m;  // point 1
+  const double last = l.m + l.N - 1;
+  auto marker = [&s] { return s.main.ReadoutMarker().value_or(-1); };
+  s.main.Picture1_MouseMove(first + 999.4);
+  EXPECT_EQ(marker(), first + 999);
+  EXPECT_NE(s.main.ReadoutText().find("Draht-d = "), std::string::npos);
+  s.main.Picture1_KeyDown(PlotKey::kRight);
+  EXPECT_EQ(marker(), first + 1000);
+  s.main.Picture1_KeyDown(PlotKey::kPageLeft);
+  EXPECT_EQ(marker(), first + 1000 - l.ux);
+  s.main.Picture1_KeyDown(PlotKey::kLast);
+  s.main.Picture1_KeyDown(PlotKey::kRight);
+  EXPECT_EQ(marker(), last) << "stays on the last point";
+  s.main.Picture1_MouseMove(first - 16);
+  EXPECT_EQ(marker(), -1) << "left of the curve";
+  s.main.Picture1_KeyDown(PlotKey::kLeft);
+  EXPECT_EQ(marker(), last) << "a first key shows the end it points to";
+  s.main.Picture1_MouseLeave();
+  EXPECT_EQ(s.main.ReadoutText(), "");
+  s.main.Picture1_KeyDown(PlotKey::kFirst);
+  std::string onPaper = "not printed";
+  s.platform.onPrintForm = [&](Form&) { onPaper = s.main.ReadoutText(); };
+  s.main.mnuFilePrint_Click();
+  EXPECT_EQ(onPaper, "");
+  s.main.Picture1_KeyDown(PlotKey::kFirst);
+  s.main.mnuViewRefresh_Click();
+  EXPECT_EQ(marker(), -1) << "a redraw drops the marker of the old image";
 }
 
 }  // namespace
