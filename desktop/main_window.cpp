@@ -126,6 +126,7 @@ MainWindow::MainWindow(QtPlatform& platform, FrmMain& model) : platform_(platfor
   plotArea_->installEventFilter(this);
   plot_ = new PlotWidget(model_.picture(), plotArea_);
   plot_->setObjectName(QStringLiteral("Picture1"));
+  BindPlotEvents();
   setCentralWidget(plotArea_);
   BuildStatusBar();
   platform_.SetStatusLabel(statusText_);
@@ -240,9 +241,12 @@ void MainWindow::BuildStatusBar() {
   statusText_ = MakePanel(bar, "panel1", /*text=*/true);
   statusDate_ = MakePanel(bar, "panel2");
   statusTime_ = MakePanel(bar, "panel3");
+  statusReadout_ = MakePanel(bar, "panel4");
+  statusReadout_->hide();
   statusDate_->setAlignment(Qt::AlignCenter);
   statusTime_->setAlignment(Qt::AlignCenter);
   bar->addWidget(statusText_, 1);
+  bar->addPermanentWidget(statusReadout_);
   bar->addPermanentWidget(statusDate_);
   bar->addPermanentWidget(statusTime_);
   clock_ = new QTimer(this);
@@ -268,6 +272,8 @@ QLabel* MainWindow::StatusPanel(int panel) const {
       return statusDate_;
     case 3:
       return statusTime_;
+    case 4:
+      return statusReadout_;
     default:
       return nullptr;
   }
@@ -370,7 +376,28 @@ void MainWindow::Sync() {
   if (plot_->geometry() != plotRect) plot_->setGeometry(plotRect);
   plot_->update();
   UpdatePlotAccessibility(plot_, statusText_);
+  SyncReadout();
   syncing_ = false;
+}
+
+void MainWindow::BindPlotEvents() {
+  PlotWidget::Events events;
+  events.pointerMoved = [this](double x) { Route([this, x] { model_.Picture1_MouseMove(x); }); };
+  events.left = [this] { Route([this] { model_.Picture1_MouseLeave(); }); };
+  events.key = [this](PlotKey key) { Route([this, key] { model_.Picture1_KeyDown(key); }); };
+  events.copy = [this] { Route([this] { model_.Picture1_Copy(); }); };
+  plot_->SetEvents(std::move(events));
+}
+
+void MainWindow::SyncReadout() {
+  const QString text = ToQ(model_.ReadoutText());
+  if (statusReadout_->text() != text) statusReadout_->setText(text);
+  // The panel only grows while it is in use, so the bar does not jump with every point.
+  if (!text.isEmpty() && statusReadout_->sizeHint().width() > statusReadout_->minimumWidth()) {
+    statusReadout_->setMinimumWidth(statusReadout_->sizeHint().width());
+  }
+  if (statusReadout_->isHidden() != text.isEmpty()) statusReadout_->setHidden(text.isEmpty());
+  plot_->SetMarker(model_.ReadoutMarker());
 }
 
 QWidget* MainWindow::WidgetFor(const Control& control) {

@@ -63,6 +63,9 @@ class MainWindow : public QMainWindow, public BoundView {
   void BuildMenu();
   void BuildToolBar();
   void BuildStatusBar();
+  // The plot's pointer, keys and Ctrl+C -> model; its marker and status panel 4 <- model.
+  void BindPlotEvents();
+  void SyncReadout();
   ModalView* CreateDialogFor(Form& form);
   void Route(const std::function<void()>& handler);
   // Window geometry and bar heights -> model, in twips.
@@ -84,6 +87,7 @@ class MainWindow : public QMainWindow, public BoundView {
   QLabel* statusText_ = nullptr;
   QLabel* statusDate_ = nullptr;
   QLabel* statusTime_ = nullptr;
+  QLabel* statusReadout_ = nullptr;
   QTimer* clock_ = nullptr;
   std::unique_ptr<FormDialog> singleDialog_;
   std::unique_ptr<FormDialog> curveDialog_;
