@@ -2,11 +2,13 @@
 // or measures the time from start to the first paint of the main window. A tool for looking at
 // the program, not part of it.
 //
-//   velmora-shots DIR [SUFFIX]   main window with a curve, both dialogs for two choices each and
-//                                the info box, as DIR/<window>SUFFIX.png
+//   velmora-shots DIR [SUFFIX]   main window with a curve and its read-out, the export dialog,
+//                                both dialogs for two choices each and the info box, as
+//                                DIR/<window>SUFFIX.png
 //   velmora-shots --first-paint  prints the milliseconds from start to the first paint, then quits
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -98,6 +100,15 @@ int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
                Click(d, "OKButton");
              });
   Save(&w, path("main-curve-vf-d"));
+  // The read-out: the pointer resting over the middle of the curve.
+  QCursor::setPos(w.Plot()->mapToGlobal(QPoint(w.Plot()->width() / 2, w.Plot()->height() / 2)));
+  Save(&w, path("main-readout-vf-d"));
+  QCursor::setPos(w.mapToGlobal(QPoint(w.width() / 2, 4)));  // off the plot again
+  WhileModal([&] { w.ActionFor(m.mnuFileExport)->trigger(); },
+             [&](QWidget* d) {
+               Save(d, path("export-dialog"));
+               static_cast<QDialog*>(d)->reject();
+             });
   WhileModal([&] { w.ActionFor(m.mnuKurveAnzeigen)->trigger(); },
              [&](QWidget* d) {
                Pick(d, QStringLiteral("Ant. - Güte Qa bei h"));
