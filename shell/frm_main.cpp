@@ -325,11 +325,7 @@ void FrmMain::tbToolBar_ButtonClick(const std::string& key) {
   }
 }
 
-}  // namespace velmora
-
 // ------------------------------------------------------------------ the plot's read-out
-
-namespace velmora {
 
 std::optional<std::size_t> FrmMain::MarkedSample() const {
   if (!marked_ || markedImage_ != picture_.ImageHandle() || !curveCommand.CurveOnPlot() ||
