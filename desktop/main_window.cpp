@@ -138,6 +138,8 @@ MainWindow::MainWindow(QtPlatform& platform, FrmMain& model) : platform_(platfor
 }
 
 MainWindow::~MainWindow() {
+  // The plot loses its focus while the widgets go; by then there is no window to tell.
+  plot_->SetEvents({});
   platform_.RemoveView(this);
   platform_.SetViewFactory(nullptr);
   platform_.SetStatusLabel(nullptr);
