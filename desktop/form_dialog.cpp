@@ -14,12 +14,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <map>
 
 #include "desktop/qt_platform.h"
+#include "desktop/qt_printing.h"
 #include "desktop/qt_surface.h"
 #include "desktop/text.h"
 #include "desktop/twips.h"
@@ -113,6 +117,40 @@ QString AsName(const std::string& caption) {
   while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' '))) name.chop(1);
   return name;
 }
+
+// An editable choice box. On paper it is a plain box with an arrow: the style paints it from a
+// bitmap, which would reach the printer as a blurred picture.
+class ChoiceBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (!IsBeingPrinted(*this)) {
+      QComboBox::paintEvent(event);
+      return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &painter, this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRectF arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    const QPointF c = arrow.center();
+    const double half = std::min(arrow.width(), arrow.height()) / 5.0;
+    const QPointF corners[] = {{c.x() - half, c.y() - half / 2},
+                               {c.x() + half, c.y() - half / 2},
+                               {c.x(), c.y() + half / 2}};
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawPolygon(corners, 3);
+  }
+};
 
 // Keys that move, confirm or cancel rather than edit: their release is no edit of the box.
 bool IsNavigationKey(int key) {
@@ -333,7 +371,7 @@ void FormDialog::Build() {
         break;
       }
       case ControlKind::kComboBox: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new ChoiceBox(parent);
         combo->setLineEdit(new ComboLineEdit(editingFinishing_, combo));
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);

@@ -13,6 +13,7 @@ packages=(
   poppler-utils
   nec2c
   dpkg-dev lintian desktop-file-utils appstream man-db
+  cups printer-driver-cups-pdf ghostscript
 )
 
 missing=()
