@@ -208,6 +208,10 @@ class User {
         return Fail("--" + std::string(target.option) + ": the box " + box.name + " refuses '" +
                     typed.refusedChar + "' (it takes digits, ',' and '.')");
       }
+      if (typed.cutOffCount > 0) {
+        return Fail("--" + std::string(target.option) + ": the box " + box.name +
+                    " takes at most " + std::to_string(box.maxLength) + " characters");
+      }
     }
     if (events.lostFocus) events.lostFocus();
     return true;

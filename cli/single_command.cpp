@@ -88,6 +88,10 @@ std::string Apply(const std::string& option, const std::string& value, FrmEinzel
       return "--" + option + " " + Quoted(value) + ": the box refuses " +
              Quoted(typed.refusedChar) + " (it takes only digits, ',' and '.')";
     }
+    if (typed.cutOffCount > 0) {
+      return "--" + option + ": the box takes at most " + std::to_string(box->maxLength) +
+             " characters";
+    }
     return {};
   }
   if (option == "material") {

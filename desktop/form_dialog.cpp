@@ -236,7 +236,10 @@ void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
 
 void FilteredLineEdit::PasteFiltered() {
   if (isReadOnly()) return;
-  const QString clip = QGuiApplication::clipboard()->text();
+  // Cut to the room left, as the box's own paste does: what cannot fit is not typed at all, so a
+  // long paste costs no more than a short one.
+  QString clip = QGuiApplication::clipboard()->text();
+  clip.truncate(std::max(qsizetype{0}, maxLength() - text().size() + selectedText().size()));
   bool changed = false;
   for (const QChar ch : clip) {
     const char16_t result = Filter(ch.unicode());
@@ -349,6 +352,9 @@ void FormDialog::Build() {
       }
       case ControlKind::kTextBox: {
         auto* edit = new FilteredLineEdit(parent);
+        if (const int most = static_cast<TextBox*>(bind.control)->maxLength; most > 0) {
+          edit->setMaxLength(most);
+        }
         edit->keyFilter = [this, f = bind.events.keyPress](std::int16_t& key) {
           Route([&] { f(key); });
         };

@@ -64,6 +64,10 @@ velmora_cli_single(refused_character 2
   "^$"
   "--height \"12a\": the box refuses \"a\""
   "single|--height|12a")
+velmora_cli_single(value_longer_than_the_box 2
+  "^$"
+  "--diameter: the box takes at most 64 characters"
+  "single|--choice|Strahlungswiderstand Rs|--diameter|11111111111111111111111111111111111111111111111111111111111111111")
 velmora_cli_single(minus_sign_refused 2
   "^$"
   "refuses \"-\""

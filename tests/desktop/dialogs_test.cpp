@@ -204,6 +204,10 @@ class TestDialogs : public QObject {
                                     << "^V"
                                     << "4x,5"
                                     << "4,5" << 1;
+    const QString longNumber(100000, u'1');  // a paste that would freeze a slow box
+    QTest::newRow("paste beyond the maximum length")
+        << "Text7"
+        << "^V" << longNumber << longNumber.left(64) << 0;
     QTest::newRow("free text box") << "Text1"
                                    << "ab-1"
                                    << ""
