@@ -297,6 +297,12 @@ void MainWindow::Load() {
   const double dpi = Dpi();
   QRect wanted(TwipsToPixels(model_.left, dpi), TwipsToPixels(model_.top, dpi),
                TwipsToPixels(model_.width, dpi), TwipsToPixels(model_.height, dpi));
+  // A stored size beyond the screen (a damaged setting, a smaller screen than before) would give
+  // a window too big to be drawn: it gets the screen's room at most, and keeps that size.
+  const QScreen* target = QGuiApplication::screenAt(wanted.topLeft());
+  if (target == nullptr) target = QGuiApplication::primaryScreen();
+  if (target != nullptr)
+    wanted.setSize(wanted.size().boundedTo(target->availableGeometry().size()));
   // A stored place that no screen shows (a screen since removed, a damaged setting) would
   // leave the window out of reach: bring it onto the primary screen.
   const QRect titleBar(wanted.topLeft(), QSize(std::max(1, wanted.width()), 32));

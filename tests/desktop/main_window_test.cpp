@@ -421,6 +421,27 @@ class TestMainWindow : public QObject {
     QVERIFY(Window().width() <= screen.width());
   }
 
+  void sizeBeyondTheScreenIsClampedAndStoredSo() {
+    {
+      QSettings settings = fixture_->Settings();
+      settings.beginGroup(QStringLiteral("Settings"));
+      for (const char* key : {"MainLeft", "MainTop"}) settings.setValue(key, "0");
+      for (const char* key : {"MainWidth", "MainHeight"}) settings.setValue(key, "600000");
+    }
+    Start();
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    QCOMPARE(Window().size(), screen);
+    WhileModal<QMessageBox>([&] { Window().close(); },
+                            [](QMessageBox* box) { box->defaultButton()->click(); });
+    QSettings settings = fixture_->Settings();
+    settings.beginGroup(QStringLiteral("Settings"));
+    const double dpi = Window().Dpi();
+    QCOMPARE(settings.value("MainWidth").toString(),
+             QString::number(velmora::qt::PixelsToTwips(screen.width(), dpi)));
+    QCOMPARE(settings.value("MainHeight").toString(),
+             QString::number(velmora::qt::PixelsToTwips(screen.height(), dpi)));
+  }
+
   void viewToggles() {
     Start();
     for (int click = 1; click <= 2; ++click) {
