@@ -152,6 +152,32 @@ class ChoiceBox : public QComboBox {
   }
 };
 
+// A caption that would wrap just short of one line is set a little smaller, and if need be a
+// little narrower, and stays on one line; one that needs much more room wraps onto the second
+// line its place has.
+void FitOnOneLine(QLabel& label, const QFont& dialogFont) {
+  constexpr double kSmallestShare = 0.85;  // below this it reads as another kind of text
+  constexpr int kNarrowestStretch = 94;    // percent of the normal width of the letters
+  const QRect room = label.contentsRect();
+  const int flags = int(label.alignment()) | Qt::TextWordWrap;
+  QFont font = dialogFont;
+  // Point sizes round to whole pixels on screen: the narrower letters cover the steps between.
+  for (double size = dialogFont.pointSizeF();
+       size >= dialogFont.pointSizeF() * kSmallestShare && room.width() > 0; size -= 0.1) {
+    font.setPointSizeF(size);
+    for (int stretch = 100; stretch >= kNarrowestStretch; stretch -= 2) {
+      font.setStretch(stretch == 100 ? dialogFont.stretch() : stretch);
+      const QFontMetrics metrics(font, &label);
+      const int wrapped = metrics.boundingRect(room, flags, label.text()).height();
+      if (wrapped <= metrics.boundingRect(room, flags & ~Qt::TextWordWrap, label.text()).height()) {
+        label.setFont(font);
+        return;
+      }
+    }
+  }
+  label.setFont(dialogFont);
+}
+
 // Keys that move, confirm or cancel rather than edit: their release is no edit of the box.
 bool IsNavigationKey(int key) {
   return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
@@ -552,6 +578,7 @@ void FormDialog::SyncOne(Bound& b) {
           QAccessibleTextUpdateEvent event(label, 0, before, caption);
           QAccessible::updateAccessibility(&event);
         }
+        if (b.binding.look == LabelLook::kCaption) FitOnOneLine(*label, font());
       }
       break;
     }

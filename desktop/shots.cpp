@@ -3,7 +3,8 @@
 // the program, not part of it.
 //
 //   velmora-shots DIR [SUFFIX]   main window with a curve and its read-out, the export dialog,
-//                                both dialogs for two choices each and the info box, as
+//                                the single-value dialog with the results of every choice, the
+//                                curve dialog for two choices and the info box, as
 //                                DIR/<window>SUFFIX.png
 //   velmora-shots --first-paint  prints the milliseconds from start to the first paint, then quits
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <clocale>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "desktop/about_dialog.h"
 #include "desktop/desktop.h"
@@ -71,6 +73,13 @@ void Pick(QWidget* dialog, const QString& choice) {
   emit combo->activated(index);
 }
 
+// Types a choice into the box, as for one that is not in its list.
+void TypeChoice(QWidget* dialog, const QString& choice) {
+  QLineEdit* edit = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"))->lineEdit();
+  edit->setText(choice);
+  emit edit->textEdited(choice);
+}
+
 void Click(QWidget* dialog, const char* button) {
   dialog->findChild<QPushButton*>(QLatin1String(button))->click();
 }
@@ -89,6 +98,22 @@ int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
                Pick(d, QStringLiteral("Strahlungswiderstand Rs"));
                Click(d, "OKButton");
                Save(d, path("single-radiation-resistance"));
+               // The result captions of the other choices.
+               const std::pair<const char*, const char*> others[] = {
+                   {"Verkürzungsfaktor Vf", "single-velocity-factor"},
+                   {"Ant. - Güte Qa bei h", "single-quality-at-height"},
+                   {"Ant. - Güte Qa bei d", "single-quality-at-diameter"},
+                   {"Bodendämpfung Rve", "single-ground-loss"}};
+               for (const auto& [choice, name] : others) {
+                 const QString text = QString::fromUtf8(choice);
+                 if (d->findChild<QComboBox*>(QStringLiteral("Combo1"))->findText(text) < 0) {
+                   TypeChoice(d, text);
+                 } else {
+                   Pick(d, text);
+                 }
+                 Click(d, "OKButton");
+                 Save(d, path(name));
+               }
                Click(d, "CancelButton");
              });
   WhileModal([&] { w.ActionFor(m.mnuKurveAnzeigen)->trigger(); },

@@ -160,6 +160,19 @@ class TestDialogs : public QObject {
       // The results, and the loss readout, show their longest captions after OK.
       if (!curve) Get<QPushButton>(d, "OKButton")->click();
       clipped = ClippedTexts(d);
+      // Result captions take one line; only the skin-effect one has a place two lines high.
+      for (QLabel* label : curve ? QList<QLabel*>() : d->findChildren<QLabel*>()) {
+        const QRect room = label->contentsRect();
+        const QFontMetrics m = label->fontMetrics();
+        const int flags = int(label->alignment());
+        if (label->parentWidget()->objectName() == QLatin1String("Frame2") &&
+            label->frameShape() == QFrame::NoFrame && label->isVisibleTo(d) &&
+            label->text() != QStringLiteral("Rv [Ohm] mit Skineffekt:") &&
+            m.boundingRect(room, flags | Qt::TextWordWrap, label->text()).height() >
+                m.boundingRect(room, flags, label->text()).height()) {
+          clipped << label->objectName() + ": " + label->text() + " (two lines)";
+        }
+      }
       Get<QPushButton>(d, "CancelButton")->click();
     };
     curve ? InCurveDialog(user) : InSingleValueDialog(user);
