@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 #include <algorithm>
 #include <map>
 
@@ -124,7 +126,34 @@ class ChoiceBox : public QComboBox {
  public:
   using QComboBox::QComboBox;
 
+  // The list opens as wide as its longest item, beyond the box if need be.
+  void showPopup() override {
+    QAbstractItemView* list = view();
+    int scrollBar = 0;
+    if (count() > maxVisibleItems()) {
+      scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    }
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar +
+                          list->fontMetrics().averageCharWidth());
+    QComboBox::showPopup();
+  }
+
  protected:
+  // The tool tip shows the whole text, which the closed box may cut off, above the box's own tip.
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::ToolTip) return QComboBox::event(event);
+    QStringList lines;
+    if (!currentText().trimmed().isEmpty()) lines << currentText();
+    if (!toolTip().isEmpty()) lines << toolTip();
+    if (lines.isEmpty()) {
+      event->ignore();
+    } else {
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                         lines.join(QLatin1Char('\n')), this);
+    }
+    return true;
+  }
+
   void paintEvent(QPaintEvent* event) override {
     if (!IsBeingPrinted(*this)) {
       QComboBox::paintEvent(event);

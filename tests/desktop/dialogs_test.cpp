@@ -1,9 +1,12 @@
 // Both calculation dialogs on screen: placement, texts that fit, the key filter, Enter and
 // Escape, focus order and the close box.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "curves/frm_eingabe.h"
 #include "desktop/form_dialog.h"
@@ -177,6 +180,34 @@ class TestDialogs : public QObject {
     };
     curve ? InCurveDialog(user) : InSingleValueDialog(user);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
+  }
+
+  // The list opens as wide as its longest item; the closed box keeps its width and tells its
+  // whole text in its tool tip, above its own tip.
+  void choiceListsShowWholeItems() {
+    QStringList cut;
+    int boxWidth = 0;
+    QString tip;
+    InSingleValueDialog([&](FormDialog* d) {
+      auto* combo = Get<QComboBox>(d, "Combo1");
+      combo->showPopup();
+      QAbstractItemView* list = combo->view();
+      for (int i = 0; i < combo->count(); ++i) {
+        const QModelIndex item = list->model()->index(i, 0);
+        if (list->sizeHintForIndex(item).width() > list->viewport()->width())
+          cut << combo->itemText(i);
+      }
+      combo->hidePopup();
+      boxWidth = combo->width();
+      auto* insulation = Get<QComboBox>(d, "Combo3");
+      QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), insulation->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(insulation, &help);
+      tip = QToolTip::text();
+      QTest::keyClick(d, Qt::Key_Escape);
+    });
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
+    QCOMPARE(boxWidth, Px(1956, fixture_->desktop().window.SingleValueDialog()));
+    QCOMPARE(tip, QStringLiteral("2,3   PE Polyethylen\nIsolier-Material"));
   }
 
   void keyFilter_data() {
