@@ -607,7 +607,7 @@ void FormDialog::SyncOne(Bound& b) {
           QAccessibleTextUpdateEvent event(label, 0, before, caption);
           QAccessible::updateAccessibility(&event);
         }
-        if (b.binding.look == LabelLook::kCaption) FitOnOneLine(*label, font());
+        if (b.entry->look == LabelLook::kCaption) FitOnOneLine(*label, font());
       }
       break;
     }
