@@ -11,7 +11,6 @@
 namespace velmora {
 namespace {
 
-
 float Value(const TextBox& box) {
   return ParseDecimal(box.text);
 }

@@ -86,9 +86,9 @@ enum class LabelLook {
 
 // The handlers a control's events run; an empty one means the event raises nothing.
 struct ControlEvents {
-  std::function<void()> click;                    // item picked, box ticked, button pressed
+  std::function<void()> click;                      // item picked, box ticked, button pressed
   std::function<void(std::int16_t& key)> keyPress;  // set: the box filters typed characters
-  std::function<void()> keyUp;                    // any key released in the box
+  std::function<void()> keyUp;                      // any key released in the box
   std::function<void()> lostFocus;
 };
 
