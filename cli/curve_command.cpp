@@ -81,9 +81,10 @@ std::string Help() {
          "  --dpi N                resolution of png and svg (default 96, the screen's)\n"
          "  -o FILE                write to FILE instead of standard output\n"
          "  --decimal-point        numbers with a decimal point instead of a comma\n"
-         "  Status 2 for a refused character, a value for a box the type hides, a full scale\n"
-         "  beyond 16 bits, or a png beyond 16384 pixels a side or 512 MB; 3 when the engine\n"
-         "  does not know the curve type.\n";
+         "  Status 2 for a refused character, a value longer than the 64 characters a numeric\n"
+         "  box takes, a value for a box the type hides, a full scale beyond 16 bits, or a png\n"
+         "  beyond 16384 pixels a side or 512 MB; 3 when the engine does not know the curve\n"
+         "  type.\n";
 }
 
 // A whole number from `low` to `high`, nothing else.
