@@ -6,6 +6,7 @@
 #   MUTANTS_ONLY       space-separated fault ids to run (default: all)
 #   MUTANTS_TIMEOUT    seconds per test (default 300); a test that hangs counts as failing
 #   MUTANTS_ALL_TESTS  1: run every test for every fault, to see all the tests that catch it
+#   MUTANTS_TESTS      a ctest -R regular expression: only these tests (to see what one test catches)
 # Exit status: 0 done, 1 some fault is stale (its old text is not in its file exactly once),
 # 2 a usage error, a broken list, or tests that fail without any fault.
 set -euo pipefail
@@ -150,6 +151,7 @@ mkdir -p "$logs"
 
 ctest_args=(--test-dir "$build" -j2 --timeout "$timeout")
 [ "${MUTANTS_ALL_TESTS:-0}" = 1 ] || ctest_args+=(--stop-on-failure)
+[ -z "${MUTANTS_TESTS:-}" ] || ctest_args+=(-R "$MUTANTS_TESTS")
 
 # The names of the failing tests in a ctest log, comma-separated.
 failed_tests() {
