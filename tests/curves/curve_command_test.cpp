@@ -17,21 +17,19 @@ TEST(CurveCommand, FirstUseDrawsTheDefaultCurve) {
   CurveSession s;
   s.User([](FrmEingabe& dlg) { dlg.OKButton_Click(); });
   s.command.Run();
-  const CurveRequest& r = s.command.request;
-  EXPECT_EQ(r.curveName, "Verkürzung Vf bei f");
-  EXPECT_EQ(r.yName, "Vf");
-  EXPECT_EQ(r.xName, "f");
-  EXPECT_EQ(r.yUnit, "");
-  EXPECT_EQ(r.xUnit, "[MHz]");
-  EXPECT_EQ(r.yFullScale, 100);
-  EXPECT_EQ(r.xFullScale, 31);
-  EXPECT_EQ(r.value1Text, "10");
-  EXPECT_EQ(r.value2Text, "2,05");
-  EXPECT_EQ(r.value3Text, "");
-  EXPECT_EQ(r.materialText, "56 Cu");
-  EXPECT_EQ(r.value1Caption, "Ant.-Höhe [m]:");
-  EXPECT_EQ(r.value2Caption, "d [mm]:");
-  EXPECT_EQ(r.value3Caption, "");
+  CurveRequest expected;
+  expected.value1Caption = "Ant.-Höhe [m]:";
+  expected.value2Caption = "d [mm]:";
+  expected.yName = "Vf";
+  expected.xName = "f";
+  expected.xUnit = "[MHz]";   // bracketed by the run
+  expected.yFullScale = 100;  // 1,0 in percent
+  expected.xFullScale = 31;
+  expected.curveName = "Verkürzung Vf bei f";
+  expected.value1Text = "10";
+  expected.value2Text = "2,05";
+  expected.materialText = "56 Cu";
+  EXPECT_EQ(s.command.request, expected);
   EXPECT_EQ(s.platform.statusHistory.front(), kAsking);
   EXPECT_EQ(s.platform.statusText,
             " Kurve: Verkürzungs-Faktor Vf bei f (Draht-d: 2,05 mm, Ant.-Höhe: 10 m)");
