@@ -6,12 +6,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <string_view>
 
 #include "curves/draw_curve.h"
 #include "formulas/numtext.h"
 #include "fuzz/fuzz_input.h"
+#include "platform/controls.h"
 #include "platform/retained_surface.h"
 
 namespace velmora::fuzz {
@@ -36,6 +38,32 @@ inline void Trace(std::string_view what, std::string_view detail = {}) {
 
 inline void Require(bool condition, const char* what, std::string_view detail = {}) {
   if (!condition) Fail(what, detail);
+}
+
+// The texts of a form's boxes and choice boxes by control name: everything typed or picked.
+inline std::map<std::string, std::string> BoxTexts(const ControlTable& table) {
+  std::map<std::string, std::string> texts;
+  for (const ControlEntry& entry : table) {
+    if (entry.kind == ControlKind::kTextBox) {
+      texts[entry.control->name] = static_cast<const TextBox*>(entry.control)->text;
+    } else if (entry.kind == ControlKind::kComboBox) {
+      texts[entry.control->name] = static_cast<const ComboBox*>(entry.control)->text;
+    }
+  }
+  return texts;
+}
+
+// Types such texts into the boxes of another form of the same kind.
+inline void SetBoxTexts(const ControlTable& table,
+                        const std::map<std::string, std::string>& texts) {
+  for (const ControlEntry& entry : table) {
+    const auto it = texts.find(entry.control->name);
+    if (it == texts.end()) continue;
+    if (entry.kind == ControlKind::kTextBox)
+      static_cast<TextBox*>(entry.control)->text = it->second;
+    if (entry.kind == ControlKind::kComboBox)
+      static_cast<ComboBox*>(entry.control)->text = it->second;
+  }
 }
 
 // What a number label may show: an optional minus, digits, optionally the separator and digits.
