@@ -104,62 +104,40 @@ TEST_F(Dialog, UnrecognisedChoiceOnlyShowsTheWireFrameAndEmptiesTheDiameter) {
   }
 }
 
-TEST_F(Dialog, BackToTheResonantLengthTurnsACarriedLengthIntoAFrequency) {
-  const std::pair<const char*, const char*> rows[] = {
-      {"39,583", "3,6"}, {"29,8", "29,8"}, {"29,81", "3,6"}};
-  for (const auto& [typed, after] : rows) {
-    SCOPED_TRACE(typed);
+// Picking a choice (again) pulls a length more than a fifth away from the half wave 142.5 / f
+// back to it, each bound in single; the resonant length turns a carried length into 3,6 MHz.
+TEST_F(Dialog, LengthCheck) {
+  struct Row {
+    const char* choice;
+    const char* inputs;
+    const char* text7;
+  };
+  const char* const kRs = "Strahlungswiderstand Rs";
+  const Row rows[] = {
+      {"Ant. - Güte Qa bei h", "Text7=33", "33"},
+      {"Ant. - Güte Qa bei h", "Text7=32,9", "39,583"},
+      {"Ant. - Güte Qa bei h", "Text7=49,4", "49,4"},
+      {"Ant. - Güte Qa bei h", "Text7=49,5", "39,583"},
+      {"Ant. - Güte Qa bei h", "Text7=", "39,583"},
+      {kRs, "Text6= Text9=7,1 Text7=", "20,07"},  // 142.5 / 7.1; no defaults the second time
+      // No customary half wave: the length stays as typed, never "inf".
+      {kRs, "Text9= Text7=12", "12"},
+      {kRs, "Text9=0 Text7=12", "12"},
+      {kRs, "Text9=0,000000000000000000000000000000000000000000001 Text7=12", "12"},
+      {kRs, "Text9=99999999999999999999999999999999999999999", "0,0"},
+      {"resonante Dipollänge", "Text7=39,583", "3,6"},
+      {"resonante Dipollänge", "Text7=29,8", "29,8"},
+      {"resonante Dipollänge", "Text7=29,81", "3,6"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.choice) + " " + row.inputs);
     Open();
-    Choose("Strahlungswiderstand Rs");
-    Retype(dialog.Text7, typed);
-    Choose("resonante Dipollänge");
-    EXPECT_EQ(dialog.Text7.text, after);
-    EXPECT_EQ(dialog.Label7.caption, "f [MHz]:");
+    Choose(row.choice == std::string("resonante Dipollänge") ? kRs : row.choice);
+    RetypeAll(row.inputs);
+    Choose(row.choice);
+    EXPECT_EQ(dialog.Text7.text, row.text7);
+    EXPECT_EQ(dialog.Text8.text, row.choice == std::string("resonante Dipollänge") ? "" : "2,05");
   }
-}
-
-TEST_F(Dialog, LengthCheckKeepsLengthsWithinAFifthOfTheHalfWave) {
-  // f = 3,6 gives the customary half wave 142.5 / 3.6 = 39.5833 m; each bound in single.
-  const std::pair<const char*, const char*> rows[] = {{"33", "33"},     {"32,9", "39,583"},
-                                                      {"49,4", "49,4"}, {"49,5", "39,583"},
-                                                      {"", "39,583"},   {"0", "39,583"}};
-  for (const auto& [typed, after] : rows) {
-    SCOPED_TRACE(typed);
-    Open();
-    Choose("Ant. - Güte Qa bei h");
-    Retype(dialog.Text7, typed);
-    Choose("Ant. - Güte Qa bei h");
-    EXPECT_EQ(dialog.Text7.text, after);
-  }
-}
-
-TEST_F(Dialog, LengthCheckWithoutAUsableFrequencyLeavesTheLength) {
-  // No customary half wave exists for these; the length stays as typed, never "inf".
-  for (const char* frequency : {"", "0", "0,000000000000000000000000000000000000000000001"}) {
-    SCOPED_TRACE(frequency);
-    Open();
-    Choose("Strahlungswiderstand Rs");
-    Retype(dialog.Text9, frequency);
-    Retype(dialog.Text7, "12");
-    Choose("Strahlungswiderstand Rs");
-    EXPECT_EQ(dialog.Text7.text, "12");
-  }
-  Choose("Bodendämpfung Rve");
-  Retype(dialog.Text9, "99999999999999999999999999999999999999999");
-  Choose("Bodendämpfung Rve");
-  EXPECT_EQ(dialog.Text7.text, "0,0");  // a huge frequency gives a plain number
-}
-
-TEST_F(Dialog, SameChoiceAgainFillsNoDefaultsButStillChecks) {
-  Open();
-  Choose("Strahlungswiderstand Rs");
-  Retype(dialog.Text6, "");
-  Retype(dialog.Text9, "7,1");
-  Retype(dialog.Text7, "");
-  Choose("Strahlungswiderstand Rs");
-  EXPECT_EQ(dialog.Text6.text, "");
-  EXPECT_EQ(dialog.Text8.text, "2,05");
-  EXPECT_EQ(dialog.Text7.text, "20,07");  // 142.5 / 7.1 = 20.0704...
 }
 
 TEST_F(Dialog, CarriedOverValuesAreRepaired) {
