@@ -184,14 +184,6 @@ TEST(DrawCurve, LongHalfAndShortTicks) {
   }
 }
 
-TEST(DrawCurve, TickStepTable) {
-  const std::pair<int, int> rows[] = {{32767, 1000}, {3001, 1000}, {3000, 200}, {1001, 200},
-                                      {1000, 50},    {301, 50},    {300, 20},   {100, 20},
-                                      {99, 10},      {30, 10},     {29, 5},     {10, 5},
-                                      {9, 1},        {0, 1},       {-5, 1}};
-  for (const auto& [fullScale, step] : rows) EXPECT_EQ(TickStep(fullScale), step) << fullScale;
-}
-
 TEST(DrawCurve, YUnitThenNameAboveItWhereThePrintLeftThePosition) {
   CurveSession s;
   CurveRequest r = Request("Strahlungswiderstand Rs", 115, 75);

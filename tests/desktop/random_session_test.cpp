@@ -11,7 +11,6 @@
 #include <QRandomGenerator>
 #include <QStatusBar>
 #include <QToolBar>
-#include <numeric>
 
 #include "desktop/about_dialog.h"
 #include "desktop/form_dialog.h"
@@ -63,16 +62,6 @@ class Session {
   velmora::qt::MainWindow& Window() { return D().window; }
   int Below(int n) { return int(random_.bounded(quint32(n))); }
   bool Chance(int percent) { return Below(100) < percent; }
-  int Weighted(std::initializer_list<int> weights) {
-    int r = Below(std::accumulate(weights.begin(), weights.end(), 0));
-    int i = 0;
-    for (int w : weights) {
-      if (r < w) return i;
-      r -= w;
-      ++i;
-    }
-    return i - 1;
-  }
 
   void Fail(const QString& why) {
     if (failure_.isEmpty()) {

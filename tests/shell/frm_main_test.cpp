@@ -154,25 +154,6 @@ TEST(FrmMain, ClosingAsksAndStoresTheMeasuresUnlessMinimised) {
   }
 }
 
-TEST(FrmMain, StoredMeasuresAreReadBackAtTheNextStart) {
-  HeadlessPlatform platform;
-  {
-    RetainedSurface surface(0, 0);
-    FrmMain first(platform, surface);
-    first.Form_Load();
-    first.left = 2345;
-    first.top = -15;
-    first.width = 6000;
-    first.height = 5000;
-    first.Form_Unload();
-  }
-  RetainedSurface surface(0, 0);
-  FrmMain second(platform, surface);
-  second.Form_Load();
-  EXPECT_EQ(std::vector<int>({second.left, second.top, second.width, second.height}),
-            std::vector<int>({2345, -15, 6000, 5000}));
-}
-
 TEST(FrmMain, UnloadTakesTheHiddenCurveDialogAlong) {
   Shell s;
   s.Open();
