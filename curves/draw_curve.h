@@ -32,6 +32,8 @@ struct CurveLayout {
   std::int16_t Y = 0;   // y full scale after the factor 100 rule
   std::int16_t X = 0;
   bool percent = false;
+
+  bool operator==(const CurveLayout&) const = default;
 };
 
 // What a run did besides drawing, for those who want to look inside (command line, tests).
