@@ -37,8 +37,8 @@ struct Shell {
     main.scaleHeight = height;
     main.Form_Resize();
   }
-  // The user picks a curve type in the curve dialog and presses OK (or Cancel).
-  void Curve(const std::string& choice, bool ok = true) {
+  // The user will pick a curve type in the curve dialog and press OK (or Cancel).
+  void CurveDialog(const std::string& choice, bool ok = true) {
     platform.modalScripts["frmEingabe"] = [choice, ok](Form& form) {
       auto& dlg = static_cast<FrmEingabe&>(form);
       dlg.Form_Activate();
@@ -46,6 +46,9 @@ struct Shell {
       dlg.Combo1_Click();
       ok ? dlg.OKButton_Click() : dlg.CancelButton_Click();
     };
+  }
+  void Curve(const std::string& choice, bool ok = true) {
+    CurveDialog(choice, ok);
     main.mnuKurveAnzeigen_Click();
   }
   int Points() const {
