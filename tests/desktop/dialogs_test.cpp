@@ -309,6 +309,13 @@ class TestDialogs : public QObject {
     QVERIFY2(after != before, qPrintable(before + " -> " + after));
   }
 
+  // Escape presses Cancel, whose handler runs: the curve dialog's result text "Neu" goes.
+  void escapePressesCancel() {
+    Model().curveCommand.MarkNew();
+    InCurveDialog([](FormDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    QCOMPARE(Model().curveCommand.frmEingabe.Tag, std::string());
+  }
+
   void closeBoxes_data() {
     QTest::addColumn<bool>("curve");
     QTest::newRow("single") << false;

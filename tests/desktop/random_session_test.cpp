@@ -362,31 +362,34 @@ class Session {
     return {};
   }
 
-  // Each box of an open dialog shows what its model holds.
+  // Every control of an open dialog shows what its model holds, read through the form's table.
   void CheckDialog(FormDialog* d) {
-    std::vector<std::pair<const velmora::Control*, QString>> held;
-    const auto add = [&held](const auto&... boxes) {
-      (held.push_back({&boxes, ToQ(boxes.text)}), ...);
-    };
-    const auto addLabels = [&held](const auto&... labels) {
-      (held.push_back({&labels, ToDisplay(labels.caption)}), ...);
-    };
-    if (d == Window().SingleValueDialog()) {
-      const velmora::FrmEinzelEingabe& f = Model().frmEinzelEingabe;
-      add(f.Text1, f.Text2, f.Text6, f.Text7, f.Text8, f.Text9, f.Combo1, f.Combo2, f.Combo3);
-      addLabels(f.Label2, f.Label3, f.Label12, f.Label13, f.Label5, f.Label8);
-      held.push_back({&f.Check1, QString::number(f.Check1.value != 0)});
-    } else {
-      const velmora::FrmEingabe& f = Model().curveCommand.frmEingabe;
-      add(f.Text1, f.Text3, f.Text6, f.Text7, f.Text8, f.Text9, f.Combo1, f.Combo2);
-      addLabels(f.Label7, f.Label8, f.Label13);
-      held.push_back({&f.Check1, QString::number(f.Check1.value != 0)});
-    }
-    for (const auto& [control, text] : held) {
-      QWidget* w = d->WidgetFor(*control);
-      if (Shown(w) != text || w->isHidden() == control->visible) {
+    const velmora::ControlTable& table = d == Window().SingleValueDialog()
+                                             ? Model().frmEinzelEingabe.Controls()
+                                             : Model().curveCommand.frmEingabe.Controls();
+    for (const velmora::ControlEntry& entry : table) {
+      const velmora::Control& c = *entry.control;
+      QString held;
+      switch (entry.kind) {
+        case velmora::ControlKind::kTextBox:
+          held = ToQ(static_cast<const velmora::TextBox&>(c).text);
+          break;
+        case velmora::ControlKind::kComboBox:
+          held = ToQ(static_cast<const velmora::ComboBox&>(c).text);
+          break;
+        case velmora::ControlKind::kLabel:
+          held = ToDisplay(static_cast<const velmora::Label&>(c).caption);
+          break;
+        case velmora::ControlKind::kCheckBox:
+          held = QString::number(static_cast<const velmora::CheckBox&>(c).value != 0);
+          break;
+        default:
+          continue;
+      }
+      QWidget* w = d->WidgetFor(c);
+      if (Shown(w) != held || w->isHidden() == c.visible) {
         return Fail(QStringLiteral("%1 shows \"%2\", the model holds \"%3\"")
-                        .arg(ToQ(control->name), Shown(w), text));
+                        .arg(ToQ(c.name), Shown(w), held));
       }
     }
   }
