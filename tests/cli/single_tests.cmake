@@ -1,11 +1,7 @@
 # velmora-calc single: one case per line; arguments joined by "|".
 # OUT is matched against stdout, ERR against stderr; an empty one is not checked.
 function(velmora_cli_single name rc out err args)
-  add_test(NAME cli_single_${name}
-           COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:velmora-calc> -DRC=${rc}
-                   "-DOUT=${out}" "-DERR=${err}" "-DARGS=${args}"
-                   -P ${CMAKE_CURRENT_LIST_DIR}/single_check.cmake)
-  set_tests_properties(cli_single_${name} PROPERTIES LABELS cli)
+  velmora_cli_check(single_${name} ${rc} "${out}" "${err}" "${args}")
 endfunction()
 
 velmora_cli_single(velocity_factor 0
