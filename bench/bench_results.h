@@ -38,7 +38,9 @@ bool CanPaintImages();
 // What the desktop does after painting (Qt's painting can leave the upper halves of the AVX
 // registers in use, which slows every SSE instruction after it): the floors get the same.
 #ifdef VELMORA_BENCH_QT
-inline void ClearUpperVectorState() { qt::ClearUpperVectorState(); }
+inline void ClearUpperVectorState() {
+  qt::ClearUpperVectorState();
+}
 #else
 inline void ClearUpperVectorState() {}
 #endif

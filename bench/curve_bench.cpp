@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "curves/curve_command.h"
-#include "platform/controls.h"
 #include "headless/headless_platform.h"
+#include "platform/controls.h"
 #include "platform/retained_surface.h"
 
 namespace velmora {

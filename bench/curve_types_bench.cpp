@@ -17,8 +17,8 @@
 #include "curves/curve_types.h"
 #include "formulas/antenna.h"
 #include "formulas/parse.h"
-#include "platform/controls.h"
 #include "headless/headless_platform.h"
+#include "platform/controls.h"
 #include "platform/retained_surface.h"
 
 #ifdef VELMORA_BENCH_QT
@@ -29,7 +29,6 @@
 #endif
 
 namespace velmora::bench {
-
 
 #ifdef VELMORA_BENCH_QT
 bool CanPaintImages() {

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "curves/curve_output.h"
 #include "desktop/qt_surface.h"
-#include "formulas/numtext.h"
 #include "headless/headless_platform.h"
 #include "platform/controls.h"
 #include "platform/retained_surface.h"
@@ -81,9 +81,10 @@ std::string Help() {
          "  --dpi N                resolution of png and svg (default 96, the screen's)\n"
          "  -o FILE                write to FILE instead of standard output\n"
          "  --decimal-point        numbers with a decimal point instead of a comma\n"
-         "  Status 2 for a refused character, a value for a box the type hides, a full scale\n"
-         "  beyond 16 bits, or a png beyond 16384 pixels a side or 512 MB; 3 when the engine\n"
-         "  does not know the curve type.\n";
+         "  Status 2 for a refused character, a value longer than the 64 characters a numeric\n"
+         "  box takes, a value for a box the type hides, a full scale beyond 16 bits, or a png\n"
+         "  beyond 16384 pixels a side or 512 MB; 3 when the engine does not know the curve\n"
+         "  type.\n";
 }
 
 // A whole number from `low` to `high`, nothing else.
@@ -208,6 +209,10 @@ class User {
         return Fail("--" + std::string(target.option) + ": the box " + box.name + " refuses '" +
                     typed.refusedChar + "' (it takes digits, ',' and '.')");
       }
+      if (typed.cutOffCount > 0) {
+        return Fail("--" + std::string(target.option) + ": the box " + box.name +
+                    " takes at most " + std::to_string(box.maxLength) + " characters");
+      }
     }
     if (events.lostFocus) events.lostFocus();
     return true;
@@ -296,29 +301,6 @@ QByteArray Json(const CurveCommand& command, const CurveTrace& trace,
   return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
-std::string Csv(const CurveRequest& request, const CurveTrace& trace, char decimalSeparator) {
-  // With a decimal comma the fields are separated by semicolons, as spreadsheets here expect.
-  const char fieldSeparator = decimalSeparator == ',' ? ';' : ',';
-  auto axis = [](const std::string& name, const std::string& unit) {
-    return unit.empty() ? name : name + " " + unit;
-  };
-  auto field = [fieldSeparator](const std::string& text) {
-    if (text.find_first_of("\";,\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-  };
-  std::string out = field(axis(request.xName, request.xUnit)) + fieldSeparator +
-                    field(axis(request.yName, request.yUnit)) + "\n";
-  for (const auto& s : trace.samples) {
-    out += FormatGeneral(s.x, decimalSeparator);
-    out += fieldSeparator;
-    if (std::isfinite(s.y)) out += FormatGeneral(s.y, decimalSeparator);
-    out += '\n';
-  }
-  return out;
-}
-
 int Run(const QStringList& args) {
   const std::optional<Options> parsed = Parse(args);
   if (!parsed) return kExitUsage;
@@ -355,7 +337,8 @@ int Run(const QStringList& args) {
       bytes = Json(command, trace, platform);
       break;
     case Format::kCsv:
-      bytes = QByteArray::fromStdString(Csv(command.request, trace, platform.decimalSeparator));
+      bytes =
+          QByteArray::fromStdString(CurveCsv(command.request, trace, platform.decimalSeparator));
       break;
     case Format::kPng:
     case Format::kSvg:

@@ -43,10 +43,11 @@ std::string Help() {
       "  Values are applied in the order given; an empty value (--frequency \"\") empties the "
       "box.\n"
       "  The boxes of --height, --frequency, --length and --diameter take only digits, ',' and "
-      "'.':\n"
-      "  any other character is an error, as is a value for a box the chosen calculation does "
-      "not\n"
-      "  show (exit status 2). --outer-diameter and --conductor-diameter take any text, as the\n"
+      "'.',\n"
+      "  at most 64 of them: any other character is an error, as is a longer value or a value "
+      "for\n"
+      "  a box the chosen calculation does not show (exit status 2).\n"
+      "  --outer-diameter and --conductor-diameter take any text, as the\n"
       "  dialog's boxes do.\n"
       "  Example: velmora-calc single --choice \"Verkürzungsfaktor Vf\" --height 12 --diameter "
       "2,05\n"
@@ -87,6 +88,10 @@ std::string Apply(const std::string& option, const std::string& value, FrmEinzel
     if (!typed.AllAccepted()) {
       return "--" + option + " " + Quoted(value) + ": the box refuses " +
              Quoted(typed.refusedChar) + " (it takes only digits, ',' and '.')";
+    }
+    if (typed.cutOffCount > 0) {
+      return "--" + option + ": the box takes at most " + std::to_string(box->maxLength) +
+             " characters";
     }
     return {};
   }

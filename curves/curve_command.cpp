@@ -101,13 +101,20 @@ void CurveCommand::Run() {
     dlg.Tag.clear();
   }
 
-  if (trace != nullptr) trace->Clear();
+  CurveTrace* run = trace != nullptr ? trace : &lastRun_;
+  run->Clear();
   CurveContext context{platform_,   picture1_,        dlg,
                        mnuFileNew_, mnuViewRefresh_,  mnuFilePrint_,
-                       curveShown,  savedImageHandle, trace};
+                       curveShown,  savedImageHandle, run};
   lastLayout = DrawCurve(request, context);
+  title_ = platform_.StatusText();
+  drawnImageHandle_ = picture1_.ImageHandle();
   mnuViewRefresh_.enabled = true;
   mnuFileNew_.enabled = true;
+}
+
+bool CurveCommand::CurveOnPlot() const {
+  return !LastRun().samples.empty() && drawnImageHandle_ == picture1_.ImageHandle();
 }
 
 void CurveCommand::Refresh() {

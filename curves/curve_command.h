@@ -40,6 +40,13 @@ class CurveCommand {
   CurveLayout lastLayout;
   CurveTrace* trace = nullptr;
 
+  // The last run's points (into `trace` when set, else kept here) and the curve title it wrote.
+  const CurveTrace& LastRun() const { return trace != nullptr ? *trace : lastRun_; }
+  const std::string& Title() const { return title_; }
+  // Whether the plot still shows the last run's curve: it computed points and the plot was not
+  // cleared since.
+  bool CurveOnPlot() const;
+
  private:
   void PreFill();
   // Reads a full-scale box as a 16-bit value; shows a message and returns false if it is none.
@@ -50,6 +57,9 @@ class CurveCommand {
   MenuItem& mnuFileNew_;
   MenuItem& mnuViewRefresh_;
   MenuItem& mnuFilePrint_;
+  CurveTrace lastRun_;
+  std::string title_;
+  std::int32_t drawnImageHandle_ = 0;
 };
 
 }  // namespace velmora

@@ -32,6 +32,8 @@ struct CurveLayout {
   std::int16_t Y = 0;   // y full scale after the factor 100 rule
   std::int16_t X = 0;
   bool percent = false;
+
+  bool operator==(const CurveLayout&) const = default;
 };
 
 // What a run did besides drawing, for those who want to look inside (command line, tests).
@@ -55,7 +57,14 @@ struct CurveTrace {
   std::vector<Tick> xTicks;
   std::vector<Sample> samples;  // every point up to N, drawn or not
   std::vector<SetPoint> points;
-  void Clear() { *this = CurveTrace(); }
+  // Keeps the lists' room, so a trace that follows every run does not allocate each time.
+  void Clear() {
+    layout = CurveLayout();
+    yTicks.clear();
+    xTicks.clear();
+    samples.clear();
+    points.clear();
+  }
 };
 
 // Everything a run reaches besides the request.

@@ -11,7 +11,6 @@
 namespace velmora {
 namespace {
 
-
 float Value(const TextBox& box) {
   return ParseDecimal(box.text);
 }
@@ -183,6 +182,8 @@ void FrmEingabe::InitControls() {
     *boxes[i] = TextBox("Text" + n);
     Place(*boxes[i], 1500, 315 + i * 450, 1140, 315, 6 + i);
   }
+
+  for (TextBox* box : {&Text3, &Text6, &Text7, &Text8, &Text9}) box->maxLength = kNumericMaxLength;
 
   Label12 = Label("Label12");
   Place(Label12, 120, 3480, 1920, 255);

@@ -6,8 +6,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,41 +15,12 @@
 #include "shell/frm_about.h"
 
 namespace velmora::qt {
-namespace {
-
-QPixmap DrawIcon(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  const double s = size / 32.0;
-  p.scale(s, s);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x1f, 0x4e, 0x79));
-  p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
-  // The two legs of the dipole, the feed point and the feed line.
-  QPen wire(QColor(0xf5, 0xc2, 0x42), 2.2, Qt::SolidLine, Qt::RoundCap);
-  p.setPen(wire);
-  p.drawLine(QPointF(4.5, 11), QPointF(14.5, 11));
-  p.drawLine(QPointF(17.5, 11), QPointF(27.5, 11));
-  p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(15, 11.5), QPointF(15, 27));
-  p.drawLine(QPointF(17, 11.5), QPointF(17, 27));
-  // A curve under it, as on the plot.
-  QPainterPath curve;
-  curve.moveTo(4, 26);
-  curve.cubicTo(9, 16, 12, 17, 13, 19);
-  p.setPen(QPen(QColor(0x9f, 0xd8, 0xff), 1.4));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(curve);
-  return pixmap;
-}
-
-}  // namespace
 
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(DrawIcon(size));
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/%1x%1/apps/velmora.png").arg(size), QSize(size, size));
+  }
   return icon;
 }
 

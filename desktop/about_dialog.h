@@ -46,7 +46,8 @@ class AboutDialog : public QDialog, public ModalView {
   bool inExec_ = false;
 };
 
-// The program's icon: a dipole over its feed line, drawn for any size.
+// The program's icon, a dipole over its feed line: the pictures the installation puts into the
+// icon theme.
 QIcon ProgramIcon();
 
 }  // namespace velmora::qt

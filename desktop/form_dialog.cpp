@@ -1,6 +1,8 @@
 #include "desktop/form_dialog.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -9,19 +11,25 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QToolTip>
 #include <algorithm>
 #include <map>
 
-#include "platform/controls.h"
 #include "desktop/qt_platform.h"
+#include "desktop/qt_printing.h"
 #include "desktop/qt_surface.h"
 #include "desktop/text.h"
 #include "desktop/twips.h"
+#include "platform/controls.h"
 
 namespace velmora::qt {
 namespace {
@@ -54,6 +62,150 @@ class ComboLineEdit : public QLineEdit {
  private:
   bool& finishing_;
 };
+
+// Marks a label that shows a result beside its caption (a dynamic property of the label).
+constexpr char kResultProperty[] = "velmoraResult";
+
+// A result label: named by its caption, it reads out its value as its text (also through the
+// text interface, which screen readers on AT-SPI read).
+class ResultLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit ResultLabelAccessible(QWidget* label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? Value() : QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  // Read-only text without caret or selection.
+  QString text(int start, int end) const override { return Value().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Value().size()); }
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* start, int* end) const override {
+    *start = *end = offset;
+    return {};
+  }
+
+ private:
+  QString Value() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* ResultLabelFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String("QLabel") || !object->property(kResultProperty).toBool())
+    return nullptr;
+  return new ResultLabelAccessible(static_cast<QWidget*>(object));
+}
+
+// A caption as a name: without the trailing colons and blanks ("Gesamt - Vf :" -> "Gesamt -
+// Vf") and on one line.
+QString AsName(const std::string& caption) {
+  QString name = ToDisplay(caption).simplified();
+  while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' '))) name.chop(1);
+  return name;
+}
+
+// An editable choice box. On paper it is a plain box with an arrow: the style paints it from a
+// bitmap, which would reach the printer as a blurred picture.
+class ChoiceBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+  // The list opens as wide as its longest item, beyond the box if need be.
+  void showPopup() override {
+    QAbstractItemView* list = view();
+    int scrollBar = 0;
+    if (count() > maxVisibleItems()) {
+      scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    }
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar +
+                          list->fontMetrics().averageCharWidth());
+    QComboBox::showPopup();
+  }
+
+ protected:
+  // The tool tip shows the whole text, which the closed box may cut off, above the box's own tip.
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::ToolTip) return QComboBox::event(event);
+    QStringList lines;
+    if (!currentText().trimmed().isEmpty()) lines << currentText();
+    if (!toolTip().isEmpty()) lines << toolTip();
+    if (lines.isEmpty()) {
+      event->ignore();
+    } else {
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                         lines.join(QLatin1Char('\n')), this);
+    }
+    return true;
+  }
+
+  void paintEvent(QPaintEvent* event) override {
+    if (!IsBeingPrinted(*this)) {
+      QComboBox::paintEvent(event);
+      return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &painter, this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRectF arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    const QPointF c = arrow.center();
+    const double half = std::min(arrow.width(), arrow.height()) / 5.0;
+    const QPointF corners[] = {{c.x() - half, c.y() - half / 2},
+                               {c.x() + half, c.y() - half / 2},
+                               {c.x(), c.y() + half / 2}};
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawPolygon(corners, 3);
+  }
+};
+
+// A caption that would wrap just short of one line is set a little smaller, and if need be a
+// little narrower, and stays on one line; one that needs much more room wraps onto the second
+// line its place has.
+void FitOnOneLine(QLabel& label, const QFont& dialogFont) {
+  constexpr double kSmallestShare = 0.85;  // below this it reads as another kind of text
+  constexpr int kNarrowestStretch = 94;    // percent of the normal width of the letters
+  const QRect room = label.contentsRect();
+  const int flags = int(label.alignment()) | Qt::TextWordWrap;
+  QFont font = dialogFont;
+  // Point sizes round to whole pixels on screen: the narrower letters cover the steps between.
+  for (double size = dialogFont.pointSizeF();
+       size >= dialogFont.pointSizeF() * kSmallestShare && room.width() > 0; size -= 0.1) {
+    font.setPointSizeF(size);
+    for (int stretch = 100; stretch >= kNarrowestStretch; stretch -= 2) {
+      font.setStretch(stretch == 100 ? dialogFont.stretch() : stretch);
+      const QFontMetrics metrics(font, &label);
+      const int wrapped = metrics.boundingRect(room, flags, label.text()).height();
+      if (wrapped <= metrics.boundingRect(room, flags & ~Qt::TextWordWrap, label.text()).height()) {
+        label.setFont(font);
+        return;
+      }
+    }
+  }
+  label.setFont(dialogFont);
+}
 
 // Keys that move, confirm or cancel rather than edit: their release is no edit of the box.
 bool IsNavigationKey(int key) {
@@ -139,7 +291,10 @@ void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
 
 void FilteredLineEdit::PasteFiltered() {
   if (isReadOnly()) return;
-  const QString clip = QGuiApplication::clipboard()->text();
+  // Cut to the room left, as the box's own paste does: what cannot fit is not typed at all, so a
+  // long paste costs no more than a short one.
+  QString clip = QGuiApplication::clipboard()->text();
+  clip.truncate(std::max(qsizetype{0}, maxLength() - text().size() + selectedText().size()));
   bool changed = false;
   for (const QChar ch : clip) {
     const char16_t result = Filter(ch.unicode());
@@ -175,6 +330,8 @@ FormDialog::FormDialog(QtPlatform& platform, Form& form, const ControlTable& con
   if (screen) dpi_ = screen->logicalDotsPerInchX();
   bound_.reserve(controls.size());
   for (const ControlEntry& entry : controls) bound_.push_back({&entry, nullptr, {}});
+  static const bool factoryInstalled = (QAccessible::installFactory(&ResultLabelFactory), true);
+  (void)factoryInstalled;
   Build();
   platform_.AddModalView(this);
 }
@@ -250,7 +407,12 @@ void FormDialog::Build() {
       }
       case ControlKind::kTextBox: {
         auto* edit = new FilteredLineEdit(parent);
-        edit->keyFilter = [this, f = bind.events.keyPress](std::int16_t& key) { Route([&] { f(key); }); };
+        if (const int most = static_cast<TextBox*>(bind.control)->maxLength; most > 0) {
+          edit->setMaxLength(most);
+        }
+        edit->keyFilter = [this, f = bind.events.keyPress](std::int16_t& key) {
+          Route([&] { f(key); });
+        };
         if (!bind.events.keyPress) edit->keyFilter = nullptr;
         if (bind.events.keyPress) {
           // Typed text only comes in through the filter.
@@ -258,7 +420,8 @@ void FormDialog::Build() {
           edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         }
         if (bind.events.keyUp) edit->keyRelease = [this, f = bind.events.keyUp] { Route(f); };
-        if (bind.events.lostFocus) edit->focusLost = [this, f = bind.events.lostFocus] { Route(f); };
+        if (bind.events.lostFocus)
+          edit->focusLost = [this, f = bind.events.lostFocus] { Route(f); };
         Control* control = bind.control;
         auto store = [this, control](const QString& text) {
           if (!syncing_) static_cast<TextBox*>(control)->text = FromQ(text);
@@ -269,7 +432,7 @@ void FormDialog::Build() {
         break;
       }
       case ControlKind::kComboBox: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new ChoiceBox(parent);
         combo->setLineEdit(new ComboLineEdit(editingFinishing_, combo));
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -279,12 +442,13 @@ void FormDialog::Build() {
         connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, box](const QString& t) {
           if (!syncing_) box->text = FromQ(t);
         });
-        connect(combo, &QComboBox::activated, this, [this, box, combo, f = bind.events.click](int i) {
-          if (syncing_ || editingFinishing_ || i < 0) return;
-          box->text = FromQ(combo->itemText(i));
-          if (f) Route(f);
-          combo->lineEdit()->home(false);  // a picked item shows from its start
-        });
+        connect(combo, &QComboBox::activated, this,
+                [this, box, combo, f = bind.events.click](int i) {
+                  if (syncing_ || editingFinishing_ || i < 0) return;
+                  box->text = FromQ(combo->itemText(i));
+                  if (f) Route(f);
+                  combo->lineEdit()->home(false);  // a picked item shows from its start
+                });
         b.widget = combo;
         break;
       }
@@ -325,6 +489,7 @@ void FormDialog::Build() {
   for (Bound& b : bound_) {
     if (b.entry->kind == ControlKind::kFrame && b.entry->container.empty()) b.widget->raise();
   }
+  UpdateAccessibleTexts();  // result labels are marked before a screen reader first asks
   Sync();
   ApplyTabOrder();
   setFixedSize(ClientSize());
@@ -342,6 +507,62 @@ void FormDialog::ApplyTabOrder() {
   });
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
+  }
+}
+
+// Each box, choice box and result label is named by the caption label in its row: a label of the
+// same container, left of it, whose height overlaps it most. A label with a caption beside it
+// is a result ("Ergebnis: Vf-Gesamt"). Without a caption the tool tip names it; the frame
+// around it describes a control that has no tool tip.
+void FormDialog::UpdateAccessibleTexts() {
+  std::map<std::string, QString> frameCaptions;
+  for (const Bound& b : bound_) {
+    if (b.entry->kind == ControlKind::kFrame)
+      frameCaptions[b.entry->control->name] =
+          AsName(static_cast<Frame&>(*b.entry->control).caption);
+  }
+  for (Bound& b : bound_) {
+    const ControlKind kind = b.entry->kind;
+    if (kind == ControlKind::kFrame) continue;
+    const Control& c = *b.entry->control;
+    const Bound* caption = nullptr;
+    int bestOverlap = 0;
+    for (const Bound& other : bound_) {
+      const Control& o = *other.entry->control;
+      if (&other == &b || other.entry->kind != ControlKind::kLabel ||
+          other.entry->container != b.entry->container || o.left + o.width > c.left)
+        continue;
+      const int overlap = std::min(o.top + o.height, c.top + c.height) - std::max(o.top, c.top);
+      if (overlap > bestOverlap) {
+        bestOverlap = overlap;
+        caption = &other;
+      }
+    }
+    const bool result = kind == ControlKind::kLabel && caption != nullptr;
+    if (kind == ControlKind::kLabel && !result) continue;  // a caption itself, read as it stands
+    b.widget->setProperty(kResultProperty, result);
+    QString name =
+        caption ? AsName(static_cast<const Label&>(*caption->entry->control).caption) : QString();
+    if (name.isEmpty()) name = ToQ(c.toolTip);
+    if (result) name = name.isEmpty() ? QStringLiteral("Ergebnis") : "Ergebnis: " + name;
+    if (caption && kind != ControlKind::kLabel) {
+      auto* label = static_cast<QLabel*>(caption->widget);
+      if (label->buddy() != b.widget) label->setBuddy(b.widget);
+    }
+    // Buttons and the check box are named by their own text.
+    if (kind == ControlKind::kCommandButton || kind == ControlKind::kCheckBox) name.clear();
+    const QString about =
+        c.toolTip.empty() && !result ? frameCaptions[b.entry->container] : QString();
+    auto apply = [&name](QWidget* w, const QString& about) {
+      if (w->accessibleName() != name) w->setAccessibleName(name);
+      if (w->accessibleDescription() != about) w->setAccessibleDescription(about);
+    };
+    apply(b.widget, about);
+    // The line edit of a choice box has the focus while the user types: it is named alike and
+    // described by the box's tool tip, which it does not have itself.
+    if (kind == ControlKind::kComboBox)
+      apply(static_cast<QComboBox*>(b.widget)->lineEdit(),
+            about.isEmpty() ? ToQ(c.toolTip) : about);
   }
 }
 
@@ -378,7 +599,16 @@ void FormDialog::SyncOne(Bound& b) {
     case ControlKind::kLabel: {
       auto* label = static_cast<QLabel*>(w);
       const QString caption = ToDisplay(static_cast<const Label&>(c).caption);
-      if (label->text() != caption) label->setText(caption);
+      if (label->text() != caption) {
+        const QString before = label->text();
+        label->setText(caption);
+        if (label->property(kResultProperty).toBool()) {
+          // A label with a name of its own tells nobody of a new text by itself.
+          QAccessibleTextUpdateEvent event(label, 0, before, caption);
+          QAccessible::updateAccessibility(&event);
+        }
+        if (b.entry->look == LabelLook::kCaption) FitOnOneLine(*label, font());
+      }
       break;
     }
     case ControlKind::kTextBox: {
@@ -435,6 +665,7 @@ void FormDialog::Sync() {
   const QString title = ToQ(form_.caption);
   if (windowTitle() != title) setWindowTitle(title);
   for (Bound& b : bound_) SyncOne(b);
+  UpdateAccessibleTexts();
   syncing_ = false;
 }
 

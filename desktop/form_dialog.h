@@ -89,6 +89,8 @@ class FormDialog : public QDialog, public ModalView {
   QRect PixelRect(const Control& control) const;
   QSize ClientSize() const;
   void ApplyTabOrder();
+  // Accessible names from the caption label in each control's row; see the definition.
+  void UpdateAccessibleTexts();
 
   QtPlatform& platform_;
   Form& form_;

@@ -98,6 +98,15 @@ class StatusTextLabel : public QLabel {
   }
 };
 
+// A screen reader names the plot "Grafik" and describes it with the status text: the curve's
+// title once one is drawn.
+void UpdatePlotAccessibility(QWidget* plot, const QLabel* status) {
+  const QString name = QStringLiteral("Grafik");
+  if (plot->accessibleName() != name) plot->setAccessibleName(name);
+  if (plot->accessibleDescription() != status->text())
+    plot->setAccessibleDescription(status->text());
+}
+
 QLabel* MakePanel(QWidget* parent, const char* name, bool text = false) {
   QLabel* label = text ? new StatusTextLabel(parent) : new QLabel(parent);
   label->setObjectName(QLatin1String(name));
@@ -112,7 +121,6 @@ QLabel* MakePanel(QWidget* parent, const char* name, bool text = false) {
 MainWindow::MainWindow(QtPlatform& platform, FrmMain& model)
     : platform_(platform), model_(model), necRunner_(std::make_shared<nec::Nec2cRunner>()) {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowIcon(ProgramIcon());
   // The bars are switched in the View menu only, through the model.
   setContextMenuPolicy(Qt::NoContextMenu);
   BuildMenu();
@@ -122,6 +130,7 @@ MainWindow::MainWindow(QtPlatform& platform, FrmMain& model)
   plotArea_->installEventFilter(this);
   plot_ = new PlotWidget(model_.picture(), plotArea_);
   plot_->setObjectName(QStringLiteral("Picture1"));
+  BindPlotEvents();
   setCentralWidget(plotArea_);
   BuildStatusBar();
   necOverlay_ = new NecOverlay(model_.necPoints, model_.picture(), *plot_, *statusNec_, *this,
@@ -137,6 +146,8 @@ MainWindow::MainWindow(QtPlatform& platform, FrmMain& model)
 MainWindow::~MainWindow() {
   // Its searches end first: they report to the window.
   delete necOverlay_;
+  // The plot loses its focus while the widgets go; by then there is no window to tell.
+  plot_->SetEvents({});
   platform_.RemoveView(this);
   platform_.SetViewFactory(nullptr);
   platform_.SetStatusLabel(nullptr);
@@ -248,9 +259,12 @@ void MainWindow::BuildStatusBar() {
   statusText_ = MakePanel(bar, "panel1", /*text=*/true);
   statusDate_ = MakePanel(bar, "panel2");
   statusTime_ = MakePanel(bar, "panel3");
+  statusReadout_ = MakePanel(bar, "panel4");
+  statusReadout_->hide();
   statusDate_->setAlignment(Qt::AlignCenter);
   statusTime_->setAlignment(Qt::AlignCenter);
   bar->addWidget(statusText_, 1);
+  bar->addPermanentWidget(statusReadout_);
   statusNec_ = MakePanel(bar, "panelNec");
   statusNec_->setHidden(true);
   bar->addWidget(statusNec_);
@@ -279,6 +293,8 @@ QLabel* MainWindow::StatusPanel(int panel) const {
       return statusDate_;
     case 3:
       return statusTime_;
+    case 4:
+      return statusReadout_;
     default:
       return nullptr;
   }
@@ -300,6 +316,12 @@ void MainWindow::Load() {
   const double dpi = Dpi();
   QRect wanted(TwipsToPixels(model_.left, dpi), TwipsToPixels(model_.top, dpi),
                TwipsToPixels(model_.width, dpi), TwipsToPixels(model_.height, dpi));
+  // A stored size beyond the screen (a damaged setting, a smaller screen than before) would give
+  // a window too big to be drawn: it gets the screen's room at most, and keeps that size.
+  const QScreen* target = QGuiApplication::screenAt(wanted.topLeft());
+  if (target == nullptr) target = QGuiApplication::primaryScreen();
+  if (target != nullptr)
+    wanted.setSize(wanted.size().boundedTo(target->availableGeometry().size()));
   // A stored place that no screen shows (a screen since removed, a damaged setting) would
   // leave the window out of reach: bring it onto the primary screen.
   const QRect titleBar(wanted.topLeft(), QSize(std::max(1, wanted.width()), 32));
@@ -380,8 +402,30 @@ void MainWindow::Sync() {
                        TwipsToPixels(model_.Picture1.height, dpi));
   if (plot_->geometry() != plotRect) plot_->setGeometry(plotRect);
   plot_->update();
+  UpdatePlotAccessibility(plot_, statusText_);
+  SyncReadout();
   necOverlay_->Sync();
   syncing_ = false;
+}
+
+void MainWindow::BindPlotEvents() {
+  PlotWidget::Events events;
+  events.pointerMoved = [this](double x) { Route([this, x] { model_.Picture1_MouseMove(x); }); };
+  events.left = [this] { Route([this] { model_.Picture1_MouseLeave(); }); };
+  events.key = [this](PlotKey key) { Route([this, key] { model_.Picture1_KeyDown(key); }); };
+  events.copy = [this] { Route([this] { model_.Picture1_Copy(); }); };
+  plot_->SetEvents(std::move(events));
+}
+
+void MainWindow::SyncReadout() {
+  const QString text = ToQ(model_.ReadoutText());
+  if (statusReadout_->text() != text) statusReadout_->setText(text);
+  // The panel only grows while it is in use, so the bar does not jump with every point.
+  if (!text.isEmpty() && statusReadout_->sizeHint().width() > statusReadout_->minimumWidth()) {
+    statusReadout_->setMinimumWidth(statusReadout_->sizeHint().width());
+  }
+  if (statusReadout_->isHidden() != text.isEmpty()) statusReadout_->setHidden(text.isEmpty());
+  plot_->SetMarker(model_.ReadoutMarker());
 }
 
 QWidget* MainWindow::WidgetFor(const Control& control) {

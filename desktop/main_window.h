@@ -73,6 +73,9 @@ class MainWindow : public QMainWindow, public BoundView {
   void BuildMenu();
   void BuildToolBar();
   void BuildStatusBar();
+  // The plot's pointer, keys and Ctrl+C -> model; its marker and status panel 4 <- model.
+  void BindPlotEvents();
+  void SyncReadout();
   ModalView* CreateDialogFor(Form& form);
   void Route(const std::function<void()>& handler);
   // Window geometry and bar heights -> model, in twips.
@@ -95,6 +98,7 @@ class MainWindow : public QMainWindow, public BoundView {
   QLabel* statusDate_ = nullptr;
   QLabel* statusTime_ = nullptr;
   QLabel* statusNec_ = nullptr;
+  QLabel* statusReadout_ = nullptr;
   QTimer* clock_ = nullptr;
   std::unique_ptr<FormDialog> singleDialog_;
   std::unique_ptr<FormDialog> curveDialog_;

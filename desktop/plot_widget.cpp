@@ -1,12 +1,16 @@
 #include "desktop/plot_widget.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "desktop/qt_surface.h"
 #include "desktop/twips.h"
 #include "platform/retained_surface.h"
+#include "shell/frm_main.h"
 
 namespace velmora::qt {
 namespace {
@@ -22,6 +26,9 @@ void DrawNecMarker(QPainter& painter, const QPointF& at) {
 PlotWidget::PlotWidget(RetainedSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  // Clicked or tabbed into, the plot takes the arrow keys for its marker.
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void PlotWidget::SetRenderer(Renderer renderer) {
@@ -36,15 +43,34 @@ void PlotWidget::SetNecPoints(std::vector<QPointF> points, bool legend) {
   update();
 }
 
+void PlotWidget::SetMarker(std::optional<double> x) {
+  if (marker_ == x) return;
+  marker_ = x;
+  update();
+}
+
+double PlotWidget::PixelsPerTwip() const {
+  return logicalDpiX() / kTwipsPerInch;
+}
+
 void PlotWidget::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  const double pixelsPerTwip = logicalDpiX() / kTwipsPerInch;
-  if (renderer_) renderer_(painter, surface_.Image(), pixelsPerTwip);
-  PaintOverlay(painter, pixelsPerTwip);
+  if (renderer_) renderer_(painter, surface_.Image(), PixelsPerTwip());
+  PaintOverlay(painter, PixelsPerTwip());
 }
 
 void PlotWidget::PaintOverlay(QPainter& painter, double pixelsPerTwip) {
+  if (marker_) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor(0, 90, 200), 1);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    const double x = std::floor(*marker_ * pixelsPerTwip) + 0.5;
+    painter.drawLine(QPointF(x, 0), QPointF(x, height()));
+    painter.restore();
+  }
   if (necPoints_.empty() && !necLegend_) return;
   painter.save();
   painter.scale(pixelsPerTwip, pixelsPerTwip);
@@ -91,6 +117,58 @@ void PlotWidget::PaintNecLegend(QPainter& painter) {
   const double textX = x + sample + 90;
   painter.drawText(QRectF(textX, y1 - line / 2, textWidth + 60, line), Qt::AlignVCenter, formula);
   painter.drawText(QRectF(textX, y2 - line / 2, textWidth + 60, line), Qt::AlignVCenter, nec);
+}
+
+void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (events_.pointerMoved) events_.pointerMoved(event->position().x() / PixelsPerTwip());
+  QWidget::mouseMoveEvent(event);
+}
+
+void PlotWidget::leaveEvent(QEvent* event) {
+  if (events_.left) events_.left();
+  QWidget::leaveEvent(event);
+}
+
+void PlotWidget::focusOutEvent(QFocusEvent* event) {
+  if (events_.left) events_.left();
+  QWidget::focusOutEvent(event);
+}
+
+void PlotWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    if (events_.copy) events_.copy();
+    return;
+  }
+  std::optional<PlotKey> key;
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    switch (event->key()) {
+      case Qt::Key_Left:
+        key = PlotKey::kLeft;
+        break;
+      case Qt::Key_Right:
+        key = PlotKey::kRight;
+        break;
+      case Qt::Key_PageUp:
+        key = PlotKey::kPageLeft;
+        break;
+      case Qt::Key_PageDown:
+        key = PlotKey::kPageRight;
+        break;
+      case Qt::Key_Home:
+        key = PlotKey::kFirst;
+        break;
+      case Qt::Key_End:
+        key = PlotKey::kLast;
+        break;
+      default:
+        break;
+    }
+  }
+  if (key && events_.key) {
+    events_.key(*key);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace velmora::qt

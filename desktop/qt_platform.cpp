@@ -10,9 +10,9 @@
 #include <QSettings>
 #include <algorithm>
 
-#include "platform/controls.h"
 #include "desktop/bound_view.h"
 #include "desktop/text.h"
+#include "platform/controls.h"
 
 namespace velmora::qt {
 

@@ -54,12 +54,17 @@ class QtPlatform : public Platform {
   void ShowModal(Form& form) override;
   PrintOutcome PrintForm(Form& form) override;
   std::string PrinterName() override;
+  ExportOutcome ExportCurve(const CurveOutput& curve) override;
+  void CopyCurve(const CurveOutput& curve) override;
   std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                          const std::string& fallback) override;
   void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                    const std::string& value) override;
 
  private:
+  // The main window's logical resolution; exported pictures are made from it.
+  double ScreenDpi() const;
+
   std::vector<BoundView*> views_;
   std::vector<ModalView*> modalViews_;
   std::function<ModalView*(Form&)> viewFactory_;

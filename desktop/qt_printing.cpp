@@ -18,10 +18,11 @@
 #include <utility>
 #include <vector>
 
-#include "platform/controls.h"
 #include "desktop/bound_view.h"
+#include "desktop/opaque_paint_device.h"
 #include "desktop/qt_platform.h"
 #include "desktop/text.h"
+#include "platform/controls.h"
 
 namespace velmora::qt {
 namespace {
@@ -29,6 +30,11 @@ namespace {
 // A dialog is a form, not a drawing: on paper at most this much bigger than on screen, or its
 // text would grow to poster size. A main window (the curve) fills the sheet.
 constexpr double kMaxDialogEnlargement = 1.5;
+
+QPointer<QWidget>& WindowBeingPrinted() {
+  static QPointer<QWidget> window;
+  return window;
+}
 
 QString& PrintFilePath() {
   static QString path;
@@ -138,6 +144,11 @@ QString PrintFile() {
   return PrintFilePath();
 }
 
+bool IsBeingPrinted(const QWidget& widget) {
+  const QWidget* window = WindowBeingPrinted();
+  return window != nullptr && (window == &widget || window->isAncestorOf(&widget));
+}
+
 QRect PrintArea(const QWidget& window) {
   QRect area = window.rect();
   if (const auto* main = qobject_cast<const QMainWindow*>(&window)) {
@@ -169,9 +180,11 @@ PrintOutcome PrintWindowArea(QWidget& window, const QRect& area, QPrinter& print
   QPicture picture;
   {
     const WholeStatusTexts wholeStatus(window);
+    WindowBeingPrinted() = &window;
     QPainter recorder(&picture);
     window.render(&recorder, QPoint(0, 0), QRegion(area),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    WindowBeingPrinted() = nullptr;
   }
 
   // Device pixels of the printable area; the painter's origin is its top left corner.
@@ -182,12 +195,18 @@ PrintOutcome PrintWindowArea(QWidget& window, const QRect& area, QPrinter& print
                               static_cast<double>(page.height()) / area.height());
   const bool drawing = qobject_cast<const QMainWindow*>(&window) != nullptr;
   const double scale = drawing ? fit : std::min(fit, onScreen * kMaxDialogEnlargement);
-  painter.translate((page.width() - area.width() * scale) / 2.0,
+  {
+    // The style's translucent shades, blended over the window's own colour, keep the page free
+    // of transparency, which a print server's PostScript step would turn into one bitmap.
+    OpaquePaintDevice opaque(painter, window.palette().color(QPalette::Window));
+    QPainter sheet(&opaque);
+    sheet.translate((page.width() - area.width() * scale) / 2.0,
                     (page.height() - area.height() * scale) / 2.0);
-  // A picture plays back enlarged from its own resolution to the printer's already.
-  const double playback = static_cast<double>(printer.logicalDpiX()) / picture.logicalDpiX();
-  painter.scale(scale / playback, scale / playback);
-  painter.drawPicture(0, 0, picture);
+    // A picture plays back enlarged from its own resolution to the printer's already.
+    const double playback = static_cast<double>(printer.logicalDpiX()) / picture.logicalDpiX();
+    sheet.scale(scale / playback, scale / playback);
+    sheet.drawPicture(0, 0, picture);
+  }
 
   if (!painter.end() || printer.printerState() == QPrinter::Error) {
     return Failure(

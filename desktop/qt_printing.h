@@ -20,6 +20,9 @@ QString PrintFile();
 // The part of a window that is printed: below the menu bar for a main window, else all of it.
 QRect PrintArea(const QWidget& window);
 
+// Whether `widget` is being painted for a printout just now (it may look plainer on paper).
+bool IsBeingPrinted(const QWidget& widget);
+
 // Paints `area` of `window` on one page of `printer`, turned to the window's shape and centred:
 // a main window fills the printable area, any other window at most at one and a half times its
 // size on screen. `printerLabel` names the printer or file in the failure texts.

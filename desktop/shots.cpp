@@ -2,13 +2,16 @@
 // or measures the time from start to the first paint of the main window. A tool for looking at
 // the program, not part of it.
 //
-//   velmora-shots DIR [SUFFIX]   main window with a curve, both dialogs for two choices each and
-//                                the info box, as DIR/<window>SUFFIX.png
+//   velmora-shots DIR [SUFFIX]   main window with a curve and its read-out, the export dialog,
+//                                the single-value dialog with the results of every choice, the
+//                                curve dialog for two choices and the info box, as
+//                                DIR/<window>SUFFIX.png
 //   velmora-shots --first-paint  prints the milliseconds from start to the first paint, then quits
 //   velmora-shots --nec-points   times NEC-2's 20 points over "Verkürzung Vf bei h" (average
 //                                ground, nec2c) and the longest the event loop waited meanwhile
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -21,6 +24,7 @@
 #include <clocale>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "desktop/about_dialog.h"
 #include "desktop/desktop.h"
@@ -72,6 +76,13 @@ void Pick(QWidget* dialog, const QString& choice) {
   const int index = combo->findText(choice);
   combo->setCurrentIndex(index);
   emit combo->activated(index);
+}
+
+// Types a choice into the box, as for one that is not in its list.
+void TypeChoice(QWidget* dialog, const QString& choice) {
+  QLineEdit* edit = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"))->lineEdit();
+  edit->setText(choice);
+  emit edit->textEdited(choice);
 }
 
 void Click(QWidget* dialog, const char* button) {
@@ -183,6 +194,22 @@ int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
                Pick(d, QStringLiteral("Strahlungswiderstand Rs"));
                Click(d, "OKButton");
                Save(d, path("single-radiation-resistance"));
+               // The result captions of the other choices.
+               const std::pair<const char*, const char*> others[] = {
+                   {"Verkürzungsfaktor Vf", "single-velocity-factor"},
+                   {"Ant. - Güte Qa bei h", "single-quality-at-height"},
+                   {"Ant. - Güte Qa bei d", "single-quality-at-diameter"},
+                   {"Bodendämpfung Rve", "single-ground-loss"}};
+               for (const auto& [choice, name] : others) {
+                 const QString text = QString::fromUtf8(choice);
+                 if (d->findChild<QComboBox*>(QStringLiteral("Combo1"))->findText(text) < 0) {
+                   TypeChoice(d, text);
+                 } else {
+                   Pick(d, text);
+                 }
+                 Click(d, "OKButton");
+                 Save(d, path(name));
+               }
                Click(d, "CancelButton");
              });
   WhileModal([&] { w.ActionFor(m.mnuKurveAnzeigen)->trigger(); },
@@ -194,6 +221,15 @@ int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
                Click(d, "OKButton");
              });
   Save(&w, path("main-curve-vf-d"));
+  // The read-out: the pointer resting over the middle of the curve.
+  QCursor::setPos(w.Plot()->mapToGlobal(QPoint(w.Plot()->width() / 2, w.Plot()->height() / 2)));
+  Save(&w, path("main-readout-vf-d"));
+  QCursor::setPos(w.mapToGlobal(QPoint(w.width() / 2, 4)));  // off the plot again
+  WhileModal([&] { w.ActionFor(m.mnuFileExport)->trigger(); },
+             [&](QWidget* d) {
+               Save(d, path("export-dialog"));
+               static_cast<QDialog*>(d)->reject();
+             });
   WhileModal([&] { w.ActionFor(m.mnuKurveAnzeigen)->trigger(); },
              [&](QWidget* d) {
                Pick(d, QStringLiteral("Ant. - Güte Qa bei h"));

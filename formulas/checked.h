@@ -72,9 +72,15 @@ inline Checked Ln(Checked a) {
 inline Checked Sqrt(Checked a) {
   return a.ok() && a.value() >= 0 ? FromFunction(a, std::sqrt(a.value())) : Checked::Failed();
 }
-inline Checked Sin(Checked a) { return FromFunction(a, std::sin(a.value())); }
-inline Checked Cos(Checked a) { return FromFunction(a, std::cos(a.value())); }
-inline Checked Abs(Checked a) { return FromFunction(a, std::fabs(a.value())); }
+inline Checked Sin(Checked a) {
+  return FromFunction(a, std::sin(a.value()));
+}
+inline Checked Cos(Checked a) {
+  return FromFunction(a, std::cos(a.value()));
+}
+inline Checked Abs(Checked a) {
+  return FromFunction(a, std::fabs(a.value()));
+}
 
 // single(...): rounds to single precision; a value beyond the single range does not fit.
 inline Checked Single(Checked a) {

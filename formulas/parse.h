@@ -19,6 +19,10 @@ class KeyRefusal {
 // The characters every numeric box accepts (Backspace is always accepted besides).
 inline constexpr const char* kNumericKeys = "1234567890,.";
 
+// The most characters a numeric box holds: far more than any number needs (a single has about
+// seven significant digits), and each key's handlers, which read the whole box, stay cheap.
+inline constexpr int kNumericMaxLength = 64;
+
 // Reads the leading number of a text typed by the user or of a material entry, as a single.
 // The first comma counts as the decimal point; blanks are ignored; text that is no number reads
 // as 0. "1,5" -> 1.5, ",5" -> 0.5, "1,5,3" -> 1.5, "56 Cu" -> 56, "" -> 0.

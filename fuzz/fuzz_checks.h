@@ -2,15 +2,18 @@
 // invariant prints what broke and aborts, which libFuzzer reports as a crash with the input.
 #pragma once
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <string_view>
 
 #include "curves/draw_curve.h"
 #include "formulas/numtext.h"
 #include "fuzz/fuzz_input.h"
+#include "platform/controls.h"
 #include "platform/retained_surface.h"
 
 namespace velmora::fuzz {
@@ -35,6 +38,32 @@ inline void Trace(std::string_view what, std::string_view detail = {}) {
 
 inline void Require(bool condition, const char* what, std::string_view detail = {}) {
   if (!condition) Fail(what, detail);
+}
+
+// The texts of a form's boxes and choice boxes by control name: everything typed or picked.
+inline std::map<std::string, std::string> BoxTexts(const ControlTable& table) {
+  std::map<std::string, std::string> texts;
+  for (const ControlEntry& entry : table) {
+    if (entry.kind == ControlKind::kTextBox) {
+      texts[entry.control->name] = static_cast<const TextBox*>(entry.control)->text;
+    } else if (entry.kind == ControlKind::kComboBox) {
+      texts[entry.control->name] = static_cast<const ComboBox*>(entry.control)->text;
+    }
+  }
+  return texts;
+}
+
+// Types such texts into the boxes of another form of the same kind.
+inline void SetBoxTexts(const ControlTable& table,
+                        const std::map<std::string, std::string>& texts) {
+  for (const ControlEntry& entry : table) {
+    const auto it = texts.find(entry.control->name);
+    if (it == texts.end()) continue;
+    if (entry.kind == ControlKind::kTextBox)
+      static_cast<TextBox*>(entry.control)->text = it->second;
+    if (entry.kind == ControlKind::kComboBox)
+      static_cast<ComboBox*>(entry.control)->text = it->second;
+  }
 }
 
 // What a number label may show: an optional minus, digits, optionally the separator and digits.
@@ -111,34 +140,72 @@ inline std::size_t DrawingBound(const CurveLayout& l) {
   return static_cast<std::size_t>(2 + 2 * tickCount + points + 4);
 }
 
-// Checks one finished run's drawing: within the bound, every coordinate finite, every curve
-// point inside the sampled range and below the top limit, every tick label a plain number.
-inline void CheckDrawing(const DisplayList& image, const CurveTrace& trace, char separator) {
+// What is wrong with one run's drawing, empty when nothing: within the bound, every coordinate
+// finite, every curve point inside the sampled range and below the top limit, every tick label
+// a plain number. The random desktop session checks the plot with it too.
+inline std::string DrawingFault(const DisplayList& image, const CurveTrace& trace, char separator) {
   const CurveLayout& l = trace.layout;
   if (image.items.size() > DrawingBound(l)) {
-    Fail("drawing exceeds its bound",
-         std::to_string(image.items.size()) + " > " + std::to_string(DrawingBound(l)));
+    return "drawing exceeds its bound: " + std::to_string(image.items.size()) + " > " +
+           std::to_string(DrawingBound(l));
   }
   for (const DrawnItem& item : image.items) {
-    Require(std::isfinite(item.x1) && std::isfinite(item.y1) && std::isfinite(item.x2) &&
-                std::isfinite(item.y2),
-            "drawn coordinate not finite");
+    if (!std::isfinite(item.x1) || !std::isfinite(item.y1) || !std::isfinite(item.x2) ||
+        !std::isfinite(item.y2)) {
+      return "drawn coordinate not finite";
+    }
   }
   for (const CurveTrace::SetPoint& p : trace.points) {
-    Require(p.p >= 1 && p.p <= l.N, "point outside the sampled range", std::to_string(p.p));
+    if (p.p < 1 || p.p > l.N) return "point outside the sampled range: " + std::to_string(p.p);
     // Rounding to single precision is monotonic, so a height within the limit stays within it.
-    Require(p.y <= static_cast<float>(static_cast<double>(l.m) + l.T), "point above the top limit");
+    if (p.y > static_cast<float>(static_cast<double>(l.m) + l.T))
+      return "point above the top limit";
   }
   for (const CurveTrace::Tick& t : trace.yTicks) {
-    if (t.label) Require(IsPlainNumberText(*t.label, separator), "y tick label", *t.label);
+    if (t.label && !IsPlainNumberText(*t.label, separator)) return "y tick label " + *t.label;
   }
   for (const CurveTrace::Tick& t : trace.xTicks) {
     if (!t.label) continue;
     const std::string_view label = *t.label;
-    Require(label.size() >= 3 && (label.front() == ' ' || label.front() == '-') &&
-                label.back() == ' ' && IsPlainNumberText(label.substr(1, label.size() - 2), '.'),
-            "x tick label", label);
+    if (label.size() < 3 || (label.front() != ' ' && label.front() != '-') || label.back() != ' ' ||
+        !IsPlainNumberText(label.substr(1, label.size() - 2), '.')) {
+      return "x tick label " + *t.label;
+    }
   }
+  return {};
+}
+
+inline void CheckDrawing(const DisplayList& image, const CurveTrace& trace, char separator) {
+  const std::string fault = DrawingFault(image, trace, separator);
+  if (!fault.empty()) Fail("drawing", fault);
+}
+
+// Whether a caption, title or box text shows a number the program failed to write: "inf" or
+// "nan" as a word, or a number in exponent form.
+inline bool HasBrokenNumber(std::string_view text) {
+  const auto letter = [&](std::size_t i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    return std::isalpha(c) || c >= 0x80;
+  };
+  const auto digit = [&](std::size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::string_view word : {"inf", "nan"}) {
+      if (i + word.size() > text.size() || (i > 0 && letter(i - 1))) continue;
+      bool same = true;
+      for (std::size_t k = 0; k < word.size(); ++k) {
+        same = same && std::tolower(static_cast<unsigned char>(text[i + k])) == word[k];
+      }
+      if (same && (i + word.size() == text.size() || !letter(i + word.size()))) return true;
+    }
+    if (digit(i) && i + 1 < text.size() && (text[i + 1] == 'e' || text[i + 1] == 'E')) {
+      const std::size_t j =
+          i + 2 < text.size() && (text[i + 2] == '+' || text[i + 2] == '-') ? i + 3 : i + 2;
+      if (digit(j)) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace velmora::fuzz

@@ -7,6 +7,7 @@
 // - a result shown belongs to the inputs on screen: the inputs it depends on are those of the
 //   last OK, and that OK gives the same results again on a fresh dialog.
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -30,18 +31,16 @@ bool Recognised(const std::string& choice) {
 
 // Everything the calculation reads, as the dialog holds it.
 struct Inputs {
-  std::string combo1, combo2, combo3, text1, text2, text6, text7, text8, text9;
+  std::map<std::string, std::string> boxes;
   int check1 = 0;
 
-  static Inputs Of(const FrmEinzelEingabe& d) {
-    return {d.Combo1.text, d.Combo2.text, d.Combo3.text, d.Text1.text, d.Text2.text,
-            d.Text6.text,  d.Text7.text,  d.Text8.text,  d.Text9.text, d.Check1.value};
-  }
+  static Inputs Of(const FrmEinzelEingabe& d) { return {BoxTexts(d.Controls()), d.Check1.value}; }
   // The inputs a result depends on; the material and the insulation only where they count.
-  bool SameFor(const Inputs& o, bool material, bool insulation) const {
-    return combo1 == o.combo1 && text1 == o.text1 && text2 == o.text2 && text6 == o.text6 &&
-           text7 == o.text7 && text8 == o.text8 && text9 == o.text9 && check1 == o.check1 &&
-           (!material || combo2 == o.combo2) && (!insulation || combo3 == o.combo3);
+  bool SameFor(Inputs o, bool material, bool insulation) const {
+    Inputs a = *this;
+    if (!material) a.boxes.erase("Combo2"), o.boxes.erase("Combo2");
+    if (!insulation) a.boxes.erase("Combo3"), o.boxes.erase("Combo3");
+    return a.boxes == o.boxes && a.check1 == o.check1;
   }
 };
 
@@ -56,15 +55,7 @@ struct Snapshot {
             d.Label13.caption, d.LastChoice,     d.Check1.visible};
   }
   void ApplyTo(FrmEinzelEingabe& d) const {
-    d.Combo1.text = inputs.combo1;
-    d.Combo2.text = inputs.combo2;
-    d.Combo3.text = inputs.combo3;
-    d.Text1.text = inputs.text1;
-    d.Text2.text = inputs.text2;
-    d.Text6.text = inputs.text6;
-    d.Text7.text = inputs.text7;
-    d.Text8.text = inputs.text8;
-    d.Text9.text = inputs.text9;
+    SetBoxTexts(d.Controls(), inputs.boxes);
     d.Check1.value = inputs.check1;
     d.Check1.visible = check1Visible;
     d.Label3.caption = label3;

@@ -36,14 +36,22 @@ PrintOutcome HeadlessPlatform::PrintForm(Form& form) {
   return outcome;
 }
 
+ExportOutcome HeadlessPlatform::ExportCurve(const CurveOutput& curve) {
+  exports.push_back(curve);
+  if (exportOutcomes.empty()) return {};
+  ExportOutcome outcome = exportOutcomes.front();
+  exportOutcomes.pop_front();
+  return outcome;
+}
+
 std::string HeadlessPlatform::GetSetting(const std::string& app, const std::string& section,
-                                     const std::string& key, const std::string& fallback) {
+                                         const std::string& key, const std::string& fallback) {
   auto it = settings.find(app + "/" + section + "/" + key);
   return it == settings.end() ? fallback : it->second;
 }
 
 void HeadlessPlatform::SaveSetting(const std::string& app, const std::string& section,
-                               const std::string& key, const std::string& value) {
+                                   const std::string& key, const std::string& value) {
   settings[app + "/" + section + "/" + key] = value;
 }
 

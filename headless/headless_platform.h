@@ -28,7 +28,8 @@ class HeadlessPlatform : public Platform {
   // Runs as the "user" while a form is shown modally; it must hide the form (OK, Cancel...).
   // Keyed by form name; a form without a script is hidden at once.
   std::map<std::string, std::function<void(Form&)>> modalScripts;
-  std::deque<PrintOutcome> printOutcomes;  // next print results; success when empty
+  std::deque<PrintOutcome> printOutcomes;    // next print results; success when empty
+  std::deque<ExportOutcome> exportOutcomes;  // next export results; written when empty
   std::string printerName = "Testdrucker";
   std::string now = "06.12.2026 15:30:00";
   char decimalSeparator = ',';
@@ -47,6 +48,8 @@ class HeadlessPlatform : public Platform {
   MousePointer mousePointer = MousePointer::kDefault;
   std::vector<MousePointer> pointerHistory;
   std::vector<std::string> printedForms;
+  std::vector<CurveOutput> exports;
+  std::vector<CurveOutput> copies;
   std::vector<std::string> modalShown;
   std::map<std::string, std::string> settings;  // "app/section/key" -> value
 
@@ -71,8 +74,10 @@ class HeadlessPlatform : public Platform {
   void ShowModal(Form& form) override;
   PrintOutcome PrintForm(Form& form) override;
   std::string PrinterName() override { return printerName; }
-  std::string GetSetting(const std::string& app, const std::string& section,
-                         const std::string& key, const std::string& fallback) override;
+  ExportOutcome ExportCurve(const CurveOutput& curve) override;
+  void CopyCurve(const CurveOutput& curve) override { copies.push_back(curve); }
+  std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& fallback) override;
   void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                    const std::string& value) override;
 };

@@ -35,6 +35,7 @@ inline void Place(Control& control, int left, int top, int width, int height, in
 struct TextBox : Control {
   using Control::Control;
   std::string text;
+  int maxLength = 0;  // characters a user can type or paste in; 0: no limit
 };
 
 struct Label : Control {

@@ -10,6 +10,7 @@ namespace velmora {
 
 class Form;
 struct Control;
+struct DisplayList;
 
 // Message box styles and answers, combined like the classic style numbers (OK/Cancel + icon).
 enum MessageBoxStyle : int {
@@ -28,7 +29,24 @@ struct PrintOutcome {
   bool ok = true;
   std::string error;  // German description of what failed, when !ok
   // What a failure box says: the printer's own words, or a plain sentence when it gave none.
-  std::string Description() const { return error.empty() ? "Der Ausdruck ist fehlgeschlagen." : error; }
+  std::string Description() const {
+    return error.empty() ? "Der Ausdruck ist fehlgeschlagen." : error;
+  }
+};
+
+// A curve to export or copy: the plot's retained image with its title, and its points.
+struct CurveOutput {
+  const DisplayList* image = nullptr;
+  std::string title;     // the curve title, set in a status line under the plot
+  std::string csv;       // the points as velmora-calc writes them (--format csv)
+  std::string fileName;  // proposed name, without extension: "Vf-bei-Draht-d"
+};
+
+struct ExportOutcome {
+  enum class Result { kWritten, kCancelled, kFailed };
+  Result result = Result::kWritten;
+  std::string path;   // the file chosen
+  std::string error;  // German reason, when kFailed
 };
 
 class Platform : public KeyRefusal {
@@ -60,6 +78,12 @@ class Platform : public KeyRefusal {
   virtual PrintOutcome PrintForm(Form& form) = 0;
   // An identification of the default printer, for failure titles; may be empty.
   virtual std::string PrinterName() = 0;
+
+  // Asks for a file (picture or CSV) and writes the curve into it; an existing file is replaced
+  // only by a complete new one.
+  virtual ExportOutcome ExportCurve(const CurveOutput& curve) = 0;
+  // Puts the curve on the clipboard: the picture as an image, the CSV as text.
+  virtual void CopyCurve(const CurveOutput& curve) = 0;
 
   // The per-user settings store (application, section, key).
   virtual std::string GetSetting(const std::string& app, const std::string& section,

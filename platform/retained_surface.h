@@ -21,6 +21,8 @@ struct DrawnItem {
   double y1 = 0;
   double x2 = 0;  // end of a line
   double y2 = 0;
+
+  bool operator==(const DrawnItem&) const = default;
 };
 
 struct DisplayList {
@@ -40,7 +42,7 @@ inline constexpr double kDefaultLineHeightTwips = 180.0;
 class RetainedSurface : public DrawingSurface {
  public:
   RetainedSurface(double widthTwips, double heightTwips,
-                   double lineHeightTwips = kDefaultLineHeightTwips);
+                  double lineHeightTwips = kDefaultLineHeightTwips);
 
   // The window layout changes the plot size; the drawing stays until the next Clear().
   void SetSize(double widthTwips, double heightTwips);

@@ -5,13 +5,15 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkgconf
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev clang-format
   xvfb xauth
   poppler-utils
   nec2c
+  dpkg-dev lintian desktop-file-utils appstream man-db
+  cups printer-driver-cups-pdf ghostscript
 )
 
 missing=()

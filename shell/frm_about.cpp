@@ -1,7 +1,7 @@
 #include "shell/frm_about.h"
 
-#include "platform/version.h"
 #include "formulas/line_break.h"
+#include "platform/version.h"
 
 namespace velmora {
 

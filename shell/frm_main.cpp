@@ -1,5 +1,8 @@
 #include "shell/frm_main.h"
 
+#include <algorithm>
+
+#include "curves/curve_output.h"
 #include "formulas/line_break.h"
 #include "platform/version.h"
 #include "shell/window_settings.h"
@@ -31,6 +34,7 @@ FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
   SetMenu(mnuFileBar0, "-");
   SetMenu(mnuFileSave, "&Speichern", "", false);
   SetMenu(mnuFileSaveAs, "Speichern &unter...", "", false);
+  SetMenu(mnuFileExport, "Kurve &exportieren...", "Ctrl+E", false);
   SetMenu(mnuFileBar1, "-");
   SetMenu(mnuFilePrint, "Dru&cken...", "", false);
   SetMenu(mnuFileBar2, "-");
@@ -65,6 +69,7 @@ FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
       {&mnuFileBar0, &mnuFile, {}},
       {&mnuFileSave, &mnuFile, on(&FrmMain::mnuFileSave_Click)},
       {&mnuFileSaveAs, &mnuFile, on(&FrmMain::mnuFileSaveAs_Click)},
+      {&mnuFileExport, &mnuFile, on(&FrmMain::mnuFileExport_Click)},
       {&mnuFileBar1, &mnuFile, {}},
       {&mnuFilePrint, &mnuFile, on(&FrmMain::mnuFilePrint_Click)},
       {&mnuFileBar2, &mnuFile, {}},
@@ -187,12 +192,18 @@ void FrmMain::mnuFileNew_Click() {
   mnuFileNew.enabled = false;
   mnuViewRefresh.enabled = false;
   platform_.SetStatusText(kIdleStatus);
+  UpdateCurveItems();
 }
 
 void FrmMain::ToolbarNew() {
   picture_.Clear();
   necPoints.Discard();
   curveCommand.MarkNew();
+  UpdateCurveItems();
+}
+
+void FrmMain::UpdateCurveItems() {
+  mnuFileExport.enabled = curveCommand.CurveOnPlot();
 }
 
 void FrmMain::NotYetPossible(const char* what) {
@@ -209,7 +220,25 @@ void FrmMain::mnuFileSaveAs_Click() {
   NotYetPossible("Speichern unter...");
 }
 
+CurveOutput FrmMain::CurrentCurve() {
+  const CurveTrace& run = curveCommand.LastRun();
+  return {&picture_.Image(), curveCommand.Title(),
+          CurveCsv(curveCommand.request, run, platform_.DecimalSeparator()),
+          CurveFileName(curveCommand.request.curveName)};
+}
+
+void FrmMain::mnuFileExport_Click() {
+  if (!curveCommand.CurveOnPlot()) return;
+  const ExportOutcome outcome = platform_.ExportCurve(CurrentCurve());
+  if (outcome.result != ExportOutcome::Result::kFailed) return;
+  platform_.MessageBox("Die Kurve konnte nicht als „" + outcome.path + "“ gespeichert werden." +
+                           kLineBreak + outcome.error,
+                       "Kurve exportieren", kMbOkOnly | kMbExclamation);
+}
+
 void FrmMain::mnuFilePrint_Click() {
+  // The marker and its values are for the screen only.
+  marked_.reset();
   std::string printerText;
   const int ready =
       platform_.MessageBox("Drucker bereit?", "Drucker " + printerText, kMbOkCancel | kMbCritical);
@@ -270,6 +299,7 @@ void FrmMain::CurveRan(std::int32_t imageBefore) {
 void FrmMain::mnuKurveAnzeigen_Click() {
   const std::int32_t image = picture_.ImageHandle();
   curveCommand.Run();
+  UpdateCurveItems();
   CurveRan(image);
 }
 
@@ -283,6 +313,7 @@ void FrmMain::mnuNecVergleich_Click() {
 void FrmMain::mnuViewRefresh_Click() {
   const std::int32_t image = picture_.ImageHandle();
   curveCommand.Refresh();
+  UpdateCurveItems();
   CurveRan(image);
 }
 
@@ -306,7 +337,9 @@ std::string FrmMain::ShortHelpText() {
          kLineBreak + kLineBreak + "Das Programm dient zur Erstellung, Anzeige und zum Ausdruck" +
          kLineBreak + "technischer Antennen-Parameter-Kurven sowie zur Berechnung" + kLineBreak +
          "einzelner Antennen-Parameter." + kLineBreak +
-         "Das Drucken erfolgt über den vorher eingestellten Standard-Drucker.    ";
+         "Kurve exportieren (Strg+E) oder kopieren (Strg+C); Maus und Pfeiltasten zeigen die "
+         "Werte der Kurve." +
+         kLineBreak + "Das Drucken erfolgt über den vorher eingestellten Standard-Drucker.    ";
 }
 
 void FrmMain::mnuHelpContents_Click() {
@@ -330,6 +363,80 @@ void FrmMain::tbToolBar_ButtonClick(const std::string& key) {
   } else if (key == "Print") {
     mnuFilePrint_Click();
   }
+}
+
+// ------------------------------------------------------------------ the plot's read-out
+
+std::optional<std::size_t> FrmMain::MarkedSample() const {
+  if (!marked_ || markedImage_ != picture_.ImageHandle() || !curveCommand.CurveOnPlot() ||
+      *marked_ >= curveCommand.LastRun().samples.size()) {
+    return std::nullopt;
+  }
+  return marked_;
+}
+
+void FrmMain::Picture1_MouseMove(double x) {
+  marked_ = curveCommand.CurveOnPlot() ? NearestSample(curveCommand.LastRun(), x) : std::nullopt;
+  markedImage_ = picture_.ImageHandle();
+}
+
+void FrmMain::Picture1_MouseLeave() {
+  marked_.reset();
+}
+
+void FrmMain::Picture1_KeyDown(PlotKey key) {
+  if (!curveCommand.CurveOnPlot()) return;
+  const CurveTrace& run = curveCommand.LastRun();
+  const auto last = static_cast<std::ptrdiff_t>(run.samples.size()) - 1;
+  const std::ptrdiff_t page = std::max(run.layout.ux, 1);  // one x unit
+  const std::optional<std::size_t> current = MarkedSample();
+  std::ptrdiff_t i = 0;
+  if (!current) {
+    // A first key press shows the marker at the end it points to.
+    i = key == PlotKey::kLeft || key == PlotKey::kPageLeft || key == PlotKey::kLast ? last : 0;
+  } else {
+    const auto at = static_cast<std::ptrdiff_t>(*current);
+    switch (key) {
+      case PlotKey::kLeft:
+        i = at - 1;
+        break;
+      case PlotKey::kRight:
+        i = at + 1;
+        break;
+      case PlotKey::kPageLeft:
+        i = at - page;
+        break;
+      case PlotKey::kPageRight:
+        i = at + page;
+        break;
+      case PlotKey::kFirst:
+        i = 0;
+        break;
+      case PlotKey::kLast:
+        i = last;
+        break;
+    }
+  }
+  marked_ = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(i, 0, last));
+  markedImage_ = picture_.ImageHandle();
+}
+
+void FrmMain::Picture1_Copy() {
+  if (curveCommand.CurveOnPlot()) platform_.CopyCurve(CurrentCurve());
+}
+
+std::optional<double> FrmMain::ReadoutMarker() const {
+  const std::optional<std::size_t> i = MarkedSample();
+  if (!i) return std::nullopt;
+  const CurveTrace& run = curveCommand.LastRun();
+  return SampleTwipsX(run.layout, run.samples[*i]);
+}
+
+std::string FrmMain::ReadoutText() const {
+  const std::optional<std::size_t> i = MarkedSample();
+  if (!i) return {};
+  return velmora::ReadoutText(curveCommand.request, curveCommand.LastRun(), *i,
+                              platform_.DecimalSeparator());
 }
 
 }  // namespace velmora

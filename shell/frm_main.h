@@ -14,7 +14,9 @@
 // clang-format on
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,9 @@ enum class WindowState { kNormal, kMinimized, kMaximized };
 // Status texts of the shell.
 inline constexpr const char* kIdleStatus = "Im Menü Berechnung beginnen";
 inline constexpr const char* kSingleValueStatus = "Einzel-Wert-Berechnung";
+
+// Keys that move the read-out's marker while the plot has the focus.
+enum class PlotKey { kLeft, kRight, kPageLeft, kPageRight, kFirst, kLast };
 
 struct ToolbarButton {
   std::string key;  // "New", "Open", "Save", "Print"; empty for a separator
@@ -56,6 +61,7 @@ class FrmMain : public Form {
   MenuItem mnuFileBar0{"mnuFileBar0"};
   MenuItem mnuFileSave{"mnuFileSave"};
   MenuItem mnuFileSaveAs{"mnuFileSaveAs"};
+  MenuItem mnuFileExport{"mnuFileExport"};  // enabled exactly while a curve is on the plot
   MenuItem mnuFileBar1{"mnuFileBar1"};
   MenuItem mnuFilePrint{"mnuFilePrint"};
   MenuItem mnuFileBar2{"mnuFileBar2"};
@@ -117,6 +123,7 @@ class FrmMain : public Form {
   void mnuFileOpen_Click();
   void mnuFileSave_Click();
   void mnuFileSaveAs_Click();
+  void mnuFileExport_Click();
   void mnuFilePrint_Click();
   void mnuFileExit_Click();  // asks, and unloads the window unless the user cancels
   void mnuEinzelBerechnung_Click();
@@ -130,6 +137,16 @@ class FrmMain : public Form {
   void mnuHelpAbout_Click();
   void tbToolBar_ButtonClick(const std::string& key);
 
+  // --- the plot's read-out and copy; x in twips from the plot's left edge ---
+  void Picture1_MouseMove(double x);
+  void Picture1_MouseLeave();  // the pointer left the plot, or the plot lost the focus
+  void Picture1_KeyDown(PlotKey key);
+  void Picture1_Copy();  // Ctrl+C on the plot
+  // The marker's x in twips from the plot's left edge; nullopt when none is shown.
+  std::optional<double> ReadoutMarker() const;
+  // Status panel 4: the marked point's values; empty when no marker is shown.
+  std::string ReadoutText() const;
+
   RetainedSurface& picture() { return picture_; }
 
   // The texts of the two boxes the shell shows (for tests and the binding's layout).
@@ -140,6 +157,10 @@ class FrmMain : public Form {
   void ToolbarNew();
   // After a curve command: a new drawing on the plot gets its NEC-2 points.
   void CurveRan(std::int32_t imageBefore);
+  // Export follows whether the plot shows a curve; called after whatever may change that.
+  void UpdateCurveItems();
+  CurveOutput CurrentCurve();
+  std::optional<std::size_t> MarkedSample() const;
   void ApplyPlotHeight();
   void ApplyPlotSize();
   void NotYetPossible(const char* what);
@@ -151,6 +172,9 @@ class FrmMain : public Form {
   // What the NEC-2 comparison opens with: its own last inputs, or the single-value dialog's
   // where that was used later.
   NecInputs necInputs_;
+  // The read-out's point, valid only on the retained image it was marked on.
+  std::optional<std::size_t> marked_;
+  std::int32_t markedImage_ = 0;
 };
 
 }  // namespace velmora

@@ -236,6 +236,7 @@ void FrmEinzelEingabe::SetDesignState() {
   PlaceAtDesign(Text2, 1476, 612, 1236, 300, 32);
   Text2.toolTip = "Draht-Durchmesser";
   Text2.text.clear();
+  for (TextBox* box : {&Text6, &Text7, &Text8, &Text9}) box->maxLength = kNumericMaxLength;
 }
 
 std::string FrmEinzelEingabe::General(double value) const {

@@ -1,7 +1,7 @@
 // The print button of the single-value dialog: the printout is the dialog's own image, with a
 // short text block (title, date and time, program name and notice) where the buttons stand.
-#include "platform/version.h"
 #include "formulas/line_break.h"
+#include "platform/version.h"
 #include "single/frm_einzel_eingabe.h"
 
 namespace velmora {

@@ -34,6 +34,12 @@ std::int16_t KeyCode(std::string_view ch) {
   return cp <= 0x7FFF ? static_cast<std::int16_t>(cp) : std::int16_t{-1};
 }
 
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (const char byte : text) count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+  return count;
+}
+
 void RemoveLastCharacter(std::string& text) {
   while (!text.empty()) {
     const auto last = static_cast<unsigned char>(text.back());
@@ -48,6 +54,9 @@ TypingResult TypeKeys(TextBox& box, std::string_view text, const ControlEvents& 
                       TypingMode mode) {
   TypingResult result;
   bool selectionPending = mode == TypingMode::kReplace;
+  // Kept along, so no key counts the whole text.
+  std::size_t characters = CharacterCount(box.text);
+  const auto room = static_cast<std::size_t>(box.maxLength);
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t length = SequenceLength(text.substr(pos));
     const std::string_view ch = text.substr(pos, length);
@@ -65,14 +74,22 @@ TypingResult TypeKeys(TextBox& box, std::string_view text, const ControlEvents& 
       const std::string landed = key != typed && key > 0 && key < 0x80
                                      ? std::string(1, static_cast<char>(key))
                                      : std::string(ch);
+      const bool overSelection = selectionPending;
       if (selectionPending) {
         box.text.clear();  // typing over a selection replaces it, Backspace just deletes it
+        characters = 0;
         selectionPending = false;
-        if (key != kKeyBackspace) box.text += landed;
-      } else if (key == kKeyBackspace) {
-        RemoveLastCharacter(box.text);
+      }
+      if (key == kKeyBackspace) {
+        if (!overSelection && characters > 0) {
+          RemoveLastCharacter(box.text);
+          --characters;
+        }
+      } else if (room > 0 && characters >= room) {
+        ++result.cutOffCount;  // the box is full: the character is lost
       } else {
         box.text += landed;
+        ++characters;
       }
     }
     if (events.keyUp) events.keyUp();

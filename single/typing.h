@@ -26,12 +26,14 @@ struct TypingResult {
   std::size_t firstRefused = kNone;
   std::string refusedChar;
   int refusedCount = 0;
+  int cutOffCount = 0;  // characters the key filter let through but the full box did not take
   bool AllAccepted() const { return firstRefused == kNone; }
 };
 
 // Types `text` (UTF-8; "\b" is Backspace) into `box` through its keyPress (none: the box takes
-// every key) and keyUp handlers. Refused keys do not stop the typing, just
-// as a user goes on typing after a beep.
+// every key) and keyUp handlers. Refused keys do not stop the typing, just as a user goes on
+// typing after a beep; nor does a full box (its maxLength reached). Each key's own work does not
+// grow with the box's text.
 TypingResult TypeKeys(TextBox& box, std::string_view text, const ControlEvents& events,
                       TypingMode mode = TypingMode::kAppend);
 

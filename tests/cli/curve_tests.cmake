@@ -55,6 +55,9 @@ velmora_cli_curve(unknown_type 3
 velmora_cli_curve(refused_character 2
   "--value1: the box Text7 refuses 'e'"
   "curve|--value1|1e5")
+velmora_cli_curve(value_longer_than_the_box 2
+  "--value2: the box Text8 takes at most 64 characters"
+  "curve|--value2|11111111111111111111111111111111111111111111111111111111111111111")
 velmora_cli_curve(hidden_box 2
   "--value2: the box Text8 is hidden for \"Verkürzung Vf bei d\""
   "curve|--type|Verkürzung Vf bei d|--value2|3")

@@ -2,11 +2,7 @@
 # Cases that need nec2c are disabled (shown as not run) when it is not installed.
 find_program(VELMORA_NEC2C nec2c)
 function(velmora_cli_nec name rc out err args)
-  add_test(NAME cli_nec_${name}
-           COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:velmora-calc> -DRC=${rc}
-                   "-DOUT=${out}" "-DERR=${err}" "-DARGS=${args}"
-                   -P ${CMAKE_CURRENT_LIST_DIR}/single_check.cmake)
-  set_tests_properties(cli_nec_${name} PROPERTIES LABELS cli)
+  velmora_cli_check(nec_${name} ${rc} "${out}" "${err}" "${args}")
 endfunction()
 
 velmora_cli_nec(quarter_wave_average_ground 0

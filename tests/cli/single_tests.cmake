@@ -1,11 +1,7 @@
 # velmora-calc single: one case per line; arguments joined by "|".
 # OUT is matched against stdout, ERR against stderr; an empty one is not checked.
 function(velmora_cli_single name rc out err args)
-  add_test(NAME cli_single_${name}
-           COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:velmora-calc> -DRC=${rc}
-                   "-DOUT=${out}" "-DERR=${err}" "-DARGS=${args}"
-                   -P ${CMAKE_CURRENT_LIST_DIR}/single_check.cmake)
-  set_tests_properties(cli_single_${name} PROPERTIES LABELS cli)
+  velmora_cli_check(single_${name} ${rc} "${out}" "${err}" "${args}")
 endfunction()
 
 velmora_cli_single(velocity_factor 0
@@ -64,6 +60,10 @@ velmora_cli_single(refused_character 2
   "^$"
   "--height \"12a\": the box refuses \"a\""
   "single|--height|12a")
+velmora_cli_single(value_longer_than_the_box 2
+  "^$"
+  "--diameter: the box takes at most 64 characters"
+  "single|--choice|Strahlungswiderstand Rs|--diameter|11111111111111111111111111111111111111111111111111111111111111111")
 velmora_cli_single(minus_sign_refused 2
   "^$"
   "refuses \"-\""

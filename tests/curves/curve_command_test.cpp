@@ -13,103 +13,78 @@ using testing::CurveSession;
 
 constexpr const char* kAsking = "Kurve berechnen und anzeigen";
 
+void Ok(FrmEingabe& dlg) {
+  dlg.OKButton_Click();
+}
+
+std::vector<double> Values(const CurveTrace& trace) {
+  std::vector<double> y;
+  for (const auto& sample : trace.samples) y.push_back(sample.y);
+  return y;
+}
+
 TEST(CurveCommand, FirstUseDrawsTheDefaultCurve) {
   CurveSession s;
-  s.User([](FrmEingabe& dlg) { dlg.OKButton_Click(); });
+  s.User(Ok);
   s.command.Run();
-  const CurveRequest& r = s.command.request;
-  EXPECT_EQ(r.curveName, "Verkürzung Vf bei f");
-  EXPECT_EQ(r.yName, "Vf");
-  EXPECT_EQ(r.xName, "f");
-  EXPECT_EQ(r.yUnit, "");
-  EXPECT_EQ(r.xUnit, "[MHz]");
-  EXPECT_EQ(r.yFullScale, 100);
-  EXPECT_EQ(r.xFullScale, 31);
-  EXPECT_EQ(r.value1Text, "10");
-  EXPECT_EQ(r.value2Text, "2,05");
-  EXPECT_EQ(r.value3Text, "");
-  EXPECT_EQ(r.materialText, "56 Cu");
-  EXPECT_EQ(r.value1Caption, "Ant.-Höhe [m]:");
-  EXPECT_EQ(r.value2Caption, "d [mm]:");
-  EXPECT_EQ(r.value3Caption, "");
+  CurveRequest expected;
+  expected.value1Caption = "Ant.-Höhe [m]:";
+  expected.value2Caption = "d [mm]:";
+  expected.yName = "Vf";
+  expected.xName = "f";
+  expected.xUnit = "[MHz]";   // bracketed by the run
+  expected.yFullScale = 100;  // 1,0 in percent
+  expected.xFullScale = 31;
+  expected.curveName = "Verkürzung Vf bei f";
+  expected.value1Text = "10";
+  expected.value2Text = "2,05";
+  expected.materialText = "56 Cu";
+  EXPECT_EQ(s.command.request, expected);
   EXPECT_EQ(s.platform.statusHistory.front(), kAsking);
   EXPECT_EQ(s.platform.statusText,
             " Kurve: Verkürzungs-Faktor Vf bei f (Draht-d: 2,05 mm, Ant.-Höhe: 10 m)");
   EXPECT_EQ(s.command.curveShown, -1);
   EXPECT_FALSE(s.command.frmEingabe.loaded);
   EXPECT_EQ(s.command.frmEingabe.Tag, "");
-  EXPECT_TRUE(s.mnuFileNew.enabled);
-  EXPECT_TRUE(s.mnuViewRefresh.enabled);
-  EXPECT_TRUE(s.mnuFilePrint.enabled);
+  EXPECT_TRUE(s.mnuFileNew.enabled && s.mnuViewRefresh.enabled && s.mnuFilePrint.enabled);
   EXPECT_GT(s.PointsDrawn(), 6000);
 }
 
-TEST(CurveCommand, CancelLeavesRequestAndPlot) {
-  CurveSession s;
-  s.User([](FrmEingabe& dlg) { dlg.OKButton_Click(); });
-  s.command.Run();
-  const CurveRequest before = s.command.request;
-  const std::int32_t handle = s.surface.ImageHandle();
-  const std::size_t items = s.surface.Image().items.size();
-  s.User([](FrmEingabe& dlg) {
-    CurveSession::Pick(dlg, "Strahlungswiderstand Rs");
-    dlg.Text7.text = "20";
-    dlg.CancelButton_Click();
-  });
-  s.command.Run();
-  EXPECT_EQ(s.command.request, before);
-  EXPECT_EQ(s.surface.ImageHandle(), handle);
-  EXPECT_EQ(s.surface.Image().items.size(), items);
-  EXPECT_EQ(s.platform.statusText, kAsking);
-  EXPECT_TRUE(s.command.frmEingabe.loaded);
-  EXPECT_FALSE(s.command.frmEingabe.visible);
-}
-
-TEST(CurveCommand, NextPreFillCarriesTheEngineChanges) {
+// The next showing brings the last accepted curve back, with the engine's changes; Cancel leaves
+// request and plot alone.
+TEST(CurveCommand, DialogComesBackPreFilledAndCancelLeavesEverything) {
   CurveSession s;
   s.User([](FrmEingabe& dlg) {
+    CurveSession::Pick(dlg, "Verkürzung Vf bei h");
+    dlg.Text8.text = "4";
     dlg.Text3.text = "1,0";
     dlg.Text5.text = "mm";
     dlg.OKButton_Click();
   });
   s.command.Run();
-  EXPECT_EQ(s.command.request.yFullScale, 100);
-  EXPECT_EQ(s.command.request.xUnit, "[mm]");
-  std::string text3, text5, combo1, text8;
+  const CurveRequest before = s.command.request;
+  const std::int32_t handle = s.surface.ImageHandle();
+  std::string prefilled;
   s.platform.modalScripts["frmEingabe"] = [&](Form& form) {
     auto& dlg = static_cast<FrmEingabe&>(form);
     // What the pre-fill wrote, before the activation re-labels the boxes.
-    text3 = dlg.Text3.text;
-    text5 = dlg.Text5.text;
-    combo1 = dlg.Combo1.text;
-    text8 = dlg.Text8.text;
+    prefilled = dlg.Text3.text + "|" + dlg.Text5.text + "|" + dlg.Combo1.text + "|" +
+                dlg.Text9.text + "|" + dlg.Text8.text;
+    dlg.Form_Activate();
+    prefilled += "|" + dlg.Text8.text;  // the restored choice keeps the user's diameter
+    CurveSession::Pick(dlg, "Strahlungswiderstand Rs");
+    dlg.Text7.text = "20";
     dlg.CancelButton_Click();
   };
   s.command.Run();
-  EXPECT_EQ(text3, "100");
-  EXPECT_EQ(text5, "[mm]");
-  EXPECT_EQ(combo1, "Verkürzung Vf bei f");
-  EXPECT_EQ(text8, "2,05");
+  EXPECT_EQ(prefilled, "100|[mm]|Verkürzung Vf bei h|3,6|4|4");
+  EXPECT_EQ(s.command.request, before);
+  EXPECT_EQ(s.surface.ImageHandle(), handle);
+  EXPECT_EQ(s.platform.statusText, kAsking);
+  EXPECT_TRUE(s.command.frmEingabe.loaded && !s.command.frmEingabe.visible);
 }
 
-TEST(CurveCommand, RestoredChoiceKeepsTheUsersDiameter) {
-  CurveSession s;
-  s.User([](FrmEingabe& dlg) {
-    CurveSession::Pick(dlg, "Verkürzung Vf bei h");
-    dlg.Text8.text = "4";
-    dlg.OKButton_Click();
-  });
-  s.command.Run();
-  std::string text8;
-  s.User([&](FrmEingabe& dlg) {
-    text8 = dlg.Text8.text;
-    dlg.CancelButton_Click();
-  });
-  s.command.Run();
-  EXPECT_EQ(text8, "4");
-}
-
-TEST(CurveCommand, RefreshRedrawsWithoutTheDialog) {
+TEST(CurveCommand, RefreshRedrawsWithoutTheDialogUntilNew) {
   CurveSession s;
   s.User([](FrmEingabe& dlg) {
     CurveSession::Pick(dlg, "Strahlungswiderstand Rs");
@@ -120,179 +95,114 @@ TEST(CurveCommand, RefreshRedrawsWithoutTheDialog) {
   const std::string title = s.platform.statusText;
   const auto points = s.trace.points.size();
   s.surface.SetSize(4000, 2000);
+  s.mnuFilePrint.enabled = false;
   s.command.Refresh();
   EXPECT_EQ(s.platform.modalShown.size(), 1u);
   EXPECT_EQ(s.command.redrawRequested, 0);
   EXPECT_EQ(s.command.request, request);
   EXPECT_EQ(s.platform.statusText, title);
   EXPECT_LT(s.trace.points.size(), points);  // a smaller plot has fewer points
-  EXPECT_TRUE(s.mnuFilePrint.enabled);
-}
-
-TEST(CurveCommand, NewThenRefreshDrawsNothingUntilTheNextCommand) {
-  CurveSession s;
-  s.User([](FrmEingabe& dlg) { dlg.OKButton_Click(); });
-  s.command.Run();
+  EXPECT_TRUE(s.mnuFilePrint.enabled);       // every run that drew enables Print
+  EXPECT_NE(s.surface.ImageHandle(), s.command.savedImageHandle);
   // The shell's New: clear the plot, forget the curve, tag the dialog.
   s.surface.Clear();
   s.command.curveShown = 0;
   s.command.MarkNew();
   const std::int32_t handle = s.surface.ImageHandle();
-  s.platform.statusText = "Im Menü Berechnung beginnen";
   s.command.Refresh();
   EXPECT_EQ(s.surface.ImageHandle(), handle);
-  EXPECT_TRUE(s.surface.Image().items.empty());
   EXPECT_EQ(s.command.curveShown, 0);
-  EXPECT_EQ(s.platform.statusText, "Im Menü Berechnung beginnen");
   EXPECT_EQ(s.command.frmEingabe.Tag, "Neu");
-  s.command.Run();  // the dialog again, pre-filled; OK replaces "Neu"
+  s.User(Ok);
+  s.command.Run();  // the dialog again; OK replaces "Neu"
   EXPECT_EQ(s.platform.modalShown.size(), 2u);
   EXPECT_EQ(s.command.curveShown, -1);
   EXPECT_FALSE(s.surface.Image().items.empty());
-  EXPECT_TRUE(s.mnuFilePrint.enabled);
 }
 
-TEST(CurveCommand, PrintIsEnabledAfterEveryRunThatDrew) {
-  CurveSession s;
-  s.User([](FrmEingabe& dlg) { dlg.OKButton_Click(); });
-  for (int run = 0; run < 3; ++run) {
-    s.mnuFilePrint.enabled = false;
-    if (run == 1) {
-      s.command.Refresh();
-    } else {
-      s.command.Run();
-    }
-    EXPECT_TRUE(s.mnuFilePrint.enabled) << run;
-    EXPECT_NE(s.surface.ImageHandle(), s.command.savedImageHandle) << run;
-  }
-}
-
-TEST(CurveCommand, FreeSpaceCurveStaysFreeSpaceOnRedraw) {
-  CurveSession s;
-  s.User([](FrmEingabe& dlg) {
-    CurveSession::Pick(dlg, "Strahlungswiderstand Rs");
-    dlg.Check1.value = 1;
-    dlg.OKButton_Click();
-  });
-  s.command.Run();
-  const std::string title = s.platform.statusText;
-  EXPECT_EQ(title, " Kurve: Rs (Dipol-Länge = 39,58 m, Draht d = 2,05 mm bei 3,6 MHz) im Freiraum");
-  const auto samples = s.trace.samples;
-  s.command.Refresh();
-  EXPECT_EQ(s.platform.statusText, title);
-  ASSERT_EQ(s.trace.samples.size(), samples.size());
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    ASSERT_EQ(s.trace.samples[i].y, samples[i].y) << i;
-  }
-  // A later accepted real-ground curve redraws as real ground.
-  s.User([](FrmEingabe& dlg) {
-    dlg.Check1.value = 0;
-    dlg.OKButton_Click();
-  });
-  s.command.Run();
-  s.command.Refresh();
-  EXPECT_EQ(s.platform.statusText,
-            " Kurve: Rs (Dipol-Länge = 39,58 m, Draht d = 2,05 mm bei 3,6 MHz)");
-}
-
-// A redraw draws what was accepted, also when the choice or the material was left empty.
-TEST(CurveCommand, RedrawKeepsAnEmptyChoiceOrMaterial) {
+// A redraw draws what was accepted: the free-space box, an empty choice or material included.
+TEST(CurveCommand, RedrawComputesTheAcceptedCurve) {
   struct Row {
-    const char* name;
     const char* choice;
     const char* material;
+    int freeSpace;
     const char* title;
   };
-  for (const Row& row : {
-           Row{"EmptyChoice", "", "56 Cu", " Falsche Formel !"},
-           Row{"EmptyMaterial", "Ant. - Güte Qa bei h", "",
-               " Kurve: Antennengüte Qa (Dipol-Länge = 39,58 m, Draht d = 2,05 mm bei 3,6 MHz)"},
-       }) {
-    SCOPED_TRACE(row.name);
+  const Row rows[] = {
+      {"Strahlungswiderstand Rs", "56 Cu", 1,
+       " Kurve: Rs (Dipol-Länge = 39,58 m, Draht d = 2,05 mm bei 3,6 MHz) im Freiraum"},
+      {"", "56 Cu", 0, " Falsche Formel !"},
+      {"Ant. - Güte Qa bei h", "", 0,
+       " Kurve: Antennengüte Qa (Dipol-Länge = 39,58 m, Draht d = 2,05 mm bei 3,6 MHz)"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.choice);
     CurveSession s;
     s.User([&row](FrmEingabe& dlg) {
       CurveSession::Pick(dlg, row.choice);
       dlg.Combo2.text = row.material;
       dlg.Combo2_Click();
+      dlg.Check1.value = row.freeSpace;
       dlg.OKButton_Click();
     });
     s.command.Run();
-    const std::string choice = s.command.request.curveName;
-    const std::string material = s.command.request.materialText;
-    const auto samples = s.trace.samples;
+    const CurveRequest request = s.command.request;
+    const std::vector<double> values = Values(s.trace);
     EXPECT_EQ(s.platform.statusText, row.title);
     s.command.Refresh();
-    EXPECT_EQ(s.command.request.curveName, choice);
-    EXPECT_EQ(s.command.request.materialText, material);
+    EXPECT_EQ(s.command.request.curveName, request.curveName);
+    EXPECT_EQ(s.command.request.materialText, request.materialText);
     EXPECT_EQ(s.platform.statusText, row.title);
-    ASSERT_EQ(s.trace.samples.size(), samples.size());
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-      ASSERT_EQ(s.trace.samples[i].y, samples[i].y) << i;
+    EXPECT_EQ(Values(s.trace), values);
+  }
+}
+
+TEST(CurveCommand, AFullScaleTakesSixteenBitsOrAClearMessage) {
+  struct Row {
+    const char* text3;
+    const char* text6;
+    const char* message;  // nullptr: accepted
+    std::int16_t yFull, xFull;
+  };
+  const char* const kRange =
+      " außerhalb des erlaubten Bereichs.\r\nErlaubt sind Werte von 0 bis 32767.";
+  const Row rows[] = {{"32767", "32767,4", nullptr, 32767, 32767},
+                      {"2,5", "3,5", nullptr, 2, 4},  // half to even
+                      {"40000", "80", "Y-Meßlänge", 0, 0},
+                      {"1500", "32767,5", "X-Meßlänge", 0, 0},
+                      {"99999999999999999999999999999999999999999999", "80", "Y-Meßlänge", 0, 0}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.text3) + " " + row.text6);
+    CurveSession s;
+    s.User(Ok);
+    s.command.Run();
+    const CurveRequest before = s.command.request;
+    const std::int32_t handle = s.surface.ImageHandle();
+    s.User([&row](FrmEingabe& dlg) {
+      CurveSession::Pick(dlg, "Draht-Zw bei Länge");
+      dlg.Text3.text = row.text3;
+      dlg.Text6.text = row.text6;
+      dlg.OKButton_Click();
+    });
+    s.command.Run();
+    if (row.message == nullptr) {
+      EXPECT_TRUE(s.platform.messages.empty());
+      EXPECT_EQ(s.command.request.yFullScale, row.yFull);
+      EXPECT_EQ(s.command.request.xFullScale, row.xFull);
+      continue;
     }
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_EQ(s.platform.messages[0].text, row.message + std::string(kRange));
+    EXPECT_EQ(s.platform.messages[0].title, "Fehler ");
+    EXPECT_EQ(s.platform.messages[0].style, kMbExclamation);
+    EXPECT_EQ(s.command.request, before);
+    EXPECT_EQ(s.surface.ImageHandle(), handle);
+    EXPECT_EQ(s.command.frmEingabe.Tag, "");
+    s.command.Refresh();  // still the last accepted curve
+    EXPECT_EQ(s.command.request.curveName, "Verkürzung Vf bei f");
+    EXPECT_EQ(s.platform.messages.size(), 1u);
   }
 }
-
-struct FullScaleRow {
-  const char* name;
-  const char* text3;
-  const char* text6;
-  const char* message;  // nullptr: accepted
-  std::int16_t yFull, xFull;
-};
-
-class FullScaleTest : public ::testing::TestWithParam<FullScaleRow> {};
-
-TEST_P(FullScaleTest, SixteenBitsOrAClearMessage) {
-  const FullScaleRow& row = GetParam();
-  CurveSession s;
-  s.User([](FrmEingabe& dlg) { dlg.OKButton_Click(); });
-  s.command.Run();
-  const CurveRequest before = s.command.request;
-  const std::int32_t handle = s.surface.ImageHandle();
-  s.User([&row](FrmEingabe& dlg) {
-    CurveSession::Pick(dlg, "Draht-Zw bei Länge");
-    dlg.Text3.text = row.text3;
-    dlg.Text6.text = row.text6;
-    dlg.OKButton_Click();
-  });
-  s.command.Run();
-  if (row.message == nullptr) {
-    EXPECT_TRUE(s.platform.messages.empty());
-    EXPECT_EQ(s.command.request.yFullScale, row.yFull);
-    EXPECT_EQ(s.command.request.xFullScale, row.xFull);
-    return;
-  }
-  ASSERT_EQ(s.platform.messages.size(), 1u);
-  EXPECT_EQ(s.platform.messages[0].text, row.message);
-  EXPECT_EQ(s.platform.messages[0].title, "Fehler ");
-  EXPECT_EQ(s.platform.messages[0].style, kMbExclamation);
-  EXPECT_EQ(s.command.request, before);
-  EXPECT_EQ(s.surface.ImageHandle(), handle);
-  EXPECT_EQ(s.command.frmEingabe.Tag, "");
-  // A redraw afterwards still draws the last accepted curve.
-  s.command.Refresh();
-  EXPECT_EQ(s.command.request.curveName, "Verkürzung Vf bei f");
-  EXPECT_EQ(s.platform.messages.size(), 1u);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    FullScales, FullScaleTest,
-    ::testing::Values(FullScaleRow{"Largest", "32767", "32767,4", nullptr, 32767, 32767},
-                      FullScaleRow{"RoundsHalfToEven", "2,5", "3,5", nullptr, 2, 4},
-                      FullScaleRow{"YTooLarge", "40000", "80",
-                                   "Y-Meßlänge außerhalb des erlaubten Bereichs.\r\n"
-                                   "Erlaubt sind Werte von 0 bis 32767.",
-                                   0, 0},
-                      FullScaleRow{"XRoundsBeyond", "1500", "32767,5",
-                                   "X-Meßlänge außerhalb des erlaubten Bereichs.\r\n"
-                                   "Erlaubt sind Werte von 0 bis 32767.",
-                                   0, 0},
-                      FullScaleRow{"HugeDigits", "99999999999999999999999999999999999999999999",
-                                   "80",
-                                   "Y-Meßlänge außerhalb des erlaubten Bereichs.\r\n"
-                                   "Erlaubt sind Werte von 0 bis 32767.",
-                                   0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CurveCommand, TypedGroundLossChoiceAppliesAtTheNextShowing) {
   CurveSession s;

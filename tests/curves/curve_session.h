@@ -3,12 +3,30 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "curves/curve_command.h"
-#include "platform/controls.h"
 #include "headless/headless_platform.h"
+#include "platform/controls.h"
 #include "platform/retained_surface.h"
+
+namespace velmora {
+
+// Printers for the records the tests compare whole.
+inline void PrintTo(const CurveLayout& l, std::ostream* os) {
+  *os << "{m " << l.m << ", uy " << l.uy << ", ux " << l.ux << ", y0 " << l.y0 << ", k0 " << l.k0
+      << ", kx " << l.kx << ", N " << l.N << ", T " << l.T << ", Y " << l.Y << ", X " << l.X
+      << (l.percent ? ", percent}" : "}");
+}
+inline void PrintTo(const CurveRequest& r, std::ostream* os) {
+  *os << "{" << r.curveName << " | " << r.value1Text << " | " << r.value2Text << " | "
+      << r.value3Text << " | " << r.materialText << " | " << r.yName << " " << r.yUnit << " "
+      << r.yFullScale << " | " << r.xName << " " << r.xUnit << " " << r.xFullScale << " | "
+      << r.value1Caption << " " << r.value2Caption << " " << r.value3Caption << "}";
+}
+
+}  // namespace velmora
 
 namespace velmora::testing {
 

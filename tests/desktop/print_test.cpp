@@ -3,6 +3,9 @@
 // sees when the printer fails. No test here can reach a printer of the machine.
 #include <QAction>
 #include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -40,19 +43,18 @@ QString PdfText(const QString& pdf) {
   return QString::fromUtf8(run.readAllStandardOutput());
 }
 
-// The pixel count of the largest bitmap in a PDF (0 when it holds none), -1 when unreadable.
-qint64 LargestBitmap(const QString& pdf) {
+// The width in pixels of the widest bitmap in a PDF (0 when it holds none), -1 when unreadable.
+int WidestBitmap(const QString& pdf) {
   QProcess run;
   run.start(Tool("pdfimages"), {QStringLiteral("-list"), pdf});
   if (!run.waitForFinished(20000) || run.exitCode() != 0) return -1;
-  qint64 largest = 0;
+  int widest = 0;
   const QStringList lines = QString::fromUtf8(run.readAllStandardOutput()).split(u'\n');
   for (const QString& line : lines.mid(2)) {  // below the two header lines
     const QStringList cells = line.split(u' ', Qt::SkipEmptyParts);
-    if (cells.size() > 4)
-      largest = std::max(largest, cells[3].toLongLong() * cells[4].toLongLong());
+    if (cells.size() > 3) widest = std::max(widest, cells[3].toInt());
   }
-  return largest;
+  return widest;
 }
 
 // The first page rendered at `dpi`.
@@ -79,9 +81,11 @@ QRect InkBox(const QImage& page) {
 // Answers every message box with OK or Cancel and remembers "title|text" of each.
 struct Boxes {
   QStringList seen;
-  QList<bool> answers;  // true: OK; OK when none is left
+  QList<bool> answers;           // true: OK; OK when none is left
+  std::function<void()> onEach;  // runs while each box is up
   void Answer(QMessageBox* box) {
     seen << box->windowTitle() + QLatin1Char('|') + box->text();
+    if (onEach) onEach();
     const bool ok = answers.isEmpty() || answers.takeFirst();
     (ok ? box->defaultButton() : box->escapeButton())->click();
   }
@@ -113,12 +117,31 @@ class TestPrinting : public QObject {
     WhileModal<QMessageBox>([&] { Window().ToolbarAction(QStringLiteral("Print"))->trigger(); },
                             [&](QMessageBox* box) { boxes.Answer(box); });
   }
+  // Computes the default choice in the single-value dialog and prints it; returns the results.
+  QStringList PrintSingleValue(Boxes& boxes) {
+    QStringList results;
+    WhileModal<FormDialog>(
+        [&] { Window().ActionFor(Model().mnuEinzelBerechnung)->trigger(); },
+        [&](FormDialog* dialog) {
+          QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("Text6")), Qt::Key_Return);
+          for (const char* label : {"Label3", "Label13", "Label5"})
+            results << dialog->findChild<QLabel*>(QLatin1String(label))->text();
+          WhileModal<QMessageBox>(
+              [&] { dialog->findChild<QPushButton*>(QStringLiteral("PrintButton"))->click(); },
+              [&](QMessageBox* box) { boxes.Answer(box); });
+          dialog->setProperty("velmoraSeen", true);  // the inner run forgot it
+          dialog->findChild<QPushButton*>(QStringLiteral("CancelButton"))->click();
+        });
+    return results;
+  }
 
  private slots:
   void initTestCase() {
     velmora::testing::QuietOffscreenWarnings();
-    // No print server for this process: the machine's own printers stay out of reach.
-    qputenv("CUPS_SERVER", QByteArrayLiteral("/nonexistent/velmora-test-cups.sock"));
+    // No print server for this process but the private one of cups_print_test.sh: the
+    // machine's own printers stay out of reach.
+    if (qEnvironmentVariableIsEmpty("VELMORA_TEST_CUPS_DIR"))
+      qputenv("CUPS_SERVER", QByteArrayLiteral("/nonexistent/velmora-test-cups.sock"));
     for (const char* tool : {"pdftotext", "pdftoppm", "pdfimages"}) {
       QVERIFY2(!Tool(tool).isEmpty(), "poppler-utils are needed (scripts/setup.sh installs them)");
     }
@@ -161,8 +184,8 @@ class TestPrinting : public QObject {
     // The plot's texts are on the page as text, not as a picture of text.
     QVERIFY2(text.contains(QStringLiteral("Rs")), qPrintable(text));
     // Lines too: the style's little frame pieces may come as bitmaps, the window never does.
-    const qint64 bitmap = LargestBitmap(pdf);
-    QVERIFY2(bitmap >= 0 && bitmap < 100 * 100, qPrintable(QString::number(bitmap)));
+    const int bitmap = WidestBitmap(pdf);
+    QVERIFY2(bitmap >= 0 && bitmap <= 100, qPrintable(QString::number(bitmap)));
     // Neither menu nor toolbar.
     QVERIFY2(!text.contains(QStringLiteral("Datei")), qPrintable(text));
 
@@ -178,18 +201,7 @@ class TestPrinting : public QObject {
     const QString pdf = OutFile(QStringLiteral("single.pdf"));
     velmora::qt::SetPrintFile(pdf);
     Boxes boxes;
-    QString result;
-    WhileModal<FormDialog>(
-        [&] { Window().ActionFor(Model().mnuEinzelBerechnung)->trigger(); },
-        [&](FormDialog* dialog) {
-          QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("Text6")), Qt::Key_Return);
-          result = dialog->findChild<QLabel*>(QStringLiteral("Label3"))->text();
-          WhileModal<QMessageBox>(
-              [&] { dialog->findChild<QPushButton*>(QStringLiteral("PrintButton"))->click(); },
-              [&](QMessageBox* box) { boxes.Answer(box); });
-          dialog->setProperty("velmoraSeen", true);  // the inner run forgot it
-          dialog->findChild<QPushButton*>(QStringLiteral("CancelButton"))->click();
-        });
+    const QString result = PrintSingleValue(boxes).first();
     QCOMPARE(boxes.seen, QStringList{QStringLiteral("Drucker |Drucker bereit?")});
 
     const QString text = PdfText(pdf);
@@ -204,38 +216,105 @@ class TestPrinting : public QObject {
     }
   }
 
+  // Both pages through a print server's PostScript queue: the texts stay text, the lines stay
+  // lines. Run by cups_print_test.sh with a private server whose queue writes into a file.
+  void throughCups_data() {
+    QTest::addColumn<bool>("curve");
+    QTest::newRow("curve") << true;
+    QTest::newRow("single_value") << false;
+  }
+  void throughCups() {
+    QFETCH(bool, curve);
+    const QString server = qEnvironmentVariable("VELMORA_TEST_CUPS_DIR");
+    if (server.isEmpty()) QSKIP("needs the private print server of cups_print_test.sh");
+    const QString job = server + QStringLiteral("/out/job.ps");
+    QFile::remove(job);
+    fixture_->Start();
+    Boxes boxes;
+    QStringList expected = {QString::fromUtf8(velmora::kCopyrightLine)};
+    if (curve) {
+      DrawCurve(QStringLiteral("Strahlungswiderstand Rs"));
+      expected << Window().StatusPanel(1)->text().trimmed() << QStringLiteral("Velmora");
+      PrintCurve(boxes);
+    } else {
+      expected << PrintSingleValue(boxes) << QStringLiteral("Einzelwert - Berechnung:");
+    }
+    QCOMPARE(boxes.seen, QStringList{QStringLiteral("Drucker |Drucker bereit?")});
+    auto done = [&job] {
+      QProcess jobs;
+      jobs.start(Tool("lpstat"), {QStringLiteral("-o")});
+      return jobs.waitForFinished(5000) && jobs.readAllStandardOutput().isEmpty() &&
+             QFileInfo(job).size() > 0;
+    };
+    QVERIFY2(QTest::qWaitFor(done, 60000), qPrintable(job));
+
+    // The document the server received (the newest one it keeps) holds the texts.
+    const QFileInfoList sent = QDir(server + QStringLiteral("/spool"))
+                                   .entryInfoList({QStringLiteral("d*")}, QDir::Files, QDir::Time);
+    QVERIFY(!sent.isEmpty());
+    const QString sentText = PdfText(sent.first().filePath());
+    for (const QString& line : expected) {
+      QVERIFY2(!line.isEmpty() && sentText.contains(line), qPrintable(line + " / " + sentText));
+    }
+    // The queue's PostScript keeps the letters as glyphs of a font, not as pixels of a picture
+    // of the page. The font no longer tells which letter a glyph is, and the text tool drops a
+    // few glyphs of turned lines, so most of the letters are counted, not read.
+    const QString pdf = OutFile(QStringLiteral("job.pdf"));
+    QCOMPARE(QProcess::execute(Tool("ps2pdf"), {job, pdf}), 0);
+    auto letters = [](QString text) {
+      return text.remove(QRegularExpression(QStringLiteral("\\s"))).size();
+    };
+    QVERIFY2(letters(PdfText(pdf)) * 5 >= letters(sentText) * 4, qPrintable(PdfText(pdf)));
+    const int bitmap = WidestBitmap(pdf);
+    QVERIFY2(bitmap >= 0 && bitmap <= 100, qPrintable(QString::number(bitmap)));
+  }
+
   void failures_data() {
     QTest::addColumn<QString>("file");  // empty: the default printer, of which there is none
     QTest::addColumn<bool>("okAfterFailure");
     QTest::addColumn<QString>("failureBox");
+    QTest::addColumn<bool>("toolbarOff");  // switched off in the View menu before printing
     const QString unwritable = QStringLiteral("/nonexistent/velmora/kurve.pdf");
     QTest::newRow("no_default_printer_ok")
         << QString() << true
-        << QStringLiteral("Drucker-Fehler |Es ist kein Standard-Drucker eingerichtet.");
+        << QStringLiteral("Drucker-Fehler |Es ist kein Standard-Drucker eingerichtet.") << true;
     QTest::newRow("no_default_printer_cancel")
         << QString() << false
-        << QStringLiteral("Drucker-Fehler |Es ist kein Standard-Drucker eingerichtet.");
-    QTest::newRow("file_not_writable_cancel")
+        << QStringLiteral("Drucker-Fehler |Es ist kein Standard-Drucker eingerichtet.") << true;
+    QTest::newRow("file_not_writable_cancel_toolbar_on")
         << unwritable << false
         << QStringLiteral("Drucker-Fehler %1|Die Datei „%1“ kann nicht geschrieben werden.")
-               .arg(unwritable);
+               .arg(unwritable)
+        << false;
   }
   void failures() {
     QFETCH(QString, file);
     QFETCH(bool, okAfterFailure);
     QFETCH(QString, failureBox);
+    QFETCH(bool, toolbarOff);
     if (file.isEmpty() && !QPrinterInfo::defaultPrinter().isNull()) {
       QSKIP("a default printer is reachable after all; nothing is sent to it");
     }
     fixture_->Start();
     DrawCurve(QStringLiteral("Strahlungswiderstand Rs"));
     const QString title = Window().StatusPanel(1)->text();
+    // The plot as laid out with the toolbar switched off: so it is too while the print hides it.
+    auto layout = [this] {
+      return QList<QRect>{Window().centralWidget()->geometry(),
+                          Window().centralWidget()->childrenRect()};
+    };
     Window().ActionFor(Model().mnuViewToolbar)->trigger();  // off
+    QApplication::processEvents();                          // the window lays itself out again
+    const QList<QRect> hidden = layout();
+    if (!toolbarOff) Window().ActionFor(Model().mnuViewToolbar)->trigger();
     velmora::qt::SetPrintFile(file);
     Boxes boxes;
     boxes.answers = {true, okAfterFailure};
+    QList<QRect> underFailureBox;
+    boxes.onEach = [&] { underFailureBox = layout(); };
     PrintCurve(boxes);
     QCOMPARE(boxes.seen, (QStringList{QStringLiteral("Drucker |Drucker bereit?"), failureBox}));
+    QCOMPARE(underFailureBox, hidden);
     QCOMPARE(Window().StatusPanel(1)->text(), title);
     QVERIFY(Window().ToolBar()->isVisible());
     QVERIFY(QApplication::overrideCursor() == nullptr);

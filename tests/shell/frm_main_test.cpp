@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "headless/headless_platform.h"
 #include "platform/retained_surface.h"
@@ -14,8 +17,8 @@ namespace {
 
 constexpr int kClientWidth = 9000;
 constexpr int kClientHeight = 7500;
-constexpr int kToolbarHeight = 420;
-constexpr int kStatusBarHeight = 375;
+constexpr int kBars = 420 + 375;  // toolbar and status bar
+constexpr const char* kIdle = "Im Menü Berechnung beginnen";
 
 // The main window with a scripted user, opened at a fixed client size.
 struct Shell {
@@ -25,8 +28,8 @@ struct Shell {
 
   void Open() {
     main.Form_Load();
-    main.tbToolBar.height = kToolbarHeight;
-    main.sbStatusBar.height = kStatusBarHeight;
+    main.tbToolBar.height = 420;
+    main.sbStatusBar.height = 375;
     Resize(kClientWidth, kClientHeight);
   }
   void Resize(int width, int height) {
@@ -34,7 +37,7 @@ struct Shell {
     main.scaleHeight = height;
     main.Form_Resize();
   }
-  // The user picks a curve type in the curve dialog and presses OK (or Cancel).
+  // The user will pick a curve type in the curve dialog and press OK (or Cancel).
   void CurveDialog(const std::string& choice, bool ok = true) {
     platform.modalScripts["frmEingabe"] = [choice, ok](Form& form) {
       auto& dlg = static_cast<FrmEingabe&>(form);
@@ -44,227 +47,141 @@ struct Shell {
       ok ? dlg.OKButton_Click() : dlg.CancelButton_Click();
     };
   }
+  void Curve(const std::string& choice, bool ok = true) {
+    CurveDialog(choice, ok);
+    main.mnuKurveAnzeigen_Click();
+  }
   int Points() const {
     int n = 0;
     for (const DrawnItem& item : surface.Image().items) n += item.kind == DrawnItem::Kind::kPoint;
     return n;
   }
-  struct MenuState {
-    bool newEnabled;
-    bool refreshEnabled;
-  };
-  MenuState Menu() const { return {main.mnuFileNew.enabled, main.mnuViewRefresh.enabled}; }
+  // New, Refresh and Print: "+" enabled, "-" greyed.
+  std::string Menu() const {
+    std::string s;
+    for (const MenuItem* item : {&main.mnuFileNew, &main.mnuViewRefresh, &main.mnuFilePrint}) {
+      s += item->enabled ? '+' : '-';
+    }
+    return s;
+  }
 };
 
-// --------------------------------------------------------------------------- start-up
-
-TEST(FrmMainStart, MenuStatesAndStatusAfterLoad) {
+TEST(FrmMain, MenuAfterLoad) {
   Shell s;
   s.Open();
-  EXPECT_EQ(s.main.caption, "Velmora");
-  EXPECT_EQ(s.platform.statusText, "Im Menü Berechnung beginnen");
-  EXPECT_EQ(s.main.curveCommand.curveShown, 0);
-  struct Row {
-    const MenuItem& item;
-    bool enabled;
-    bool checked;
-  };
-  const Row rows[] = {
-      {s.main.mnuFileNew, false, false},         {s.main.mnuFileOpen, false, false},
-      {s.main.mnuFileSave, false, false},        {s.main.mnuFileSaveAs, false, false},
-      {s.main.mnuFilePrint, false, false},       {s.main.mnuFileExit, true, false},
-      {s.main.mnuEinzelBerechnung, true, false}, {s.main.mnuKurveAnzeigen, true, false},
-      {s.main.mnuViewRefresh, false, false},     {s.main.mnuViewToolbar, true, true},
-      {s.main.mnuViewStatusBar, true, true},     {s.main.mnuHelpContents, true, false},
-      {s.main.mnuHelpAbout, true, false},        {s.main.mnuNecVergleich, true, false},
-      {s.main.mnuViewNecPoints, true, false},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.item.name);
-    EXPECT_EQ(row.item.enabled, row.enabled);
-    EXPECT_EQ(row.item.checked, row.checked);
-  }
-}
-
-TEST(FrmMainStart, MenuOrderGroupsItemsUnderTheirMenus) {
-  Shell s;
+  // Every item in menu order under its menu, "-" after greyed ones, "v" after ticked ones.
   std::string layout;
   for (const FrmMain::MenuEntry& entry : s.main.Menu()) {
-    layout += entry.menu == nullptr ? "|" + entry.item->caption + ":" : entry.item->caption + ";";
+    const MenuItem& item = *entry.item;
+    if (entry.menu == nullptr) {
+      layout += "|" + item.caption + ":";
+    } else {
+      layout += item.caption + (item.caption == "-" || item.enabled ? "" : "-") +
+                (item.checked ? "v" : "") + (item.shortcut.empty() ? "" : " " + item.shortcut) +
+                ";";
+    }
   }
   EXPECT_EQ(layout,
-            "|&Datei:&Neu;Ö&ffnen;-;&Speichern;Speichern &unter...;-;Dru&cken...;-;&Beenden;"
-            "|&Berechnung:Einzel-&Wert;&Kurve;NEC-2-Vergleich...;"
-            "|&Ansicht:&Aktualisieren;-;&Symbolleiste;Status&leiste;-;NEC-2-Punkte;"
-            "|&?:&Hilfe;-;&Info ;");
+            "|&Datei:&Neu- Ctrl+N;Ö&ffnen-;-;&Speichern-;Speichern &unter...-;"
+            "Kurve &exportieren...- Ctrl+E;-;Dru&cken...-;-;"
+            "&Beenden;|&Berechnung:Einzel-&Wert Ctrl+W;&Kurve Ctrl+K;NEC-2-Vergleich... Ctrl+G;"
+            "|&Ansicht:&Aktualisieren- Ctrl+A;-;&Symbolleistev;Status&leistev;-;NEC-2-Punkte;"
+            "|&?:&Hilfe F1;-;&Info  F2;");
+  EXPECT_EQ(s.main.caption, "Velmora");
+  EXPECT_EQ(s.platform.statusText, kIdle);
+  EXPECT_EQ(s.main.curveCommand.curveShown, 0);
 }
 
-struct SettingsRow {
-  const char* name;
-  std::map<std::string, std::string> stored;  // key -> text
-  int left, top, width, height;
-};
-
-class FrmMainSettings : public ::testing::TestWithParam<SettingsRow> {};
-
-TEST_P(FrmMainSettings, LoadReadsEachValueOrItsDefault) {
-  const SettingsRow& row = GetParam();
-  Shell s;
-  for (const auto& [key, text] : row.stored) s.platform.settings["Velmora/Settings/" + key] = text;
-  s.main.Form_Load();
-  EXPECT_EQ(s.main.left, row.left);
-  EXPECT_EQ(s.main.top, row.top);
-  EXPECT_EQ(s.main.width, row.width);
-  EXPECT_EQ(s.main.height, row.height);
+TEST(FrmMain, LoadReadsEachStoredMeasureOrItsDefault) {
+  struct Row {
+    const char* name;
+    std::map<std::string, std::string> stored;  // key -> text
+    int left, top, width, height;
+  };
+  const Row rows[] = {
+      {"empty_store", {}, 1000, 1000, 9000, 8500},
+      {"all_stored",
+       {{"MainLeft", "150"}, {"MainTop", "300"}, {"MainWidth", "12000"}, {"MainHeight", "9000"}},
+       150,
+       300,
+       12000,
+       9000},
+      {"left_of_the_primary_screen", {{"MainLeft", "-14400"}}, -14400, 1000, 9000, 8500},
+      {"decimal_comma", {{"MainWidth", "9600,0"}}, 1000, 1000, 9600, 8500},
+      // A damaged value falls back to its own default and leaves the others alone.
+      {"not_a_number", {{"MainLeft", "links"}, {"MainTop", "450"}}, 1000, 450, 9000, 8500},
+      {"beyond_int", {{"MainLeft", "3e9"}}, 1000, 1000, 9000, 8500},
+      // A size of nothing would leave no window to see.
+      {"zero_width", {{"MainWidth", "0"}}, 1000, 1000, 9000, 8500},
+      {"negative_height", {{"MainHeight", "-200"}}, 1000, 1000, 9000, 8500},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Shell s;
+    for (const auto& [key, text] : row.stored)
+      s.platform.settings["Velmora/Settings/" + key] = text;
+    s.main.Form_Load();
+    EXPECT_EQ(std::vector<int>({s.main.left, s.main.top, s.main.width, s.main.height}),
+              std::vector<int>({row.left, row.top, row.width, row.height}));
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FrmMainSettings,
-    ::testing::Values(
-        SettingsRow{"empty_store", {}, 1000, 1000, 9000, 8500},
-        SettingsRow{"all_stored",
-                    {{"MainLeft", "150"},
-                     {"MainTop", "300"},
-                     {"MainWidth", "12000"},
-                     {"MainHeight", "9000"}},
-                    150,
-                    300,
-                    12000,
-                    9000},
-        SettingsRow{
-            "left_of_the_primary_screen", {{"MainLeft", "-14400"}}, -14400, 1000, 9000, 8500},
-        SettingsRow{"decimal_comma", {{"MainWidth", "9600,0"}}, 1000, 1000, 9600, 8500},
-        // A damaged value falls back to its own default and leaves the others alone.
-        SettingsRow{
-            "not_a_number", {{"MainLeft", "links"}, {"MainTop", "450"}}, 1000, 450, 9000, 8500},
-        SettingsRow{"trailing_garbage", {{"MainHeight", "8500px"}}, 1000, 1000, 9000, 8500},
-        SettingsRow{"empty_text", {{"MainWidth", ""}}, 1000, 1000, 9000, 8500},
-        SettingsRow{"beyond_single", {{"MainTop", "1e40"}}, 1000, 1000, 9000, 8500},
-        SettingsRow{"beyond_int", {{"MainLeft", "3e9"}}, 1000, 1000, 9000, 8500},
-        // A size of nothing would leave no window to see.
-        SettingsRow{"zero_width", {{"MainWidth", "0"}}, 1000, 1000, 9000, 8500},
-        SettingsRow{"negative_height", {{"MainHeight", "-200"}}, 1000, 1000, 9000, 8500}),
-    [](const ::testing::TestParamInfo<SettingsRow>& info) { return info.param.name; });
-
-// --------------------------------------------------------------------------- closing
-
-TEST(FrmMainClose, QuestionTextButtonsAndTitle) {
+TEST(FrmMain, ClosingAsksAndStoresTheMeasuresUnlessMinimised) {
   Shell s;
   s.Open();
   s.platform.messageAnswers = {kIdCancel};
-  EXPECT_TRUE(s.main.Form_QueryUnload());
+  s.main.mnuFileExit_Click();
   ASSERT_EQ(s.platform.messages.size(), 1u);
-  const RecordedMessage& m = s.platform.messages[0];
-  EXPECT_EQ(m.title, " Programmende ? ");
-  EXPECT_EQ(m.style, 33);
-  EXPECT_EQ(m.text, std::string("Wollen Sie das Programm \r\n\r\nVelmora        \r\n") +
-                        kCopyrightLine + "\r\n\r\nwirklich schon beenden ?");
-}
-
-TEST(FrmMainClose, ExitAskedThenCancelledOrConfirmed) {
-  struct Row {
-    const char* name;
-    int answer;
-    bool closed;
-  };
-  for (const Row& row : {Row{"cancel", kIdCancel, false}, Row{"ok", kIdOk, true}}) {
-    SCOPED_TRACE(row.name);
-    Shell s;
-    s.Open();
-    s.main.left = 1500;
-    s.platform.messageAnswers = {row.answer};
-    s.main.mnuFileExit_Click();
-    EXPECT_EQ(s.main.loaded, !row.closed);
-    EXPECT_EQ(s.platform.settings.count("Velmora/Settings/MainLeft"), row.closed ? 1u : 0u);
+  EXPECT_EQ(s.platform.messages[0].title, " Programmende ? ");
+  EXPECT_EQ(s.platform.messages[0].style, kMbOkCancel | kMbQuestion);
+  EXPECT_EQ(s.platform.messages[0].text,
+            std::string("Wollen Sie das Programm \r\n\r\nVelmora        \r\n") + kCopyrightLine +
+                "\r\n\r\nwirklich schon beenden ?");
+  EXPECT_TRUE(s.main.loaded);
+  EXPECT_TRUE(s.platform.settings.empty());
+  for (const auto state : {WindowState::kMaximized, WindowState::kMinimized}) {
+    Shell t;
+    t.platform.settings["Velmora/Settings/MainLeft"] = "777";
+    t.Open();
+    t.main.left = -300;
+    t.main.top = 450;
+    t.main.width = 10005;
+    t.main.height = 7200;
+    t.main.windowState = state;
+    t.main.mnuFileExit_Click();  // answered with OK
+    EXPECT_FALSE(t.main.loaded);
+    auto& st = t.platform.settings;
+    const std::string stored =
+        st["Velmora/Settings/MainLeft"] + " " + st["Velmora/Settings/MainTop"] + " " +
+        st["Velmora/Settings/MainWidth"] + " " + st["Velmora/Settings/MainHeight"];
+    EXPECT_EQ(stored, state == WindowState::kMinimized ? "777   " : "-300 450 10005 7200");
   }
 }
 
-TEST(FrmMainClose, UnloadStoresGeometryUnlessMinimised) {
-  struct Row {
-    const char* name;
-    WindowState state;
-    bool stores;
-  };
-  const Row rows[] = {{"normal", WindowState::kNormal, true},
-                      {"maximised", WindowState::kMaximized, true},
-                      {"minimised", WindowState::kMinimized, false}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    Shell s;
-    s.platform.settings["Velmora/Settings/MainLeft"] = "777";
-    s.Open();
-    s.main.left = -300;
-    s.main.top = 450;
-    s.main.width = 10005;
-    s.main.height = 7200;
-    s.main.windowState = row.state;
-    s.main.Form_Unload();
-    auto& st = s.platform.settings;
-    if (row.stores) {
-      EXPECT_EQ(st["Velmora/Settings/MainLeft"], "-300");
-      EXPECT_EQ(st["Velmora/Settings/MainTop"], "450");
-      EXPECT_EQ(st["Velmora/Settings/MainWidth"], "10005");
-      EXPECT_EQ(st["Velmora/Settings/MainHeight"], "7200");
-    } else {
-      EXPECT_EQ(st["Velmora/Settings/MainLeft"], "777");
-      EXPECT_EQ(st.count("Velmora/Settings/MainTop"), 0u);
-    }
-  }
-}
-
-TEST(FrmMainClose, StoredSettingsAreReadBackAtTheNextStart) {
-  HeadlessPlatform platform;
-  {
-    RetainedSurface surface(0, 0);
-    FrmMain first(platform, surface);
-    first.Form_Load();
-    first.left = 2345;
-    first.top = -15;
-    first.width = 6000;
-    first.height = 5000;
-    first.Form_Unload();
-  }
-  RetainedSurface surface(0, 0);
-  FrmMain second(platform, surface);
-  second.Form_Load();
-  EXPECT_EQ(second.left, 2345);
-  EXPECT_EQ(second.top, -15);
-  EXPECT_EQ(second.width, 6000);
-  EXPECT_EQ(second.height, 5000);
-}
-
-TEST(FrmMainClose, UnloadTakesTheHiddenCurveDialogAlong) {
+TEST(FrmMain, UnloadTakesTheHiddenCurveDialogAlong) {
   Shell s;
   s.Open();
-  s.CurveDialog("Verkürzung Vf bei d", /*ok=*/false);
-  s.main.mnuKurveAnzeigen_Click();
+  s.Curve("Verkürzung Vf bei d", /*ok=*/false);
   ASSERT_TRUE(s.main.curveCommand.frmEingabe.loaded);  // cancelled: loaded but hidden
   s.main.Form_Unload();
   EXPECT_FALSE(s.main.curveCommand.frmEingabe.loaded);
-  EXPECT_FALSE(s.main.loaded);
 }
 
-// --------------------------------------------------------------------------- layout
-
-TEST(FrmMainLayout, PlotFillsTheClientBetweenTheBars) {
+TEST(FrmMain, PlotFillsTheClientBetweenTheBars) {
   struct Row {
-    const char* name;
-    int width, height;
-    int plotWidth, plotHeight;
+    int width, height, plotWidth, plotHeight;
   };
-  const int bars = kToolbarHeight + kStatusBarHeight;
   const Row rows[] = {
-      {"design", kClientWidth, kClientHeight, kClientWidth, kClientHeight - bars},
-      {"wider", 12000, kClientHeight, 12000, kClientHeight - bars},
-      {"exactly_the_bars", 9000, bars, 9000, 0},
-      // Smaller than both bars: the previous height stays.
-      {"below_the_bars", 9000, bars - 1, 9000, kClientHeight - bars},
-      {"nothing_left", 0, 0, 0, kClientHeight - bars},
+      {kClientWidth, kClientHeight, kClientWidth, kClientHeight - kBars},
+      {9000, kBars, 9000, 0},
+      {9000, kBars - 1, 9000, kClientHeight - kBars},  // below both bars: the height stays
+      {0, 0, 0, kClientHeight - kBars},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+    SCOPED_TRACE(std::to_string(row.width) + "x" + std::to_string(row.height));
     Shell s;
     s.Open();
+    s.main.mnuViewToolbar_Click();  // a hidden bar still counts
     s.Resize(row.width, row.height);
     EXPECT_EQ(s.main.Picture1.width, row.plotWidth);
     EXPECT_EQ(s.main.Picture1.height, row.plotHeight);
@@ -273,175 +190,115 @@ TEST(FrmMainLayout, PlotFillsTheClientBetweenTheBars) {
   }
 }
 
-TEST(FrmMainLayout, HiddenBarsStillCount) {
-  Shell s;
-  s.Open();
-  s.main.mnuViewToolbar_Click();
-  s.main.mnuViewStatusBar_Click();
-  s.main.Form_Paint();
-  EXPECT_EQ(s.main.Picture1.height, kClientHeight - kToolbarHeight - kStatusBarHeight);
-}
-
-TEST(FrmMainLayout, ResizeRedrawsOnlyWhenACurveIsShown) {
+TEST(FrmMain, ResizeRedrawsOnlyAShownCurveAndPaintNever) {
   Shell s;
   s.Open();
   const std::int32_t before = s.surface.ImageHandle();
   s.Resize(8000, 6000);
   EXPECT_EQ(s.surface.ImageHandle(), before) << "no curve: nothing drawn";
-  EXPECT_TRUE(s.platform.modalShown.empty());
-
-  s.CurveDialog("Verkürzung Vf bei d");
-  s.main.mnuKurveAnzeigen_Click();
-  ASSERT_NE(s.main.curveCommand.curveShown, 0);
-  const int pointsBefore = s.Points();
+  s.Curve("Verkürzung Vf bei d");
+  const int points = s.Points();
   const std::int32_t drawn = s.surface.ImageHandle();
-  s.Resize(12000, 9000);
-  EXPECT_NE(s.surface.ImageHandle(), drawn) << "the curve is drawn anew";
-  EXPECT_GT(s.Points(), pointsBefore) << "for the wider plot";
-  EXPECT_EQ(s.surface.Image().width, 12000);
-  EXPECT_EQ(s.platform.modalShown.size(), 1u) << "a redraw shows no dialog";
-}
-
-TEST(FrmMainLayout, PaintRelayoutsWithoutRedrawing) {
-  Shell s;
-  s.Open();
-  s.CurveDialog("Verkürzung Vf bei d");
-  s.main.mnuKurveAnzeigen_Click();
-  const std::int32_t drawn = s.surface.ImageHandle();
+  s.main.windowState = WindowState::kMinimized;  // a minimised window keeps its plot
+  s.Resize(0, 0);
+  EXPECT_EQ(s.main.Picture1.width, 8000);
+  EXPECT_EQ(s.surface.ImageHandle(), drawn);
+  s.main.windowState = WindowState::kNormal;
   s.main.scaleWidth = 6000;
   s.main.Form_Paint();
   EXPECT_EQ(s.main.Picture1.width, 6000);
   EXPECT_EQ(s.surface.ImageHandle(), drawn);
+  s.Resize(12000, 9000);
+  EXPECT_NE(s.surface.ImageHandle(), drawn) << "the curve is drawn anew";
+  EXPECT_GT(s.Points(), points) << "for the wider plot";
+  EXPECT_EQ(s.surface.Image().width, 12000);
+  EXPECT_EQ(s.platform.modalShown.size(), 1u) << "a redraw shows no dialog";
 }
 
-// --------------------------------------------------------------------------- commands
-
-TEST(FrmMainCommands, NewFromMenuAndFromToolbarDiffer) {
+TEST(FrmMain, NewFromMenuAndFromToolbarDiffer) {
   struct Row {
     const char* name;
     std::function<void(FrmMain&)> command;
     bool curveShownAfter;
-    Shell::MenuState menuAfter;
+    const char* menuAfter;
     const char* statusAfter;
   };
-  const std::string title = "curve title";
   const Row rows[] = {
-      {"menu",
-       [](FrmMain& m) { m.mnuFileNew_Click(); },
-       false,
-       {false, false},
-       "Im Menü Berechnung beginnen"},
-      {"toolbar",
-       [](FrmMain& m) { m.tbToolBar_ButtonClick("New"); },
-       true,
-       {true, true},
-       "curve title"},
+      {"menu", [](FrmMain& m) { m.mnuFileNew_Click(); }, false, "--+", kIdle},
+      {"toolbar", [](FrmMain& m) { m.tbToolBar_ButtonClick("New"); }, true, "+++", "Titel"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     Shell s;
     s.Open();
-    s.CurveDialog("Verkürzung Vf bei d");
-    s.main.mnuKurveAnzeigen_Click();
+    s.Curve("Verkürzung Vf bei d");
     ASSERT_GT(s.Points(), 0);
-    s.platform.SetStatusText(title);
+    s.platform.SetStatusText("Titel");
     row.command(s.main);
     EXPECT_EQ(s.Points(), 0) << "plot cleared";
     EXPECT_EQ(s.main.curveCommand.frmEingabe.Tag, "Neu");
     EXPECT_EQ(s.main.curveCommand.curveShown != 0, row.curveShownAfter);
-    EXPECT_EQ(s.main.mnuFileNew.enabled, row.menuAfter.newEnabled);
-    EXPECT_EQ(s.main.mnuViewRefresh.enabled, row.menuAfter.refreshEnabled);
+    EXPECT_EQ(s.Menu(), row.menuAfter);
     EXPECT_EQ(s.platform.statusText, row.statusAfter);
-    // Neither a resize nor Refresh brings the discarded curve back.
+    // Neither a resize nor Refresh brings the discarded curve back; the curve command asks.
     s.Resize(10000, 8000);
     s.main.mnuViewRefresh_Click();
     EXPECT_EQ(s.Points(), 0);
-    // The curve command asks again, and its OK draws.
     s.main.mnuKurveAnzeigen_Click();
     EXPECT_EQ(s.platform.modalShown.size(), 2u);
     EXPECT_GT(s.Points(), 0);
   }
 }
 
-TEST(FrmMainCommands, ToolbarDispatchesByKey) {
-  struct Row {
-    const char* key;
-    const char* message;  // text of the first message box, "" for none
+TEST(FrmMain, CommandsThatSayTheyAreNotYetPossible) {
+  const std::pair<std::function<void(FrmMain&)>, const char*> rows[] = {
+      {[](FrmMain& m) { m.mnuFileOpen_Click(); }, "Öffnen noch nicht möglich"},
+      {[](FrmMain& m) { m.mnuFileSaveAs_Click(); }, "Speichern unter... noch nicht möglich"},
+      {[](FrmMain& m) { m.tbToolBar_ButtonClick("Save"); }, "Speichern noch nicht möglich"},
+      {[](FrmMain& m) { m.tbToolBar_ButtonClick("Print"); }, "Drucker bereit?"},
+      // Keys compare exactly; one in the image list without a button runs nothing.
+      {[](FrmMain& m) { m.tbToolBar_ButtonClick("open"); }, ""},
+      {[](FrmMain& m) { m.tbToolBar_ButtonClick("Paste"); }, ""},
   };
-  const Row rows[] = {
-      {"Open", "Öffnen noch nicht möglich"},
-      {"Save", "Speichern noch nicht möglich"},
-      {"Print", "Drucker bereit?"},
-      {"New", ""},
-      {"Paste", ""},  // in the image list, but no button runs it
-      {"", ""},
-      {"open", ""},  // keys compare exactly
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.key);
+  for (const auto& [command, text] : rows) {
+    SCOPED_TRACE(text);
     Shell s;
     s.Open();
     s.platform.messageAnswers = {kIdCancel};
-    s.main.tbToolBar_ButtonClick(row.key);
-    if (*row.message == '\0') {
-      EXPECT_TRUE(s.platform.messages.empty());
-    } else {
-      ASSERT_EQ(s.platform.messages.size(), 1u);
-      EXPECT_EQ(s.platform.messages[0].text, row.message);
-    }
-  }
-}
-
-TEST(FrmMainCommands, NotYetAvailableCommandsSaySo) {
-  struct Row {
-    void (FrmMain::*command)();
-    const char* text;
-  };
-  const Row rows[] = {{&FrmMain::mnuFileOpen_Click, "Öffnen noch nicht möglich"},
-                      {&FrmMain::mnuFileSave_Click, "Speichern noch nicht möglich"},
-                      {&FrmMain::mnuFileSaveAs_Click, "Speichern unter... noch nicht möglich"}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.text);
-    Shell s;
-    s.Open();
-    (s.main.*row.command)();
-    ASSERT_EQ(s.platform.messages.size(), 1u);
-    EXPECT_EQ(s.platform.messages[0].text, row.text);
+    command(s.main);
+    ASSERT_EQ(s.platform.messages.size(), *text == '\0' ? 0u : 1u);
+    if (*text == '\0' || text == std::string("Drucker bereit?")) continue;
+    EXPECT_EQ(s.platform.messages[0].text, text);
     EXPECT_EQ(s.platform.messages[0].title, "Velmora");
-    EXPECT_EQ(s.platform.messages[0].style, 0);
-    EXPECT_EQ(s.platform.statusText, "Im Menü Berechnung beginnen");
+    EXPECT_EQ(s.platform.messages[0].style, kMbOkOnly);
   }
 }
 
-TEST(FrmMainCommands, SingleValueSessionThroughTheModalDialog) {
+TEST(FrmMain, SingleValueSessionThroughTheModalDialog) {
   Shell s;
   s.Open();
-  s.CurveDialog("Verkürzung Vf bei d");
-  s.main.mnuKurveAnzeigen_Click();
-  ASSERT_TRUE(s.main.mnuViewRefresh.enabled);
-  std::string statusWhileOpen;
-  std::string result;
+  std::string statusWhileOpen, result;
   s.platform.modalScripts["frmEinzel_Eingabe"] = [&](Form& form) {
     auto& dlg = static_cast<FrmEinzelEingabe&>(form);
     statusWhileOpen = s.platform.statusText;
     dlg.Form_Activate();
-    dlg.Combo1.text = kChoiceVelocityFactor;
-    dlg.Combo1_Click();
     dlg.OKButton_Click();
     result = dlg.Label3.caption;
     dlg.CancelButton_Click();
   };
   s.main.mnuEinzelBerechnung_Click();
   EXPECT_EQ(statusWhileOpen, "Einzel-Wert-Berechnung");
-  EXPECT_FALSE(result.empty());
+  EXPECT_EQ(result, "37,782");
   EXPECT_FALSE(s.main.frmEinzelEingabe.loaded) << "the next use starts from the load defaults";
-  EXPECT_FALSE(s.main.mnuViewRefresh.enabled) << "even with a curve on the plot";
-  EXPECT_TRUE(s.main.mnuFileNew.enabled);
-  EXPECT_EQ(s.platform.statusText, "Im Menü Berechnung beginnen");
+  EXPECT_EQ(s.Menu(), "+--");
+  EXPECT_EQ(s.platform.statusText, kIdle);
+  s.Curve("Verkürzung Vf bei d");
+  s.main.mnuEinzelBerechnung_Click();
+  EXPECT_EQ(s.Menu(), "+-+") << "Refresh greyed even with a curve on the plot";
   EXPECT_NE(s.main.curveCommand.curveShown, 0) << "the curve is still shown";
 }
 
-TEST(FrmMainCommands, NecComparisonOpensWithTheLatestInputs) {
+TEST(FrmMain, NecComparisonOpensWithTheLatestInputs) {
   Shell s;
   s.Open();
   s.platform.modalScripts["frmEinzel_Eingabe"] = [](Form& form) {
@@ -455,7 +312,7 @@ TEST(FrmMainCommands, NecComparisonOpensWithTheLatestInputs) {
     dlg.CancelButton_Click();
   };
   s.main.mnuEinzelBerechnung_Click();
-  const Shell::MenuState menu = s.Menu();
+  const std::string menu = s.Menu();
   const std::string status = s.platform.statusText;
   std::vector<NecInputs> opened;
   s.platform.modalScripts["frmNecVergleich"] = [&opened](Form& form) {
@@ -472,19 +329,17 @@ TEST(FrmMainCommands, NecComparisonOpensWithTheLatestInputs) {
   EXPECT_EQ(opened[1].diameter, "3") << "its own last inputs";
   EXPECT_FALSE(s.main.frmNecVergleich.loaded);
   EXPECT_FALSE(s.main.frmNecVergleich.Searching());
-  EXPECT_EQ(s.Menu().newEnabled, menu.newEnabled);
-  EXPECT_EQ(s.Menu().refreshEnabled, menu.refreshEnabled);
+  EXPECT_EQ(s.Menu(), menu);
   EXPECT_EQ(s.platform.statusText, status);
 }
 
-TEST(FrmMainCommands, NecPointsFollowTheCurveAndStayOffThePrintout) {
+TEST(FrmMain, NecPointsFollowTheCurveAndStayOffThePrintout) {
   Shell s;
   s.Open();
   s.main.mnuViewNecPoints_Click();
   EXPECT_TRUE(s.main.mnuViewNecPoints.checked);
   EXPECT_FALSE(s.main.necPoints.Computing()) << "no curve yet";
-  s.CurveDialog("Verkürzung Vf bei h");
-  s.main.mnuKurveAnzeigen_Click();
+  s.Curve("Verkürzung Vf bei h");
   const std::string title = s.platform.statusText;
   ASSERT_TRUE(s.main.necPoints.Computing());
   const std::uint64_t generation = s.main.necPoints.Generation();
@@ -507,29 +362,25 @@ TEST(FrmMainCommands, NecPointsFollowTheCurveAndStayOffThePrintout) {
   EXPECT_TRUE(s.main.mnuViewNecPoints.checked);
 }
 
-TEST(FrmMainCommands, CancelledCurveDialogChangesNothingButTheStatus) {
+TEST(FrmMain, CancelledCurveDialogChangesNothingButTheStatus) {
   Shell s;
   s.Open();
-  s.CurveDialog("Strahlungswiderstand Rs");
-  s.main.mnuKurveAnzeigen_Click();
+  s.Curve("Strahlungswiderstand Rs");
   const CurveRequest request = s.main.curveCommand.request;
   const std::int32_t drawn = s.surface.ImageHandle();
-  s.CurveDialog("Verkürzung Vf bei h", /*ok=*/false);
-  s.main.mnuKurveAnzeigen_Click();
+  s.Curve("Verkürzung Vf bei h", /*ok=*/false);
   EXPECT_EQ(s.main.curveCommand.request, request);
   EXPECT_EQ(s.surface.ImageHandle(), drawn);
   EXPECT_EQ(s.platform.statusText, "Kurve berechnen und anzeigen");
-  EXPECT_TRUE(s.main.mnuViewRefresh.enabled);
+  EXPECT_EQ(s.Menu(), "+++");
 }
 
-TEST(FrmMainCommands, ViewTogglesFlipCheckAndBar) {
+TEST(FrmMain, ViewTogglesFlipCheckAndBar) {
   Shell s;
   s.Open();
-  for (int click = 1; click <= 3; ++click) {
-    SCOPED_TRACE(click);
+  for (const bool shown : {false, true, false}) {
     s.main.mnuViewToolbar_Click();
     s.main.mnuViewStatusBar_Click();
-    const bool shown = click % 2 == 0;
     EXPECT_EQ(s.main.mnuViewToolbar.checked, shown);
     EXPECT_EQ(s.main.tbToolBar.visible, shown);
     EXPECT_EQ(s.main.mnuViewStatusBar.checked, shown);
@@ -537,44 +388,33 @@ TEST(FrmMainCommands, ViewTogglesFlipCheckAndBar) {
   }
 }
 
-TEST(FrmMainCommands, ShortHelpBox) {
+TEST(FrmMain, HelpBoxes) {
   Shell s;
   s.Open();
   s.main.mnuHelpContents_Click();
   ASSERT_EQ(s.platform.messages.size(), 1u);
-  const RecordedMessage& m = s.platform.messages[0];
-  EXPECT_EQ(m.title, "Kurzhilfe");
-  EXPECT_EQ(m.style, 64);
-  std::vector<std::string> lines;
-  std::string::size_type start = 0;
-  for (auto end = m.text.find("\r\n"); end != std::string::npos;
-       start = end + 2, end = m.text.find("\r\n", start)) {
-    lines.push_back(m.text.substr(start, end - start));
+  EXPECT_EQ(s.platform.messages[0].title, "Kurzhilfe");
+  EXPECT_EQ(s.platform.messages[0].style, kMbInformation);
+  EXPECT_EQ(s.platform.messages[0].text,
+            std::string("Velmora\r\n") + kCopyrightLine +
+                "\r\nVersion 1.0.2\r\n\r\nDas Programm dient zur Erstellung, Anzeige und zum "
+                "Ausdruck\r\ntechnischer Antennen-Parameter-Kurven sowie zur Berechnung\r\n"
+                "einzelner Antennen-Parameter.\r\nKurve exportieren (Strg+E) oder kopieren "
+                "(Strg+C); Maus und Pfeiltasten zeigen die Werte der Kurve.\r\nDas Drucken "
+                "erfolgt über den vorher eingestellten Standard-Drucker.    ");
+  // The info box goes whether its OK button closed it or something else did.
+  for (const bool ok : {true, false}) {
+    std::string version;
+    s.platform.modalScripts["frmAbout"] = [&](Form& form) {
+      auto& about = static_cast<FrmAbout&>(form);
+      version = about.lblVersion.caption;
+      ok ? about.cmdOK_Click() : about.Hide();
+    };
+    s.main.mnuHelpAbout_Click();
+    EXPECT_EQ(version, "Version 1.0.2");
+    EXPECT_FALSE(s.main.frmAbout.loaded);
   }
-  lines.push_back(m.text.substr(start));
-  ASSERT_EQ(lines.size(), 8u);
-  EXPECT_EQ(lines[0], "Velmora");
-  EXPECT_EQ(lines[1], kCopyrightLine);
-  EXPECT_EQ(lines[2], "Version 1.0.2");
-  EXPECT_EQ(lines[3], "");
-  EXPECT_EQ(lines[7], "Das Drucken erfolgt über den vorher eingestellten Standard-Drucker.    ");
 }
-
-TEST(FrmMainCommands, InfoBoxIsShownModallyAndUnloaded) {
-  Shell s;
-  s.Open();
-  std::string versionShown;
-  s.platform.modalScripts["frmAbout"] = [&](Form& form) {
-    auto& about = static_cast<FrmAbout&>(form);
-    versionShown = about.lblVersion.caption;
-    about.cmdOK_Click();
-  };
-  s.main.mnuHelpAbout_Click();
-  EXPECT_EQ(versionShown, "Version 1.0.2");
-  EXPECT_FALSE(s.main.frmAbout.loaded);
-}
-
-// --------------------------------------------------------------------------- printing
 
 // The mouse pointer's changes as letters: H hourglass, D default.
 std::string Pointers(const std::vector<MousePointer>& history) {
@@ -583,13 +423,11 @@ std::string Pointers(const std::vector<MousePointer>& history) {
   return letters;
 }
 
-TEST(FrmMainPrint, PrintsTheTitleWithProductAndCopyrightAndRestoresTheWindow) {
+TEST(FrmMain, PrintShowsTitleProductAndCopyrightThenRestoresTheWindow) {
   Shell s;
   s.Open();
-  s.CurveDialog("Strahlungswiderstand Rs");
-  s.main.mnuKurveAnzeigen_Click();
+  s.Curve("Strahlungswiderstand Rs");
   const std::string title = s.platform.statusText;
-  ASSERT_FALSE(title.empty());
   s.main.mnuViewToolbar_Click();    // toolbar off
   s.main.mnuViewStatusBar_Click();  // status bar off
   std::string printed;              // status, toolbar, status bar, pointer, events run before
@@ -601,59 +439,52 @@ TEST(FrmMainPrint, PrintsTheTitleWithProductAndCopyrightAndRestoresTheWindow) {
   s.platform.doEventsCalls = 0;
   s.platform.pointerHistory.clear();
   s.main.mnuFilePrint_Click();
-
   ASSERT_EQ(s.platform.messages.size(), 1u);
-  EXPECT_EQ(s.platform.messages[0].text, "Drucker bereit?");
   EXPECT_EQ(s.platform.messages[0].title, "Drucker ");
-  EXPECT_EQ(s.platform.messages[0].style, 17);
+  EXPECT_EQ(s.platform.messages[0].style, kMbOkCancel | kMbCritical);
   EXPECT_EQ(s.platform.printedForms, std::vector<std::string>{"frmMain"});
   EXPECT_EQ(printed, title + "  Velmora Copyright © 2026 Velmora-Team||status bar|H1");
   EXPECT_EQ(s.platform.statusText, title);
   EXPECT_TRUE(s.main.tbToolBar.visible) << "shown again, although switched off";
   EXPECT_TRUE(s.main.sbStatusBar.visible) << "stays visible";
-  EXPECT_FALSE(s.main.mnuViewToolbar.checked || s.main.mnuViewStatusBar.checked)
-      << "check marks stay";
+  EXPECT_FALSE(s.main.mnuViewToolbar.checked || s.main.mnuViewStatusBar.checked);
   EXPECT_EQ(Pointers(s.platform.pointerHistory), "HD");
   EXPECT_EQ(s.platform.doEventsCalls, 2);
 }
 
-TEST(FrmMainPrint, AnswersDecideWhatHappens) {
+TEST(FrmMain, PrintAnswersDecideWhatHappens) {
   struct Row {
     const char* name;
     std::deque<int> answers;
     const char* error;  // nullptr: the print succeeds
     const char* printer;
-    const char* failureText;
-    const char* failureTitle;
+    const char* failure;  // title|text of the failure box
     const char* pointers;
     int doEvents;
   };
   const char* const kNoPrinter = "Es ist kein Standard-Drucker eingerichtet.";
   const Row rows[] = {
-      {"not_ready", {kIdCancel}, nullptr, "Laser", "", "", "", 0},
-      {"printed", {kIdOk}, nullptr, "Laser", "", "", "HD", 2},
+      {"not_ready", {kIdCancel}, nullptr, "Laser", "", "", 0},
+      {"printed", {kIdOk}, nullptr, "Laser", "", "HD", 2},
       {"failure_ok_goes_on",
        {kIdOk, kIdOk},
        kNoPrinter,
        "Laser",
-       kNoPrinter,
-       "Drucker-Fehler Laser",
+       "Drucker-Fehler Laser|Es ist kein Standard-Drucker eingerichtet.",
        "HDHD",
        3},
       {"failure_cancel_ends",
        {kIdOk, kIdCancel},
        kNoPrinter,
        "Laser",
-       kNoPrinter,
-       "Drucker-Fehler Laser",
+       "Drucker-Fehler Laser|Es ist kein Standard-Drucker eingerichtet.",
        "HD",
        1},
       {"failure_without_words",
        {kIdOk, kIdCancel},
        "",
        "",
-       "Der Ausdruck ist fehlgeschlagen.",
-       "Drucker-Fehler ",
+       "Drucker-Fehler |Der Ausdruck ist fehlgeschlagen.",
        "HD",
        1},
   };
@@ -673,15 +504,107 @@ TEST(FrmMainPrint, AnswersDecideWhatHappens) {
     EXPECT_EQ(s.platform.printedForms.size(), asked ? 1u : 0u) << "a failed print is not repeated";
     ASSERT_EQ(s.platform.messages.size(), row.error != nullptr ? 2u : 1u);
     if (row.error != nullptr) {
-      EXPECT_EQ(s.platform.messages[1].text, row.failureText);
-      EXPECT_EQ(s.platform.messages[1].title, row.failureTitle);
-      EXPECT_EQ(s.platform.messages[1].style, 49);
+      EXPECT_EQ(s.platform.messages[1].title + "|" + s.platform.messages[1].text, row.failure);
+      EXPECT_EQ(s.platform.messages[1].style, kMbOkCancel | kMbExclamation);
     }
     EXPECT_EQ(s.platform.statusText, "Titel");
     EXPECT_EQ(s.main.tbToolBar.visible, asked) << "not touched when not ready";
     EXPECT_EQ(Pointers(s.platform.pointerHistory), row.pointers);
     EXPECT_EQ(s.platform.doEventsCalls, row.doEvents);
   }
+}
+
+// --------------------------------------------------------------------------- curve output
+
+TEST(FrmMainCurveOutput, ExportIsOfferedExactlyWhileACurveIsOnThePlot) {
+  Shell s;
+  s.Open();
+  struct Step {
+    const char* name;
+    std::function<void()> action;
+    bool enabled;
+  };
+  const Step steps[] = {
+      {"start", [] {}, false},
+      {"curve", [&s] { s.main.mnuKurveAnzeigen_Click(); }, true},
+      {"single value", [&s] { s.main.mnuEinzelBerechnung_Click(); }, true},
+      {"toolbar New", [&s] { s.main.tbToolBar_ButtonClick("New"); }, false},
+      {"resize after it", [&s] { s.Resize(9500, 7000); }, false},
+      {"curve again", [&s] { s.main.mnuKurveAnzeigen_Click(); }, true},
+      {"cancelled dialog",
+       [&s] { s.CurveDialog("Strahlungswiderstand Rs", false), s.main.mnuKurveAnzeigen_Click(); },
+       true},
+      {"menu New", [&s] { s.main.mnuFileNew_Click(); }, false},
+      {"wrong formula", [&s] { s.CurveDialog("Kurve?"), s.main.mnuKurveAnzeigen_Click(); }, false},
+  };
+  s.CurveDialog("Verkürzung Vf bei d");
+  for (const Step& step : steps) {
+    step.action();
+    EXPECT_EQ(s.main.mnuFileExport.enabled, step.enabled) << step.name;
+  }
+}
+
+TEST(FrmMainCurveOutput, ExportHandsOverTheCurveAndReportsAFailure) {
+  Shell s;
+  s.Open();
+  s.CurveDialog("Verkürzung Vf bei d");
+  s.main.mnuKurveAnzeigen_Click();
+  const std::string title = s.platform.statusText;
+  s.main.mnuEinzelBerechnung_Click();  // another status text; the export keeps the curve's title
+  s.platform.exportOutcomes = {{ExportOutcome::Result::kCancelled, "", ""},
+                               {ExportOutcome::Result::kFailed, "/ro/Vf.png", "Kein Platz."}};
+  s.main.mnuFileExport_Click();
+  s.main.mnuFileExport_Click();
+  ASSERT_EQ(s.platform.exports.size(), 2u);
+  const CurveOutput& out = s.platform.exports[0];
+  EXPECT_EQ(out.image, &s.surface.Image());
+  EXPECT_EQ(out.title, title);
+  EXPECT_EQ(out.fileName, "Vf-bei-Draht-d");
+  EXPECT_EQ(out.csv.substr(0, out.csv.find('\n')), "Draht-d [mm];Vf");
+  ASSERT_EQ(s.platform.messages.size(), 1u) << "a cancelled dialog says nothing";
+  EXPECT_EQ(s.platform.messages[0].text,
+            "Die Kurve konnte nicht als „/ro/Vf.png“ gespeichert werden.\r\nKein Platz.");
+  EXPECT_EQ(s.platform.messages[0].title, "Kurve exportieren");
+  EXPECT_EQ(s.platform.messages[0].style, kMbExclamation);
+  EXPECT_EQ(s.platform.statusText, kIdleStatus);
+  s.main.Picture1_Copy();
+  ASSERT_EQ(s.platform.copies.size(), 1u);
+  EXPECT_EQ(s.platform.copies[0].csv, out.csv);
+}
+
+TEST(FrmMainCurveOutput, ReadoutFollowsPointerAndKeysAndStaysOffPaper) {
+  Shell s;
+  s.Open();
+  s.CurveDialog("Verkürzung Vf bei d");
+  s.main.mnuKurveAnzeigen_Click();
+  const CurveLayout& l = s.main.curveCommand.lastLayout;
+  const double first = l.m;  // point 1
+  const double last = l.m + l.N - 1;
+  auto marker = [&s] { return s.main.ReadoutMarker().value_or(-1); };
+  s.main.Picture1_MouseMove(first + 999.4);
+  EXPECT_EQ(marker(), first + 999);
+  EXPECT_NE(s.main.ReadoutText().find("Draht-d = "), std::string::npos);
+  s.main.Picture1_KeyDown(PlotKey::kRight);
+  EXPECT_EQ(marker(), first + 1000);
+  s.main.Picture1_KeyDown(PlotKey::kPageLeft);
+  EXPECT_EQ(marker(), first + 1000 - l.ux);
+  s.main.Picture1_KeyDown(PlotKey::kLast);
+  s.main.Picture1_KeyDown(PlotKey::kRight);
+  EXPECT_EQ(marker(), last) << "stays on the last point";
+  s.main.Picture1_MouseMove(first - 16);
+  EXPECT_EQ(marker(), -1) << "left of the curve";
+  s.main.Picture1_KeyDown(PlotKey::kLeft);
+  EXPECT_EQ(marker(), last) << "a first key shows the end it points to";
+  s.main.Picture1_MouseLeave();
+  EXPECT_EQ(s.main.ReadoutText(), "");
+  s.main.Picture1_KeyDown(PlotKey::kFirst);
+  std::string onPaper = "not printed";
+  s.platform.onPrintForm = [&](Form&) { onPaper = s.main.ReadoutText(); };
+  s.main.mnuFilePrint_Click();
+  EXPECT_EQ(onPaper, "");
+  s.main.Picture1_KeyDown(PlotKey::kFirst);
+  s.main.mnuViewRefresh_Click();
+  EXPECT_EQ(marker(), -1) << "a redraw drops the marker of the old image";
 }
 
 }  // namespace

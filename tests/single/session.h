@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,17 @@ class DialogSession : public testing::Test {
     if (!text.empty()) return dialog.TypeText(box, text, TypingMode::kReplace);
     dialog.DeleteText(box);
     return {};
+  }
+  // Retypes boxes given as "Text6=12 Text8=" (an empty value deletes), in this order.
+  void RetypeAll(const std::string& inputs) {
+    std::istringstream in(inputs);
+    for (std::string input; in >> input;) {
+      const std::string name = input.substr(0, input.find('='));
+      for (TextBox* box : {&dialog.Text1, &dialog.Text2, &dialog.Text6, &dialog.Text7,
+                           &dialog.Text8, &dialog.Text9}) {
+        if (box->name == name) Retype(*box, input.substr(name.size() + 1));
+      }
+    }
   }
   void PressOk() { dialog.OKButton_Click(); }
 

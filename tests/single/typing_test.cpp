@@ -35,12 +35,16 @@ TEST(TypeKeys, EditsTheTextKeyByKey) {
            Row{"2", "äx", kAppend, false, "2äx", kNone, 2},
            Row{"2ä", "\b", kAppend, false, "2", kNone, 1},  // one character, two bytes
            Row{"2€", "\b", kAppend, false, "2", kNone, 1},
-           Row{"", "1ä2", kAppend, true, "12", 1, 3},
-           Row{"", "", kReplace, true, "", kNone, 0},
+           Row{"", "1ä2", kAppend, true, "12", 1, 3}, Row{"", "", kReplace, true, "", kNone, 0},
+           Row{"123", "4", kAppend, true, "123", kNone, 1},  // full: the key is lost
+           Row{"123", "\b4", kAppend, true, "124", kNone, 2},
+           Row{"123", "45", kReplace, true, "45", kNone, 2},
+           Row{"12", "äöü", kAppend, false, "12ä", kNone, 3},  // characters, not bytes
        }) {
     SCOPED_TRACE(std::string(row.before) + " + " + row.typed);
     TextBox box("Text");
     box.text = row.before;
+    box.maxLength = 3;
     int releases = 0;
     ControlEvents handlers;
     if (row.filtered) handlers.keyPress = DigitsOnly;

@@ -1,0 +1,65 @@
+#include "curves/curve_output.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace velmora {
+namespace {
+
+// A run of three points from p = 1, its first point at twips x = m.
+CurveTrace ThreePoints(std::int32_t ux, double x, double y) {
+  CurveTrace run;
+  run.layout.m = 400;
+  run.layout.ux = ux;
+  run.samples = {{1, x - 1.0 / ux, y}, {2, x, y}, {3, x + 1.0 / ux, y}};
+  return run;
+}
+
+TEST(CurveReadout, TextInAxisUnits) {
+  struct Row {
+    const char* name;
+    const char *xName, *xUnit, *yName, *yUnit;
+    std::int32_t ux;
+    double x, y;
+    char separator;
+    const char* text;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Row rows[] = {
+      {"fraction", "Draht-d", "[mm]", "Vf", "", 442, 2.0497737, 0.926341, ',',
+       "Draht-d = 2,05 mm   Vf = 0,926"},
+      {"ohms, coarse x", "Ant.-Höhe", "[m]", "Rs", "[Ohm]", 6, 12.5, 73.1349, ',',
+       "Ant.-Höhe = 12,5 m   Rs = 73,1 Ohm"},
+      {"one twip a unit", "f", "[]", "Z", "Ohm", 1, 1234.4, 1234.56, ',',
+       "f = 1234   Z = 1235 Ohm"},
+      {"no value", "Draht d", "[mm]", "Qa", "", 442, 1, nan, ',', "Draht d = 1 mm   Qa = ---"},
+      {"decimal point, zero", "h", "m", "Rve", "[Ohm]", 90, 0.5, 0, '.', "h = 0.5 m   Rve = 0 Ohm"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    CurveRequest request;
+    request.xName = row.xName;
+    request.xUnit = row.xUnit;
+    request.yName = row.yName;
+    request.yUnit = row.yUnit;
+    EXPECT_EQ(ReadoutText(request, ThreePoints(row.ux, row.x, row.y), 1, row.separator), row.text);
+  }
+}
+
+TEST(CurveReadout, NearestPointWithinAPixelOfTheCurve) {
+  const CurveTrace run = ThreePoints(10, 1, 1);  // points at 400, 401, 402 twips
+  struct Row {
+    double x;
+    std::optional<std::size_t> sample;
+  };
+  const Row rows[] = {{384, std::nullopt}, {386, 0}, {400.4, 0}, {400.6, 1}, {402, 2}, {417, 2},
+                      {418, std::nullopt}};
+  for (const Row& row : rows) EXPECT_EQ(NearestSample(run, row.x), row.sample) << row.x;
+  EXPECT_EQ(NearestSample(CurveTrace(), 400), std::nullopt);
+  EXPECT_EQ(NearestSample(run, std::numeric_limits<double>::quiet_NaN()), std::nullopt);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Prints the curve and the single-value dialog through a private CUPS scheduler (own config,
+# socket, spool and logs in a temporary folder) on a PostScript queue whose output lands in a
+# file, and lets print_test check what the server received and what the queue made of it.
+#   cups_print_test.sh PRINT_TEST_BINARY
+set -euo pipefail
+print_test=$1
+for tool in cupsd lpadmin lpstat ps2pdf pdftotext pdfimages; do
+  if ! command -v "$tool" >/dev/null && [ ! -x "/usr/sbin/$tool" ]; then
+    echo "SKIP: $tool is missing (scripts/setup.sh installs cups, printer-driver-cups-pdf," \
+      "ghostscript and poppler-utils)"
+    exit 77
+  fi
+done
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+[ -r "$ppd" ] || { echo "SKIP: $ppd is missing (printer-driver-cups-pdf)"; exit 77; }
+PATH=$PATH:/usr/sbin
+
+dir=$(mktemp -d /tmp/velmora-cups.XXXXXX)
+chmod 755 "$dir"  # the filters run as another user and read the spool below it
+mkdir -p "$dir"/{conf,spool,cache,state,tmp,log,out,home}
+chmod 1777 "$dir/tmp"
+user=$(id -un)
+group=$(id -gn)
+if [ "$(id -u)" -eq 0 ]; then user=lp; group=lp; fi
+cat >"$dir/conf/cups-files.conf" <<EOF
+ServerRoot $dir/conf
+RequestRoot $dir/spool
+CacheDir $dir/cache
+StateDir $dir/state
+TempDir $dir/tmp
+ErrorLog $dir/log/error_log
+AccessLog $dir/log/access_log
+PageLog $dir/log/page_log
+Printcap $dir/printcap
+FileDevice Yes
+User $user
+Group $group
+SystemGroup $(id -gn)
+EOF
+cat >"$dir/conf/cupsd.conf" <<EOF
+Listen $dir/cups.sock
+LogLevel warn
+PreserveJobFiles Yes
+Browsing No
+WebInterface No
+DefaultPolicy open
+<Policy open>
+<Limit All>
+Order deny,allow
+</Limit>
+</Policy>
+EOF
+
+cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" &
+cupsd_pid=$!
+cleanup() {
+  kill "$cupsd_pid" 2>/dev/null || true
+  wait "$cupsd_pid" 2>/dev/null || true
+  [ -n "${VELMORA_PRINT_KEEP:-}" ] || rm -rf "$dir"
+}
+trap cleanup EXIT
+
+export CUPS_SERVER=$dir/cups.sock HOME=$dir/home
+for _ in $(seq 100); do
+  [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1 && break
+  sleep 0.1
+done
+lpadmin -p VelmoraTest -v "file://$dir/out/job.ps" -P "$ppd" -E 2>/dev/null
+lpadmin -d VelmoraTest
+
+status=0
+VELMORA_TEST_CUPS_DIR=$dir "$print_test" throughCups || status=$?
+[ $status -eq 0 ] || cat "$dir/log/error_log" 2>/dev/null || true
+exit $status

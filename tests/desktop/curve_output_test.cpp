@@ -1,0 +1,228 @@
+// The curve leaving the desktop program: export through the file dialog, Ctrl+C, the read-out.
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "desktop/form_dialog.h"
+#include "desktop/plot_widget.h"
+#include "tests/desktop/ui_driver.h"
+
+using velmora::qt::FormDialog;
+using velmora::testing::DesktopFixture;
+using velmora::testing::Pick;
+using velmora::testing::WhileModal;
+
+namespace {
+
+// Sets or clears the immutable flag of a folder: even root cannot add a file to it then.
+bool SetImmutable(const QString& path, bool on) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+  ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  ::close(fd);
+  return ok;
+}
+
+QString FileText(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+}  // namespace
+
+class TestCurveOutput : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<DesktopFixture> fixture_;
+  QTemporaryDir dir_;
+
+  velmora::FrmMain& Model() { return fixture_->desktop().model; }
+  velmora::qt::MainWindow& Window() { return fixture_->desktop().window; }
+  QAction* Export() { return Window().ActionFor(Model().mnuFileExport); }
+  velmora::qt::PlotWidget* Plot() { return Window().Plot(); }
+  QString Readout() {
+    const QLabel* panel = Window().StatusPanel(4);
+    return panel->isVisible() ? panel->text() : QString();
+  }
+  void Start() {
+    fixture_->Start();
+    Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Window()));
+  }
+  void DrawCurve(const QString& choice) {
+    QVERIFY(WhileModal<FormDialog>(
+        [&] { Window().ActionFor(Model().mnuKurveAnzeigen)->trigger(); },
+        [&](FormDialog* dialog) {
+          Pick(dialog->findChild<QComboBox*>(QStringLiteral("Combo1")), choice);
+          QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("Text6")), Qt::Key_Return);
+        }));
+    Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Window()));
+  }
+  // Exports into `path` through the file dialog; returns the texts of the boxes shown meanwhile
+  // (a question to replace a file is answered Yes).
+  QStringList ExportTo(const QString& path) {
+    QStringList boxes;
+    WhileModal<QMessageBox>(
+        [&] {
+          WhileModal<QFileDialog>(
+              [&] { Export()->trigger(); },
+              [&](QFileDialog* dialog) {
+                // Typed over the proposed name.
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+                static_cast<QDialog*>(dialog)->accept();
+              });
+        },
+        [&](QMessageBox* box) {
+          boxes << box->text();
+          QAbstractButton* yes = box->button(QMessageBox::Yes);
+          (yes ? yes : box->defaultButton())->click();
+        });
+    return boxes;
+  }
+
+ private slots:
+  void initTestCase() { velmora::testing::QuietOffscreenWarnings(); }
+  void init() { fixture_ = std::make_unique<DesktopFixture>(); }
+  void cleanup() { fixture_.reset(); }
+
+  void exportItemFollowsTheCurve() {
+    Start();
+    QVERIFY(!Export()->isEnabled());
+    QCOMPARE(Export()->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    DrawCurve(QStringLiteral("Verkürzung Vf bei d"));
+    QVERIFY(Export()->isEnabled());
+    Window().ActionFor(Model().mnuViewRefresh)->trigger();
+    QVERIFY(Export()->isEnabled());
+    Window().ActionFor(Model().mnuFileNew)->trigger();
+    QVERIFY(!Export()->isEnabled());
+  }
+
+  void exportsEachFormat() {
+    Start();
+    DrawCurve(QStringLiteral("Verkürzung Vf bei d"));
+    const QString base = dir_.filePath(QStringLiteral("vf"));
+    for (const char* suffix : {".png", ".svg", ".pdf", ".csv"}) {
+      QCOMPARE(ExportTo(base + suffix), QStringList());
+      QVERIFY2(QFile::exists(base + suffix), suffix);
+    }
+    const QImage png(base + ".png");
+    QVERIFY(qAbs(png.width() - 2 * Plot()->width()) <= 1);
+    QVERIFY(png.height() > 2 * Plot()->height());
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {base + ".pdf", QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished());
+    for (const QString& text : {FileText(base + ".svg"), QString::fromUtf8(pdftotext.readAll())}) {
+      QVERIFY(text.contains(QStringLiteral("0,90")) && text.contains(QStringLiteral(" 10 ")));
+      QVERIFY(text.contains(QStringLiteral("Verkürzungs-Faktor Vf bei Draht-d")));
+    }
+    // The CSV holds the run's points: header, then x and y of each, with decimal commas.
+    const QStringList rows = FileText(base + ".csv").split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const auto& samples = Model().curveCommand.LastRun().samples;
+    QCOMPARE(rows.value(0), QStringLiteral("Draht-d [mm];Vf"));
+    QCOMPARE(rows.size() - 1, static_cast<int>(samples.size()));
+    const QLocale german(QLocale::German);
+    for (int i = 1; i < rows.size(); ++i) {
+      const QStringList xy = rows[i].split(QLatin1Char(';'));
+      // 15 significant digits are written.
+      QVERIFY(qAbs(german.toDouble(xy.value(0)) - samples[i - 1].x) <= 1e-13 * samples[i - 1].x);
+      QVERIFY(qAbs(german.toDouble(xy.value(1)) - samples[i - 1].y) <= 1e-13);
+    }
+    QCOMPARE(fixture_->Settings().value(QStringLiteral("Export/LastFolder")).toString(),
+             dir_.path());
+  }
+
+  void failedExportLeavesTheFile() {
+    const QString folder = dir_.filePath(QStringLiteral("locked"));
+    const QString path = folder + QStringLiteral("/Vf.png");
+    QVERIFY(QDir().mkpath(folder));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old picture") == 11);
+    old.close();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    if (QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly)) {
+      QFile::remove(folder + QStringLiteral("/probe"));
+      if (!SetImmutable(folder, true)) QSKIP("no way to lock a folder here");
+    }
+    Start();
+    DrawCurve(QStringLiteral("Verkürzung Vf bei d"));
+    const QStringList boxes = ExportTo(path);
+    SetImmutable(folder, false);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(boxes.size(), 2);  // replace it?  then the failure
+    QVERIFY2(boxes[1].startsWith(QStringLiteral("Die Kurve konnte nicht als „%1“").arg(path)),
+             qPrintable(boxes[1]));
+    QVERIFY(boxes[1].contains(QStringLiteral("Die vorhandene Datei bleibt unverändert.")));
+    QCOMPARE(FileText(path), QStringLiteral("old picture"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("Vf.png")});
+  }
+
+  void readoutAtThePointer_data() {
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("readout");
+    QTest::newRow("Vf over d") << QStringLiteral("Verkürzung Vf bei d")
+                               << QStringLiteral("Draht-d = 7,897 mm   Vf = 0,933");
+    QTest::newRow("Rs") << QStringLiteral("Strahlungswiderstand Rs")
+                        << QStringLiteral("Ant.-Höhe = 44,03 m   Rs = 64,8 Ohm");
+  }
+  void readoutAtThePointer() {
+    QFETCH(QString, choice);
+    QFETCH(QString, readout);
+    Start();
+    DrawCurve(choice);
+    QTest::mouseMove(Plot(), QPoint(10, 10));  // a move from elsewhere, whatever the last test did
+    QTest::mouseMove(Plot(), QPoint(300, 100));
+    QCOMPARE(Readout(), readout);
+    QVERIFY(qAbs(Plot()->Marker().value_or(0) - 300 * 15.0) <= 15);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(Plot(), &leave);
+    QCOMPARE(Readout(), QString());
+    QVERIFY(!Plot()->Marker());
+  }
+
+  void arrowKeysMoveTheMarker() {
+    Start();
+    DrawCurve(QStringLiteral("Verkürzung Vf bei d"));
+    Plot()->setFocus();
+    const double m = Model().curveCommand.lastLayout.m;
+    QTest::keyClick(Plot(), Qt::Key_Right);
+    QCOMPARE(Plot()->Marker().value_or(0), m);
+    const QString first = Readout();
+    QTest::keyClick(Plot(), Qt::Key_Right);
+    QCOMPARE(Plot()->Marker().value_or(0), m + 1);
+    QVERIFY(Readout() != first && Readout().startsWith(QStringLiteral("Draht-d = 0,00")));
+    QTest::keyClick(Plot(), Qt::Key_Left);
+    QCOMPARE(Readout(), first);
+  }
+
+  void copyPutsPictureAndPointsOnTheClipboard() {
+    Start();
+    DrawCurve(QStringLiteral("Strahlungswiderstand Rs"));
+    Plot()->setFocus();
+    QTest::keyClick(Plot(), Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data && data->hasImage() && data->hasText());
+    QCOMPARE(qvariant_cast<QImage>(data->imageData()).width(), 2 * Plot()->width());
+    const QStringList rows = data->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(rows.value(0), QStringLiteral("Ant.-Höhe [m];Rs [Ohm]"));
+    QCOMPARE(rows.size() - 1, static_cast<int>(Model().curveCommand.LastRun().samples.size()));
+  }
+};
+
+QTEST_MAIN(TestCurveOutput)
+#include "curve_output_test.moc"
