@@ -292,9 +292,6 @@ class TestDialogs : public QObject {
       d->close();
     });
     QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(Model().curveCommand.curveShown, std::int16_t{0});
-    QVERIFY(!Model().curveCommand.frmEingabe.loaded);
-    QVERIFY(!Model().frmEinzelEingabe.loaded);
     QCOMPARE(fixture_->window().StatusPanel(1)->text(),
              curve ? QStringLiteral("Kurve berechnen und anzeigen")
                    : QStringLiteral("Im Menü Berechnung beginnen"));
