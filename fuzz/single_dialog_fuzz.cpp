@@ -53,28 +53,27 @@ struct Inputs {
   }
 };
 
-// The whole state the calculation may see, replayed on a fresh dialog.
-struct Snapshot {
-  Inputs inputs;
-  std::string label3, label5, label12, label13, lastChoice;
-  bool check1Visible = false;
-
-  static Snapshot Of(const FrmEinzelEingabe& d) {
-    return {Inputs::Of(d),     d.Label3.caption, d.Label5.caption, d.Label12.caption,
-            d.Label13.caption, d.LastChoice,     d.Check1.visible};
-  }
-  void ApplyTo(FrmEinzelEingabe& d) const {
-    for (const ControlEntry& entry : d.Controls()) {
-      if (std::string* text = BoxText(entry)) *text = inputs.boxes.at(entry.control->name);
+// A fresh dialog given the whole state the calculation may see: every box's text, every label's
+// caption, what is shown, the tick and the last choice.
+struct Replica {
+  Replica(const FrmEinzelEingabe& from, const HeadlessPlatform& fromPlatform) {
+    platform.decimalSeparator = fromPlatform.decimalSeparator;
+    platform.statusText = fromPlatform.statusText;
+    dialog.Load();
+    for (std::size_t i = 0; i < from.Controls().size(); ++i) {
+      const ControlEntry& source = from.Controls()[i];
+      const ControlEntry& target = dialog.Controls()[i];
+      target.control->visible = source.control->visible;
+      if (std::string* text = BoxText(target)) *text = *BoxText(source);
+      if (source.kind == ControlKind::kLabel) {
+        static_cast<Label*>(target.control)->caption = static_cast<Label*>(source.control)->caption;
+      }
     }
-    d.Check1.value = inputs.check1;
-    d.Check1.visible = check1Visible;
-    d.Label3.caption = label3;
-    d.Label5.caption = label5;
-    d.Label12.caption = label12;
-    d.Label13.caption = label13;
-    d.LastChoice = lastChoice;
+    dialog.Check1.value = from.Check1.value;
+    dialog.LastChoice = from.LastChoice;
   }
+  HeadlessPlatform platform;
+  FrmEinzelEingabe dialog{platform};
 };
 
 class Session {
@@ -183,26 +182,19 @@ class Session {
   }
 
   void Ok(bool nested) {
-    const Snapshot before = Snapshot::Of(dialog_);
-    const std::string statusBefore = platform_.statusText;
+    Replica other(dialog_, platform_);
     const int reentriesBefore = reentries_;
     dialog_.OKButton_Click();
     if (nested || reentries_ != reentriesBefore) {
       tracked_ = false;  // other events ran inside the calculation
       return;
     }
-    HeadlessPlatform otherPlatform;
-    otherPlatform.decimalSeparator = platform_.decimalSeparator;
-    otherPlatform.statusText = statusBefore;
-    FrmEinzelEingabe other(otherPlatform);
-    other.Load();
-    before.ApplyTo(other);
-    other.OKButton_Click();
-    Require(other.Label3.caption == dialog_.Label3.caption &&
-                other.Label13.caption == dialog_.Label13.caption &&
-                other.Label5.caption == dialog_.Label5.caption &&
-                other.Label12.caption == dialog_.Label12.caption &&
-                otherPlatform.statusText == platform_.statusText,
+    other.dialog.OKButton_Click();
+    Require(other.dialog.Label3.caption == dialog_.Label3.caption &&
+                other.dialog.Label13.caption == dialog_.Label13.caption &&
+                other.dialog.Label5.caption == dialog_.Label5.caption &&
+                other.dialog.Label12.caption == dialog_.Label12.caption &&
+                other.platform.statusText == platform_.statusText,
             "an OK does not give the same results on a fresh dialog");
     computedFrom_ = Inputs::Of(dialog_);
     tracked_ = true;
@@ -219,15 +211,9 @@ class Session {
   }
 
   std::string SkinEffectNow() {
-    HeadlessPlatform otherPlatform;
-    otherPlatform.decimalSeparator = platform_.decimalSeparator;
-    FrmEinzelEingabe other(otherPlatform);
-    other.Text7.text = dialog_.Text7.text;
-    other.Text8.text = dialog_.Text8.text;
-    other.Text9.text = dialog_.Text9.text;
-    other.Combo2.text = dialog_.Combo2.text;
-    other.ShowSkinEffectLoss();
-    return other.Label13.caption;
+    Replica other(dialog_, platform_);
+    other.dialog.ShowSkinEffectLoss();
+    return other.dialog.Label13.caption;
   }
 
   void CheckLabels() {
