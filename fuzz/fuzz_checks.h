@@ -6,29 +6,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <string_view>
 
 #include "curves/draw_curve.h"
 #include "formulas/numtext.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/controls.h"
 #include "platform/retained_surface.h"
 
 namespace velmora::fuzz {
-
-// With VELMORA_FUZZ_TRACE set, the targets narrate each action, to replay a finding by eye.
-inline bool Tracing() {
-  static const bool on = std::getenv("VELMORA_FUZZ_TRACE") != nullptr;
-  return on;
-}
-
-inline void Trace(std::string_view what, std::string_view detail = {}) {
-  if (!Tracing()) return;
-  std::fprintf(stderr, "  %.*s [%.*s]\n", static_cast<int>(what.size()), what.data(),
-               static_cast<int>(detail.size()), detail.data());
-}
 
 [[noreturn]] inline void Fail(const char* what, std::string_view detail = {}) {
   std::fprintf(stderr, "invariant broken: %s [%.*s]\n", what, static_cast<int>(detail.size()),
@@ -38,32 +24,6 @@ inline void Trace(std::string_view what, std::string_view detail = {}) {
 
 inline void Require(bool condition, const char* what, std::string_view detail = {}) {
   if (!condition) Fail(what, detail);
-}
-
-// The texts of a form's boxes and choice boxes by control name: everything typed or picked.
-inline std::map<std::string, std::string> BoxTexts(const ControlTable& table) {
-  std::map<std::string, std::string> texts;
-  for (const ControlEntry& entry : table) {
-    if (entry.kind == ControlKind::kTextBox) {
-      texts[entry.control->name] = static_cast<const TextBox*>(entry.control)->text;
-    } else if (entry.kind == ControlKind::kComboBox) {
-      texts[entry.control->name] = static_cast<const ComboBox*>(entry.control)->text;
-    }
-  }
-  return texts;
-}
-
-// Types such texts into the boxes of another form of the same kind.
-inline void SetBoxTexts(const ControlTable& table,
-                        const std::map<std::string, std::string>& texts) {
-  for (const ControlEntry& entry : table) {
-    const auto it = texts.find(entry.control->name);
-    if (it == texts.end()) continue;
-    if (entry.kind == ControlKind::kTextBox)
-      static_cast<TextBox*>(entry.control)->text = it->second;
-    if (entry.kind == ControlKind::kComboBox)
-      static_cast<ComboBox*>(entry.control)->text = it->second;
-  }
 }
 
 // What a number label may show: an optional minus, digits, optionally the separator and digits.
@@ -183,26 +143,18 @@ inline void CheckDrawing(const DisplayList& image, const CurveTrace& trace, char
 // Whether a caption, title or box text shows a number the program failed to write: "inf" or
 // "nan" as a word, or a number in exponent form.
 inline bool HasBrokenNumber(std::string_view text) {
-  const auto letter = [&](std::size_t i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    return std::isalpha(c) || c >= 0x80;
+  std::string t(text);
+  for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const auto at = [&](std::size_t i) {
+    return i < t.size() ? static_cast<unsigned char>(t[i]) : 0;
   };
-  const auto digit = [&](std::size_t i) {
-    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
-  };
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    for (std::string_view word : {"inf", "nan"}) {
-      if (i + word.size() > text.size() || (i > 0 && letter(i - 1))) continue;
-      bool same = true;
-      for (std::size_t k = 0; k < word.size(); ++k) {
-        same = same && std::tolower(static_cast<unsigned char>(text[i + k])) == word[k];
-      }
-      if (same && (i + word.size() == text.size() || !letter(i + word.size()))) return true;
-    }
-    if (digit(i) && i + 1 < text.size() && (text[i + 1] == 'e' || text[i + 1] == 'E')) {
-      const std::size_t j =
-          i + 2 < text.size() && (text[i + 2] == '+' || text[i + 2] == '-') ? i + 3 : i + 2;
-      if (digit(j)) return true;
+  const auto letter = [&](std::size_t i) { return std::isalpha(at(i)) || at(i) >= 0x80; };
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const bool word = (t.compare(i, 3, "inf") == 0 || t.compare(i, 3, "nan") == 0) &&
+                      (i == 0 || !letter(i - 1)) && !letter(i + 3);
+    const bool sign = at(i + 2) == '+' || at(i + 2) == '-';
+    if (word || (std::isdigit(at(i)) && at(i + 1) == 'e' && std::isdigit(at(i + 2 + sign)))) {
+      return true;
     }
   }
   return false;

@@ -1,45 +1,34 @@
 # Output the user can trust: a failed write is exit status 1 with the system's reason, whether to
 # a file, a device or standard output; nothing lands outside the user's places; a picture beyond
-# the bound is refused before any work. Optional STDOUT file, ENV settings and EMPTY folders.
-function(velmora_cli_output name rc regex args)
-  cmake_parse_arguments(PARSE_ARGV 4 opt "" "STDOUT;EMPTY" "ENV")
-  add_test(NAME cli_output_${name}
-           COMMAND ${CMAKE_COMMAND} -E env ${opt_ENV}
-                   ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:velmora-calc> -DRC=${rc} "-DREGEX=${regex}"
-                   "-DARGS=${args}" "-DSTDOUT=${opt_STDOUT}" "-DEMPTY=${opt_EMPTY}"
-                   -P ${CMAKE_CURRENT_LIST_DIR}/curve_check.cmake)
-  set_tests_properties(cli_output_${name} PROPERTIES LABELS cli
-                       ENVIRONMENT "XDG_RUNTIME_DIR=${curve_runtime}")
-endfunction()
-
+# the bound is refused before any work.
 set(full "standard output could not be written: No space left on device")
-velmora_cli_output(stdout_full_single 1 "velmora-calc single: ${full}" "single" STDOUT /dev/full)
-velmora_cli_output(stdout_full_formula 1 "velmora-calc formula: ${full}" "formula|Log10|2"
-                   STDOUT /dev/full)
-velmora_cli_output(stdout_full_help 1 "velmora-calc: ${full}" "--help" STDOUT /dev/full)
-velmora_cli_output(stdout_full_curve 1 "velmora-calc curve: ${full}" "curve|--format|csv"
-                   STDOUT /dev/full)
-velmora_cli_output(png_to_dev_full 1 "cannot write /dev/full: No space left on device"
-                   "curve|--format|png|-o|/dev/full")
+velmora_cli_check(output_stdout_full_help 1 "" "^velmora-calc: ${full}\n$" "--help"
+                  STDOUT /dev/full)
+velmora_cli_check(output_stdout_full_curve 1 "" "^velmora-calc curve: ${full}\n$"
+                  "curve|--format|csv" STDOUT /dev/full)
+velmora_cli_check(output_png_to_dev_full 1 "^$" "cannot write /dev/full: No space left on device"
+                  "curve|--format|png|-o|/dev/full")
 
 # Without XDG_RUNTIME_DIR Qt would warn and make TMPDIR/runtime-<user>; the cache keeps nothing.
 set(no_runtime ${CMAKE_CURRENT_BINARY_DIR}/no-runtime)
 file(MAKE_DIRECTORY ${no_runtime}/tmp ${no_runtime}/cache)
-velmora_cli_output(no_runtime_folder 0 "^$" "curve|--format|png|-o|${no_runtime}/plot.png"
-                   ENV --unset=XDG_RUNTIME_DIR TMPDIR=${no_runtime}/tmp
-                       XDG_CACHE_HOME=${no_runtime}/cache
-                   EMPTY "${no_runtime}/tmp|${no_runtime}/cache")
+velmora_cli_check(output_no_runtime_folder 0 "^$" "^$"
+                  "curve|--format|png|-o|${no_runtime}/plot.png"
+                  ENV --unset=XDG_RUNTIME_DIR TMPDIR=${no_runtime}/tmp
+                      XDG_CACHE_HOME=${no_runtime}/cache
+                  EMPTY "${no_runtime}/tmp|${no_runtime}/cache")
 
 # 20000 and 19000 twips at 1200 dpi: 16667 pixels too wide; 15834 a side fits, 753 MB do not.
 set(bound "Pixel groß; erlaubt sind höchstens 16384 Pixel je Seite und 512 MB\\.")
-velmora_cli_output(picture_beyond_the_side_bound 2 "--plot-size and --dpi: .*16667 × [0-9]+ ${bound}"
-                   "curve|--format|png|--dpi|1200|--plot-size|20000x1000")
-velmora_cli_output(picture_beyond_the_size_bound 2 "15834 × [0-9]+ ${bound}"
-                   "curve|--format|png|--dpi|1200|--plot-size|19000x14000")
+velmora_cli_check(output_picture_beyond_the_side_bound 2 "^$"
+                  "--plot-size and --dpi: .*16667 × [0-9]+ ${bound}"
+                  "curve|--format|png|--dpi|1200|--plot-size|20000x1000")
+velmora_cli_check(output_picture_beyond_the_size_bound 2 "^$" "15834 × [0-9]+ ${bound}"
+                  "curve|--format|png|--dpi|1200|--plot-size|19000x14000")
 
 add_test(NAME cli_output_full_disk
          COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:velmora-calc>
                  -DDIR=${CMAKE_CURRENT_BINARY_DIR}/full-disk
                  -P ${CMAKE_CURRENT_LIST_DIR}/full_disk_check.cmake)
 set_tests_properties(cli_output_full_disk PROPERTIES LABELS cli SKIP_REGULAR_EXPRESSION "SKIPPED:"
-                     ENVIRONMENT "XDG_RUNTIME_DIR=${curve_runtime}")
+                     ENVIRONMENT "XDG_RUNTIME_DIR=${cli_runtime}")

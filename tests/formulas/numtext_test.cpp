@@ -23,10 +23,7 @@ TEST(FormatGeneral, FifteenSignificantDigitsWithoutExponent) {
   const std::pair<double, std::string> rows[] = {
       {12, "12"},
       {2.05, "2,05"},
-      {0.1, "0,1"},
       {-0.0, "0"},
-      {-2.5, "-2,5"},
-      {1.23456789012345, "1,23456789012345"},
       {1.234567890123456, "1,23456789012346"},  // the sixteenth digit rounds
       {0.1 + 0.2, "0,3"},                       // binary noise dropped
       {9.999999999999998, "10"},                // carry into a new digit
@@ -35,7 +32,6 @@ TEST(FormatGeneral, FifteenSignificantDigitsWithoutExponent) {
       {-2.5e-10, "-0,00000000025"},
       {DBL_MAX, "179769313486232" + std::string(294, '0')},
       {kInf, "---"},
-      {-kInf, "---"},
       {kNaN, "---"},
   };
   for (const auto& [value, expected] : rows) {
@@ -53,31 +49,21 @@ TEST(FormatPattern, PatternsInUse) {
   };
   const Row rows[] = {
       {39.58333333, "###0.0##", "39,583"},
-      {40.0, "###0.0##", "40,0"},
-      {0.0, "##0.0#", "0,0"},
-      {7.504, "##0.0#", "7,5"},
       {0.5, "0.00", "0,50"},
       {2.675, "0.00", "2,68"},    // stored as 2.67499999999999982..., whose 15 digits end in 5
       {-0.125, "0.00", "-0,13"},  // halves round away from zero
-      {1.005, "0.00", "1,01"},
       {0.9999, "0.0##", "1,0"},
-      {1.1, "0.00#", "1,10"},
-      {0.05, "#0.0##", "0,05"},
       {1234567.8, "#0.0#", "1234567,8"},  // integer digits are never cut
       {0.000015, "#0.0####", "0,00002"},
       {2.5, "###0", "3"},
-      {83.2757, "####0", "83"},
       {0.4, "###0", "0"},
       {3.2071347, "##0.0# Ohm", "3,21 Ohm"},
-      {-1.5, "##0.0# Ohm", "-1,5 Ohm"},
       {-0.004, "0.00", "0,00"},  // a negative value rounded to zero has no sign
       {-0.0, "0.0##", "0,0"},
-      {-1e-20, "##0.0#", "0,0"},
       {-0.005, "0.00", "-0,01"},
       {1e30, "0.00", "1000000000000000000000000000000,00"},
       // The 15-digit form is 123456789012.345, which then rounds half away to ,35.
       {123456789012.3449, "0.00", "123456789012,35"},
-      {static_cast<double>(FLT_MAX), "###0", "340282346638529000000000000000000000000"},
       {kInf, "0.00", "---"},
       {kNaN, "##0.0# Ohm", "---"},
   };
@@ -89,8 +75,7 @@ TEST(FormatPattern, PatternsInUse) {
 }
 
 TEST(FormatPattern, NeverExponentNotation) {
-  const char* patterns[] = {"#0.0##", "###0.0##", "###0.0#", "0.00#", "#####0.0", "##0.0#",
-                            "0.0##",  "###0",     "####0",   "0.00",  "#0.0#",    "#0.0####"};
+  const char* patterns[] = {"#0.0##", "###0", "0.00", "#0.0####"};
   const double values[] = {1e-300, 5e-324, 1e15, 1e16, 1e100, 1e300, -1e21, 123456.5e10};
   for (const char* pattern : patterns) {
     for (double value : values) {

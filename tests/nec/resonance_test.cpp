@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,37 +54,33 @@ Wire Dipole() {
 TEST(ResonanceTest, FindsTheRootWherever) {
   const struct {
     const char* name;
-    double root;  // in wavelengths
+    double root;
+    std::optional<double> guess;
+    double first, second;  // the first two lengths run
     int maxRuns;
   } rows[] = {
-      {"inside the bracket", 0.482, 6},
-      {"below it: widened downwards", 0.40, 9},
-      {"above it: widened upwards", 0.56, 9},
+      {"inside the bracket", 0.482 * kLambda, std::nullopt, 0.46 * kLambda, 0.50 * kLambda, 6},
+      {"below it: widened downwards", 0.40 * kLambda, std::nullopt, 0.46 * kLambda, 0.50 * kLambda,
+       9},
+      {"above it: widened upwards", 0.56 * kLambda, std::nullopt, 0.46 * kLambda, 0.50 * kLambda,
+       9},
+      {"around a guess", 40.2, 40.0, 39.6, 40.4, 4},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    ScriptedRunner runner(row.root * kLambda);
-    const Result<Resonance> found = FindResonance(runner, Dipole());
+    ScriptedRunner runner(row.root);
+    const Result<Resonance> found = FindResonance(runner, Dipole(), {}, row.guess);
     ASSERT_TRUE(found.ok()) << found.failure().message;
     const Resonance& r = found.value();
-    EXPECT_NEAR(runner.lengths[0], 0.46 * kLambda, 1e-9);
-    EXPECT_NEAR(runner.lengths[1], 0.50 * kLambda, 1e-9);
+    EXPECT_NEAR(runner.lengths[0], row.first, 1e-9);
+    EXPECT_NEAR(runner.lengths[1], row.second, 1e-9);
     EXPECT_LT(std::fabs(r.impedance.x), kReactanceTolerance);
-    EXPECT_NEAR(r.lengthM, row.root * kLambda, kReactanceTolerance / 44.0);
+    EXPECT_NEAR(r.lengthM, row.root, kReactanceTolerance / 44.0);
     EXPECT_DOUBLE_EQ(r.vf, r.lengthM / (kLambda / 2.0));
     EXPECT_NEAR(r.impedance.r, 70.0 + r.lengthM / 2.0, 1e-3);  // of the last run, 6 digits
     EXPECT_EQ(r.runs, static_cast<int>(runner.lengths.size()));
     EXPECT_LE(r.runs, row.maxRuns);
   }
-}
-
-TEST(ResonanceTest, StartsAroundAGuess) {
-  ScriptedRunner runner(40.2);
-  const Result<Resonance> found = FindResonance(runner, Dipole(), {}, 40.0);
-  ASSERT_TRUE(found.ok());
-  EXPECT_DOUBLE_EQ(runner.lengths[0], 39.6);
-  EXPECT_DOUBLE_EQ(runner.lengths[1], 40.4);
-  EXPECT_LE(found.value().runs, 4);
 }
 
 TEST(ResonanceTest, Failures) {
