@@ -1,9 +1,7 @@
-// A random user session on the real windows, a model-based fuzzer of the binding: menu commands,
-// toolbar buttons, keys, picks, ticks, dialog buttons, close boxes and resizes chosen by a seeded
-// generator; every window that opens is answered by the session itself. After every step the
-// widgets must show what the models hold, and the texts and the plot must pass the checks the
-// fuzz targets apply (fuzz/fuzz_checks.h). VELMORA_SESSION_SEED and VELMORA_SESSION_STEPS change
-// the seed and the number of steps; a failure names the seed, the step and the steps before it.
+// A seeded random user session on the real windows, a model-based fuzzer of the binding: after
+// every step the widgets show what the models hold, and texts and plot pass the fuzz targets'
+// checks. VELMORA_SESSION_SEED and VELMORA_SESSION_STEPS change seed and length; a failure names
+// the seed, the step and the steps before it.
 #include <QAction>
 #include <QCheckBox>
 #include <QMessageBox>
@@ -74,7 +72,6 @@ class Session {
   void Do(const QString& what, const std::function<void()>& action) {
     log_ << QStringLiteral("%1: %2").arg(acted_).arg(what);
     if (log_.size() > 30) log_.removeFirst();
-    if (tracing_) std::fprintf(stderr, "%s\n", qPrintable(log_.last()));
     ++depth_;
     action();
     --depth_;
@@ -86,9 +83,8 @@ class Session {
     // never delivers a timer again while its own handler runs.
     QTimer::singleShot(0, &context_, [this] { Step(); });
     QWidget* modal = QApplication::activeModalWidget();
-    // A handler letting events run (a refused key's beep, the calculation): only a quick
-    // typist's next key comes in here.
-    // A window opened by a key typed ahead is answered like any other.
+    // Inside a handler letting events run only a quick typist's next key comes in; a window
+    // opened by a key typed ahead is answered like any other.
     const bool inHandler = depth_ - (typingAhead_ ? 1 : 0) > VisibleModals();
     if (modal && QApplication::activeWindow() != modal && ++activating_ < 50) {
       modal->activateWindow();  // focus moves only in the active window
@@ -178,13 +174,14 @@ class Session {
         options.push_back({2, "toolbar " + button->objectName(), [button] { button->trigger(); }});
     }
     const QSize size(Below(1400), Below(1100));
-    options.push_back({10, QStringLiteral("resize to %1x%2").arg(size.width()).arg(size.height()),
-                       Resize([&w, size] { w.resize(size); })});
-    options.push_back({2, QStringLiteral("resize to 1x1"), Resize([&w] { w.resize(1, 1); })});
-    options.push_back({3, QStringLiteral("maximise"), Resize([&w] { w.showMaximized(); })});
-    options.push_back({3, QStringLiteral("show normal"), Resize([&w] { w.showNormal(); })});
-    options.push_back({2, QStringLiteral("minimise"), Resize([&w] { w.showMinimized(); })});
-    options.push_back({3, QStringLiteral("close box"), [&w] { w.close(); }});
+    options.insert(options.end(),
+                   {{10, QStringLiteral("resize to %1x%2").arg(size.width()).arg(size.height()),
+                     Resize([&w, size] { w.resize(size); })},
+                    {2, QStringLiteral("resize to 1x1"), Resize([&w] { w.resize(1, 1); })},
+                    {3, QStringLiteral("maximise"), Resize([&w] { w.showMaximized(); })},
+                    {3, QStringLiteral("show normal"), Resize([&w] { w.showNormal(); })},
+                    {2, QStringLiteral("minimise"), Resize([&w] { w.showMinimized(); })},
+                    {3, QStringLiteral("close box"), [&w] { w.close(); }}});
     OneOf(options);
   }
 
@@ -367,24 +364,18 @@ class Session {
     const velmora::ControlTable& table = d == Window().SingleValueDialog()
                                              ? Model().frmEinzelEingabe.Controls()
                                              : Model().curveCommand.frmEingabe.Controls();
+    const std::map<std::string, std::string> boxes = velmora::fuzz::BoxTexts(table);
     for (const velmora::ControlEntry& entry : table) {
       const velmora::Control& c = *entry.control;
       QString held;
-      switch (entry.kind) {
-        case velmora::ControlKind::kTextBox:
-          held = ToQ(static_cast<const velmora::TextBox&>(c).text);
-          break;
-        case velmora::ControlKind::kComboBox:
-          held = ToQ(static_cast<const velmora::ComboBox&>(c).text);
-          break;
-        case velmora::ControlKind::kLabel:
-          held = ToDisplay(static_cast<const velmora::Label&>(c).caption);
-          break;
-        case velmora::ControlKind::kCheckBox:
-          held = QString::number(static_cast<const velmora::CheckBox&>(c).value != 0);
-          break;
-        default:
-          continue;
+      if (boxes.count(c.name) != 0) {
+        held = ToQ(boxes.at(c.name));
+      } else if (entry.kind == velmora::ControlKind::kLabel) {
+        held = ToDisplay(static_cast<const velmora::Label&>(c).caption);
+      } else if (entry.kind == velmora::ControlKind::kCheckBox) {
+        held = QString::number(static_cast<const velmora::CheckBox&>(c).value != 0);
+      } else {
+        continue;
       }
       QWidget* w = d->WidgetFor(c);
       if (Shown(w) != held || w->isHidden() == c.visible) {
@@ -408,8 +399,6 @@ class Session {
   QEventLoop loop_;
   velmora::CurveTrace trace_;
   QStringList log_;
-  const bool tracing_ =
-      qEnvironmentVariableIsSet("VELMORA_SESSION_TRACE");  // every step as it goes
   QString failure_;
 };
 
