@@ -364,15 +364,17 @@ class Session {
     const velmora::ControlTable& table = d == Window().SingleValueDialog()
                                              ? Model().frmEinzelEingabe.Controls()
                                              : Model().curveCommand.frmEingabe.Controls();
-    const std::map<std::string, std::string> boxes = velmora::fuzz::BoxTexts(table);
+    using Kind = velmora::ControlKind;
     for (const velmora::ControlEntry& entry : table) {
       const velmora::Control& c = *entry.control;
       QString held;
-      if (boxes.count(c.name) != 0) {
-        held = ToQ(boxes.at(c.name));
-      } else if (entry.kind == velmora::ControlKind::kLabel) {
+      if (entry.kind == Kind::kTextBox) {
+        held = ToQ(static_cast<const velmora::TextBox&>(c).text);
+      } else if (entry.kind == Kind::kComboBox) {
+        held = ToQ(static_cast<const velmora::ComboBox&>(c).text);
+      } else if (entry.kind == Kind::kLabel) {
         held = ToDisplay(static_cast<const velmora::Label&>(c).caption);
-      } else if (entry.kind == velmora::ControlKind::kCheckBox) {
+      } else if (entry.kind == Kind::kCheckBox) {
         held = QString::number(static_cast<const velmora::CheckBox&>(c).value != 0);
       } else {
         continue;
