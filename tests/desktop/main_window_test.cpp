@@ -38,14 +38,8 @@ class TestMainWindow : public QObject {
   int Handle() { return fixture_->desktop().surface.Image().handle; }
   int Px(double twips) { return velmora::qt::TwipsToPixels(twips, Window().Dpi()); }
   int Twips(int pixels) { return velmora::qt::PixelsToTwips(pixels, Window().Dpi()); }
-  // Draws a curve through the dialog: the user picks `choice` and presses Enter.
   void DrawCurve(const QString& choice) {
-    QVERIFY(WhileModal<FormDialog>(
-        [&] { Action(Model().mnuKurveAnzeigen)->trigger(); },
-        [&](FormDialog* d) {
-          Pick(d->findChild<QComboBox*>(QStringLiteral("Combo1")), choice);
-          QTest::keyClick(d->findChild<QLineEdit*>(QStringLiteral("Text6")), Qt::Key_Return);
-        }));
+    QVERIFY(fixture_->DrawCurve(choice));
     QCOMPARE(QString::fromStdString(Model().curveCommand.request.curveName), choice);
     QVERIFY(fixture_->PlotPoints() > 0);
   }
