@@ -115,7 +115,6 @@ TEST(FrmNecVergleichTest, NotesWhereTheFormulasDriftOrHaveNoAnswer) {
       {"Rs below 0.2 lambda over real ground",
        {"3,6", "12", "", "", ""},
        "Unter 0,2 λ Höhe über realem Boden ist das Rs der Formel unzuverlässig."},
-      {"over a perfect ground", {"3,6", "12", "", "", "idealer Boden (wie Freiraum)"}, ""},
       {"no ground",
        {"", "", "", "", "ohne Boden"},
        "Ohne Boden hat die Formel kein Gegenstück; sie kennt nur Höhen über einem Boden."},

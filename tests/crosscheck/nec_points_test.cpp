@@ -22,6 +22,9 @@ CurveRequest Request(const char* curve, const char* v1, const char* v2, const ch
 }
 
 TEST(NecPointsPlanTest, EachCurveTypeWithItsOwnInputs) {
+  const auto wire = [](double f, double h, double d, Ground ground) {
+    return nec::Wire{f, h, d, 3.5e7, ground, 41};
+  };
   const struct {
     const char* name;
     CurveRequest request;
@@ -29,21 +32,13 @@ TEST(NecPointsPlanTest, EachCurveTypeWithItsOwnInputs) {
     double firstX;
     nec::Wire last;
   } rows[] = {
-      {"Vf over the height",
-       Request("Verkürzung Vf bei h", "", "2,05", "3,6", 77),
-       false,
-       3.85,
-       {3.6, 77, 2.05, 3.5e7, Ground::kAverage, 41}},
+      {"Vf over the height", Request("Verkürzung Vf bei h", "", "2,05", "3,6", 77), false, 3.85,
+       wire(3.6, 77, 2.05, Ground::kAverage)},
       {"Vf over the frequency, free space: a perfect ground",
-       Request("Verkürzung Vf bei f", "10", "2,05", "", 31),
-       true,
-       1.55,
-       {31, 10, 2.05, 3.5e7, Ground::kPerfect, 41}},
-      {"Rs over the height",
-       Request("Strahlungswiderstand Rs", "39,59", "1,5", "7,1", 40),
-       false,
-       2,
-       {7.1, 40, 1.5, 3.5e7, Ground::kAverage, 41}},
+       Request("Verkürzung Vf bei f", "10", "2,05", "", 31), true, 1.55,
+       wire(31, 10, 2.05, Ground::kPerfect)},
+      {"Rs over the height", Request("Strahlungswiderstand Rs", "39,59", "1,5", "7,1", 40), false,
+       2, wire(7.1, 40, 1.5, Ground::kAverage)},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -117,6 +112,18 @@ TEST(NecPointsTest, FollowTheCurveOnThePlot) {
   points.Discard();
   EXPECT_TRUE(points.Markers(plot.surface).empty());
   EXPECT_FALSE(points.Shown());
+}
+
+TEST(NecPointsTest, PointsOverRsAreTheResistance) {
+  Plot plot;
+  plot.layout = {387, 20, 80, 387, 0, 75, 6387, 1913, 115, 75, false};  // Rs up to 115 ohm
+  NecPoints points;
+  points.SetEnabled(true);
+  points.CurveDrawn(Request("Strahlungswiderstand Rs", "39,59", "2,05", "3,6", 75), false,
+                    plot.layout);
+  points.Found(points.Generation(), 0, Vf(0.95));  // R = 70 ohm
+  ASSERT_EQ(points.Markers(plot.surface).size(), 1u);
+  EXPECT_DOUBLE_EQ(points.Markers(plot.surface)[0].y, 3135 - 387 - 70 * 20);
 }
 
 TEST(NecPointsTest, OffOrWithoutNec2cNothingIsComputed) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <set>
 
@@ -25,22 +26,17 @@ std::vector<nec::Wire> Heights(int count) {
 struct Reports {
   std::mutex mutex;
   std::vector<ResonanceJob::Found> found;
+  std::condition_variable added;
   ResonanceJob::Report Report() {
     return [this](ResonanceJob::Found f) {
       const std::lock_guard<std::mutex> lock(mutex);
       found.push_back(std::move(f));
+      added.notify_all();
     };
   }
-  std::size_t Count() {
-    const std::lock_guard<std::mutex> lock(mutex);
-    return found.size();
-  }
   bool WaitFor(std::size_t n) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (Count() < n && std::chrono::steady_clock::now() < end) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return Count() >= n;
+    std::unique_lock<std::mutex> lock(mutex);
+    return added.wait_for(lock, std::chrono::seconds(10), [&] { return found.size() >= n; });
   }
 };
 
@@ -74,7 +70,7 @@ TEST(ResonanceJobTest, GoingStopsTheRunningSearchesAndReportsNothing) {
     while (runner->runs < 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   EXPECT_EQ(runner->stops, 2);
-  EXPECT_EQ(reports.Count(), 0u);
+  EXPECT_TRUE(reports.found.empty());  // the workers have ended
 }
 
 TEST(ResonanceJobTest, WithoutNec2cEachWorkerReportsOnceAndEnds) {
@@ -85,7 +81,7 @@ TEST(ResonanceJobTest, WithoutNec2cEachWorkerReportsOnceAndEnds) {
     ResonanceJob job(missing, Heights(6), 2, reports.Report());
     ASSERT_TRUE(reports.WaitFor(2));
   }
-  ASSERT_EQ(reports.Count(), 2u);
+  ASSERT_EQ(reports.found.size(), 2u);
   EXPECT_EQ(reports.found[0].result.failure().kind, nec::ErrorKind::kNotInstalled);
 }
 

@@ -13,17 +13,10 @@
 
 namespace velmora {
 
-// Printers for the records the tests compare whole.
 inline void PrintTo(const CurveLayout& l, std::ostream* os) {
   *os << "{m " << l.m << ", uy " << l.uy << ", ux " << l.ux << ", y0 " << l.y0 << ", k0 " << l.k0
       << ", kx " << l.kx << ", N " << l.N << ", T " << l.T << ", Y " << l.Y << ", X " << l.X
       << (l.percent ? ", percent}" : "}");
-}
-inline void PrintTo(const CurveRequest& r, std::ostream* os) {
-  *os << "{" << r.curveName << " | " << r.value1Text << " | " << r.value2Text << " | "
-      << r.value3Text << " | " << r.materialText << " | " << r.yName << " " << r.yUnit << " "
-      << r.yFullScale << " | " << r.xName << " " << r.xUnit << " " << r.xFullScale << " | "
-      << r.value1Caption << " " << r.value2Caption << " " << r.value3Caption << "}";
 }
 
 }  // namespace velmora
@@ -54,15 +47,9 @@ struct CurveSession {
       if (actions) actions(dlg);
     };
   }
-  // Picks a curve type from the list.
   static void Pick(FrmEingabe& dlg, const std::string& choice) {
     dlg.Combo1.text = choice;
     dlg.Combo1_Click();
-  }
-  int PointsDrawn() const {
-    int n = 0;
-    for (const DrawnItem& item : surface.Image().items) n += item.kind == DrawnItem::Kind::kPoint;
-    return n;
   }
 };
 

@@ -32,6 +32,8 @@ TEST(RetainedSurface, UpwardCoordinateSystemResolvesToTwipsFromTheTopLeft) {
   EXPECT_EQ(point.y1, 0);
   EXPECT_EQ(s.CurrentX(), 388);  // a point moves the current position
   EXPECT_EQ(s.CurrentY(), 3135);
+  s.SetSize(6000, 2000);  // a new size starts over in twips
+  EXPECT_EQ(s.ScaleHeight(), 2000);
 }
 
 TEST(RetainedSurface, PrintMovesToTheStartOfTheNextLineBelow) {
