@@ -73,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
              "Text7=0", true, "0,0|0,0|0,0",
              " Berechnung: resonante Dipollänge (Dipol-Länge = 0,0 m, Draht d = 2,05 mm/1,4 mm "
              "bei 0 MHz)"},
+        Case{"ResonantLengthOfBareWire", "resonante Dipollänge", "Text1=1,4 Text2=1,4", false,
+             "38,602|0,927|0,926", nullptr},
         Case{"RadiationResistance", "Strahlungswiderstand Rs", "", false, "44,241|3,1|47,34",
              " Berechnung: Rs (Dipol-Länge = 39,583 m, Draht d = 2,05 mm bei 3,6 MHz)"},
         Case{"RadiationResistanceFreeSpace", "Strahlungswiderstand Rs", "", true,
