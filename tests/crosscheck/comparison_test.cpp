@@ -9,20 +9,6 @@ namespace {
 
 using nec::Ground;
 
-TEST(ClosedFormTest, TheSingleValueCalculationForEachGround) {
-  // The single-value dialog's worked example: 3.6 MHz, 12 m, 2.05 mm over real ground.
-  const std::optional<ClosedForm> real = ClosedFormOf(3.6f, 12.0f, 2.05f, Ground::kAverage);
-  ASSERT_TRUE(real);
-  EXPECT_NEAR(real->vf, 0.92624, 5e-6);
-  EXPECT_EQ(real->correction, DiameterCorrection::kNone);
-  // A perfect ground is the formulas' "Freiraum": its height terms are an image's.
-  const std::optional<ClosedForm> perfect = ClosedFormOf(3.6f, 12.0f, 2.05f, Ground::kPerfect);
-  ASSERT_TRUE(perfect);
-  EXPECT_FLOAT_EQ(perfect->vf, ComputeVelocityFactor(3.6f, 12.0f, 2.05f, 0).vf);
-  EXPECT_FLOAT_EQ(perfect->rs, RadiationResistance(3.6f, 12.0f, 0));
-  EXPECT_FALSE(ClosedFormOf(3.6f, 12.0f, 2.05f, Ground::kFree));
-}
-
 TEST(ClosedFormTest, RsDriftsBelowAFifthOfAWavelengthOverRealGroundOnly) {
   const double fifth = 0.2 * kSpeedOfLight / 3.6;
   const struct {

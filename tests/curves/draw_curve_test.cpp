@@ -101,30 +101,6 @@ TEST(DrawCurve, TickLabels) {
   EXPECT_EQ(y, (std::vector<std::string>{"0", "5", "10", "15", "20"}));
 }
 
-TEST(DrawCurve, LongHalfAndShortTicks) {
-  // Y full scale, tick k, its length in twips. Step 5 (Y 27) has no half ticks; step 20 (Y 115)
-  // has them at 10, 30, ...
-  const std::tuple<std::int16_t, int, double> rows[] = {
-      {27, 10, 80}, {27, 7, 30}, {115, 30, 60}, {115, 40, 80}, {115, 31, 30}};
-  for (const auto& [yFull, k, length] : rows) {
-    SCOPED_TRACE(std::to_string(yFull) + " k " + std::to_string(k));
-    CurveSession s;
-    Redraw(s, Request("Ant. - Güte Qa bei h", yFull, 83));
-    const CurveLayout& l = s.trace.layout;
-    const double yTwips = 3135 - (static_cast<double>(k) * l.uy + l.m);  // from the top edge
-    int found = 0;
-    for (const DrawnItem& item : s.surface.Image().items) {
-      // The scale starts at 1, so the axis lies at m - 1 twips.
-      if (item.kind == DrawnItem::Kind::kLine && item.y1 == yTwips && item.y2 == yTwips &&
-          item.x2 == l.m - 1.0) {
-        EXPECT_EQ(item.x2 - item.x1, length);
-        ++found;
-      }
-    }
-    EXPECT_EQ(found, 1);
-  }
-}
-
 TEST(DrawCurve, YUnitThenNameAboveItWhereThePrintLeftThePosition) {
   CurveSession s;
   CurveRequest r = Request("Strahlungswiderstand Rs", 115, 75);

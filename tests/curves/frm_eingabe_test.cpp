@@ -21,20 +21,6 @@ struct Dialog {
   }
 };
 
-// The values the first showing fills in are pinned whole by the curve command's first use.
-TEST(FrmEingabe, FirstShowingGivesTheVfOverFrequencyDefaults) {
-  Dialog d;
-  FrmEingabe& f = d.dlg;
-  ASSERT_EQ(f.Combo1.items.size(), 8u);
-  EXPECT_EQ(f.Combo1.items[6], "Draht-Zw bei Länge");
-  EXPECT_EQ(f.Combo1.items[7], "");
-  EXPECT_EQ(f.Combo2.items.size(), 13u);
-  EXPECT_EQ(f.Label11.caption, "Wert 4:");
-  f.Form_Activate();
-  EXPECT_EQ(f.Label11.caption, "Material:");
-  EXPECT_EQ(f.LastChoice, "Verkürzung Vf bei f");
-}
-
 // A pick labels the boxes and shows those its choice uses, whatever stood there before.
 TEST(FrmEingabe, AChoiceLabelsAndShowsItsBoxes) {
   Dialog d;
@@ -88,32 +74,6 @@ TEST(FrmEingabe, DefaultsThenRange) {
   }
 }
 
-// Only another choice empties the diameter, which lets that choice's defaults apply.
-TEST(FrmEingabe, TheDiameterStaysForTheSameChoice) {
-  Dialog d;
-  FrmEingabe& f = d.dlg;
-  d.Pick("Strahlungswiderstand Rs");
-  f.Text8.text = "4";
-  f.Text6.text = "";
-  d.Pick("Strahlungswiderstand Rs");
-  EXPECT_EQ(f.Text8.text + "|" + f.Text6.text, "4|");  // no defaults while a diameter stands
-  d.Pick("Irgendwas");  // an unknown choice changes only the diameter
-  EXPECT_EQ(f.Text8.text + "|" + f.Text1.text + "|" + f.Text7.text + "|" + f.LastChoice,
-            "|Rs|39,59|Irgendwas");
-  d.Pick("Combo1");  // the designer's text stands for the first choice
-  EXPECT_EQ(f.Combo1.text + "|" + f.Text1.text, "Verkürzung Vf bei f|Vf");
-  d.Pick("Ant. - Güte Qa bei d");
-  f.Unload();
-  f.Load();
-  EXPECT_EQ(f.LastChoice, "Ant. - Güte Qa bei d");  // survives the unload; the boxes do not
-  EXPECT_EQ(f.Text8.text + "|" + std::to_string(f.Check1.value), "|0");
-  // A caller that restores the choice and its diameter keeps that diameter.
-  f.Combo1.text = "Ant. - Güte Qa bei d";
-  f.Text8.text = "7";
-  f.Form_Activate();
-  EXPECT_EQ(f.Text8.text + "|" + f.Text6.text, "7|");
-}
-
 // The readout's value and its empty cases are the formulas' (their tests); here its captions.
 TEST(FrmEingabe, SkinEffectReadout) {
   Dialog d;
@@ -150,18 +110,6 @@ TEST(FrmEingabe, ReadoutRefreshesOnlyWhenItShould) {
     (f.*handler)();
     EXPECT_EQ(f.Label13.caption != "vorher", refreshes);
   }
-}
-
-// The focus order is the dialogs' widget test's: it tabs through the bound dialog.
-TEST(FrmEingabe, LayoutForABinding) {
-  Dialog d;
-  std::vector<std::string> filtered;
-  for (const ControlEntry& entry : d.dlg.Controls()) {
-    if (entry.events.keyPress) filtered.push_back(entry.control->name);
-    EXPECT_GT(entry.control->width, 0) << entry.control->name;
-  }
-  // The numeric boxes filter their keys; designations and units take any text.
-  EXPECT_EQ(filtered, (std::vector<std::string>{"Text7", "Text9", "Text8", "Text3", "Text6"}));
 }
 
 }  // namespace

@@ -279,23 +279,6 @@ class TestDialogs : public QObject {
              qPrintable(before + " -> " + after));
     QCOMPARE(Model().curveCommand.frmEingabe.Tag, std::string());
   }
-
-  void closeBoxes_data() {
-    QTest::addColumn<bool>("curve");
-    QTest::newRow("single") << false;
-    QTest::newRow("curve") << true;
-  }
-  void closeBoxes() {
-    QFETCH(bool, curve);
-    In(curve, [](FormDialog* d) {
-      Pick(Get<QComboBox>(d, "Combo1"), Get<QComboBox>(d, "Combo1")->itemText(2));
-      d->close();
-    });
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(fixture_->window().StatusPanel(1)->text(),
-             curve ? QStringLiteral("Kurve berechnen und anzeigen")
-                   : QStringLiteral("Im Menü Berechnung beginnen"));
-  }
 };
 
 QTEST_MAIN(TestDialogs)

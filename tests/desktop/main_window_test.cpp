@@ -82,12 +82,6 @@ class TestMainWindow : public QObject {
              qPrintable(now));
   }
 
-  void clockPanelsStayCurrent() {
-    fixture_->Start();
-    Window().StatusPanel(3)->setText(QStringLiteral("--:--"));
-    QTRY_VERIFY_WITH_TIMEOUT(Window().StatusPanel(3)->text() != QStringLiteral("--:--"), 2500);
-  }
-
   // A place no screen shows is moved onto the primary screen, a size beyond it is clamped.
   void placeAndSizeBeyondTheScreen() {
     StoreSettings({"-900000", "400000", "600000", "600000"});
@@ -117,19 +111,6 @@ class TestMainWindow : public QObject {
                                  "Drucker bereit?"}));
   }
 
-  void shortcutsReachTheCommands() {
-    fixture_->Start();
-    Window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&Window()));
-    QString title;
-    WhileModal<FormDialog>([&] { QTest::keyClick(&Window(), Qt::Key_K, Qt::ControlModifier); },
-                           [&](FormDialog* d) {
-                             title = d->windowTitle();
-                             QTest::keyClick(d, Qt::Key_Escape);
-                           });
-    QCOMPARE(title, QStringLiteral("Eingabe für Kurvenberechnung"));
-  }
-
   void refreshAndResizeRedrawForTheNewSize() {
     fixture_->Start();
     DrawCurve(QStringLiteral("Strahlungswiderstand Rs"));
@@ -141,100 +122,6 @@ class TestMainWindow : public QObject {
     QVERIFY(Handle() != refreshed);
     QCOMPARE(Window().Plot()->width(), Window().width());
     QCOMPARE(fixture_->desktop().surface.Image().width, double(Twips(Window().Plot()->width())));
-  }
-
-  // Showing a bar again in a window too small for it makes the window grow, and that resize
-  // redraws the curve while the window is still catching up with the menu command.
-  void barShownAgainGrowsTheWindowAndTheMenuFollows_data() {
-    QTest::addColumn<bool>("toolbar");
-    QTest::newRow("toolbar") << true;
-    QTest::newRow("status bar") << false;
-  }
-  void barShownAgainGrowsTheWindowAndTheMenuFollows() {
-    QFETCH(bool, toolbar);
-    fixture_->Start();
-    DrawCurve(QStringLiteral("Verkürzung Vf bei f"));
-    Action(Model().mnuViewToolbar)->trigger();
-    Action(Model().mnuViewStatusBar)->trigger();
-    QCoreApplication::processEvents();  // the layout catches up with the hidden bars
-    Window().resize(0, 0);
-    // A single value greys Refresh; the curve stays, so the next resize redraws it.
-    WhileModal<FormDialog>([&] { Action(Model().mnuEinzelBerechnung)->trigger(); },
-                           [](FormDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
-    QVERIFY(!Action(Model().mnuViewRefresh)->isEnabled());
-    const QSize small = Window().size();
-    const int handle = Handle();
-    Action(toolbar ? Model().mnuViewToolbar : Model().mnuViewStatusBar)->trigger();
-    QVERIFY(Window().size() != small);
-    QTRY_VERIFY(Handle() != handle);
-    QVERIFY(Action(Model().mnuViewRefresh)->isEnabled());
-    QCOMPARE(Window().Plot()->height(), Px(Model().Picture1.height));
-  }
-
-  // The same growth redrawing a curve whose type the engine does not know: its message must
-  // not stop the window halfway through catching up with the model.
-  void messageOfARedrawFindsTheWindowCaughtUp() {
-    fixture_->Start();
-    const auto ok = [](QMessageBox* box) { box->defaultButton()->click(); };
-    QCOMPARE(WhileModal<QMessageBox>(  // the empty choice is accepted; the engine warns
-                 [&] {
-                   WhileModal<FormDialog>([&] { Action(Model().mnuKurveAnzeigen)->trigger(); },
-                                          [](FormDialog* d) {
-                                            Pick(d->findChild<QComboBox*>(QStringLiteral("Combo1")),
-                                                 QString());
-                                            QTest::keyClick(d, Qt::Key_Return);
-                                          });
-                 },
-                 ok),
-             1);
-    Action(Model().mnuViewStatusBar)->trigger();
-    QCoreApplication::processEvents();
-    QCOMPARE(WhileModal<QMessageBox>([&] { Window().resize(0, 0); }, ok), 1);
-    QRect plotWhileAsked, modelWhileAsked;
-    QCOMPARE(WhileModal<QMessageBox>(
-                 [&] {
-                   Action(Model().mnuViewStatusBar)->trigger();
-                   QTest::qWait(50);
-                 },
-                 [&](QMessageBox* box) {
-                   plotWhileAsked = Window().Plot()->geometry();
-                   modelWhileAsked =
-                       QRect(0, 0, Px(Model().Picture1.width), Px(Model().Picture1.height));
-                   box->defaultButton()->click();
-                 }),
-             1);
-    QCOMPARE(plotWhileAsked, modelWhileAsked);
-    QVERIFY(Window().statusBar()->isVisible());
-  }
-
-  // The window system may resize the main window while a dialog is open; the redraw waits
-  // until the dialog is closed instead of refilling and unloading it under the user's hands.
-  void resizeWhileTheCurveDialogIsOpenWaitsForIt() {
-    fixture_->Start();
-    DrawCurve(QStringLiteral("Verkürzung Vf bei f"));
-    const int handle = Handle();
-    QString typed;
-    bool stillOpen = false;
-    int handleWhileOpen = 0;
-    QVERIFY(WhileModal<FormDialog>([&] { Action(Model().mnuKurveAnzeigen)->trigger(); },
-                                   [&](FormDialog* d) {
-                                     auto* length =
-                                         d->findChild<QLineEdit*>(QStringLiteral("Text7"));
-                                     TypeOver(length, QStringLiteral("15"));
-                                     Window().resize(Window().size() + QSize(60, 40));
-                                     QTest::qWait(20);
-                                     handleWhileOpen = Handle();
-                                     stillOpen =
-                                         d->isVisible() && Model().curveCommand.frmEingabe.loaded;
-                                     typed = length->text();
-                                     QTest::keyClick(length, Qt::Key_Return);
-                                   }));
-    QVERIFY(stillOpen);
-    QCOMPARE(handleWhileOpen, handle);
-    QCOMPARE(typed, QStringLiteral("15"));
-    QCOMPARE(QString::fromStdString(Model().curveCommand.request.value1Text), typed);
-    QTRY_COMPARE(fixture_->desktop().surface.Image().width,
-                 double(Twips(Window().Plot()->width())));
   }
 
   // The close box and the menu's exit ask first; a confirmed end stores the place in twips.
@@ -266,22 +153,6 @@ class TestMainWindow : public QObject {
     QCOMPARE(settings.value("MainLeft").toString(),
              confirm ? QString::number(Twips(place.x())) : QString());
     if (confirm) QCOMPARE(settings.value("MainTop").toString(), QString::number(Twips(place.y())));
-  }
-
-  void infoBoxShowsItsModel() {
-    fixture_->Start();
-    QString shown;
-    QVERIFY(WhileModal<AboutDialog>(
-        [&] { Action(Model().mnuHelpAbout)->trigger(); },
-        [&](AboutDialog* about) {
-          shown = QString::number(QApplication::activeModalWidget() == about) + "|" +
-                  about->windowTitle() + "|" +
-                  QTextDocumentFragment::fromHtml(about->findChild<QLabel*>("lblTitle")->text())
-                      .toPlainText();
-          about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        }));
-    QCOMPARE(shown, "1|Info Velmora|Velmora\n" + QString::fromUtf8(velmora::kCopyrightLine));
-    QVERIFY(!Model().frmAbout.loaded);
   }
 };
 

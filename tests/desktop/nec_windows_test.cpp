@@ -105,20 +105,6 @@ class TestNec : public QObject {
     QCOMPARE(status, QStringLiteral("Die NEC-2-Rechnung wurde abgebrochen."));
   }
 
-  void comparisonWithoutNec2cSaysHowToInstallIt() {
-    Start(std::make_shared<velmora::nec::Nec2cRunner>(velmora::nec::Nec2cRunner::Options{
-        "nec2c", std::string("/nonexistent"), std::chrono::seconds(10)}));
-    QString status;
-    QString formula;
-    QVERIFY(InDialog([&](NecDialog* d) {
-      if (!Idle()) qWarning("the search did not end");
-      status = Text(d, "lblStatus");
-      formula = Text(d, "lblVfFormel");
-    }));
-    QVERIFY2(status.contains(QStringLiteral("sudo apt-get install nec2c")), qPrintable(status));
-    QVERIFY(!formula.isEmpty());
-  }
-
   void pointsDrawnOverTheCurveAndDiscardedByNew() {
     Start();
     QVERIFY(fixture_->DrawCurve(QStringLiteral("Verkürzung Vf bei h")));

@@ -40,16 +40,6 @@ TEST(Checked, FaultsPropagate) {
   for (const auto& [name, value, fault] : rows) EXPECT_EQ(value.fault(), fault) << name;
 }
 
-TEST(Checked, AssignStoresOnlyWhenTheStepSucceeds) {
-  double target = 7.0;
-  EXPECT_TRUE(Assign(target, Checked(2.5) * 2));
-  EXPECT_EQ(target, 5.0);
-  EXPECT_FALSE(Assign(target, Checked(1.0) / 0));
-  EXPECT_EQ(target, 5.0);
-  EXPECT_FALSE(Assign(target, Ln(-1.0)));
-  EXPECT_EQ(target, 5.0);
-}
-
 TEST(Checked, AssignToSingleRoundsAndTrapsOverflow) {
   float target = 3.0f;
   EXPECT_TRUE(Assign(target, Checked(0.1)));

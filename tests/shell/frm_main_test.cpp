@@ -210,19 +210,6 @@ TEST(FrmMain, NewFromMenuAndFromToolbarDiffer) {
   }
 }
 
-TEST_F(FrmMainTest, CommandsThatSayTheyAreNotYetPossible) {
-  s.main.mnuFileOpen_Click();
-  s.main.mnuFileSaveAs_Click();
-  s.main.tbToolBar_ButtonClick("Save");
-  s.main.tbToolBar_ButtonClick("open");  // keys compare exactly: nothing runs
-  std::string shown;
-  for (const auto& box : s.platform.messages)
-    shown += box.title + "|" + box.text + (box.style == kMbOkOnly ? ";" : "?;");
-  EXPECT_EQ(shown,
-            "Velmora|Öffnen noch nicht möglich;Velmora|Speichern unter... noch nicht möglich;"
-            "Velmora|Speichern noch nicht möglich;");
-}
-
 TEST_F(FrmMainTest, SingleValueSessionThroughTheModalDialog) {
   std::string statusWhileOpen;
   s.platform.modalScripts["frmEinzel_Eingabe"] = [&](Form& form) {
@@ -238,32 +225,6 @@ TEST_F(FrmMainTest, SingleValueSessionThroughTheModalDialog) {
   s.main.mnuEinzelBerechnung_Click();
   EXPECT_EQ(s.Menu(), "+-+") << "Refresh greyed even with a curve on the plot";
   EXPECT_NE(s.main.curveCommand.curveShown, 0) << "the curve is still shown";
-}
-
-TEST_F(FrmMainTest, NecComparisonOpensWithTheLatestInputs) {
-  s.platform.modalScripts["frmEinzel_Eingabe"] = [](Form& form) {
-    auto& dlg = static_cast<FrmEinzelEingabe&>(form);
-    dlg.Form_Activate();
-    dlg.Combo1.text = kChoiceVelocityFactor;
-    dlg.Combo1_Click();
-    dlg.Text9.text = "7,1";
-    dlg.CancelButton_Click();
-  };
-  s.main.mnuEinzelBerechnung_Click();
-  std::vector<NecInputs> opened;  // what each opening shows
-  s.platform.modalScripts["frmNecVergleich"] = [&opened](Form& form) {
-    auto& dlg = static_cast<FrmNecVergleich&>(form);
-    opened.push_back(dlg.Inputs());
-    dlg.txtDraht.text = "3";
-    dlg.Input_Changed();
-    dlg.cmdSchliessen_Click();
-  };
-  s.main.mnuNecVergleich_Click();
-  s.main.mnuNecVergleich_Click();
-  ASSERT_EQ(opened.size(), 2u);
-  EXPECT_EQ(opened[0].frequency, "7,1") << "the single-value dialog's inputs";
-  EXPECT_EQ(opened[1].diameter, "3") << "its own last inputs";
-  EXPECT_FALSE(s.main.frmNecVergleich.loaded || s.main.frmNecVergleich.Searching());
 }
 
 TEST_F(FrmMainTest, NecPointsFollowTheCurveAndStayOffThePrintout) {

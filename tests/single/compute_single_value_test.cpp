@@ -97,20 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
              " Berechnung: mittlerer Rve (Dipol-Länge = 39,583 m, Draht d = 2,05 mm bei 3,6 MHz)"}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-TEST_F(DialogSession, VelocityFactorWithoutFrequencyOnlyBeepsAndFocusesIt) {
-  Open();
-  Choose("Verkürzungsfaktor Vf");
-  PressOk();
-  Retype(dialog.Text9, "0,0");
-  dialog.Label3.caption = "stale";  // the run must not touch any result
-  const std::string statusBefore = platform.statusText;
-  PressOk();
-  EXPECT_EQ(platform.beeps, 1);
-  EXPECT_EQ(platform.focus, "Text9");
-  EXPECT_EQ(dialog.Label3.caption, "stale");
-  EXPECT_EQ(platform.statusText, statusBefore);
-}
-
 TEST_F(DialogSession, VelocityFactorBelowOneCentimetreRaisesTheHeightFirst) {
   Open();
   Choose("Verkürzungsfaktor Vf");
@@ -140,19 +126,6 @@ TEST_F(DialogSession, UnknownCalculationIsRefusedWithAMessage) {
   EXPECT_EQ(platform.messages[0].style, kMbOkOnly | kMbExclamation);
   EXPECT_EQ(platform.statusText, " Falsche Formel !");  // no free-space note
   EXPECT_EQ(dialog.Label3.caption, result);
-}
-
-TEST_F(DialogSession, ChoiceChangedWhileEventsRunPicksTheLossReadoutOfTheNewChoice) {
-  Open();
-  Choose("Verkürzungsfaktor Vf");
-  platform.onDoEvents = [this] {
-    platform.onDoEvents = nullptr;
-    dialog.Combo1.text = "Bodendämpfung Rve";
-    dialog.Text7.text = "39,583";
-  };
-  PressOk();
-  EXPECT_EQ(dialog.Label12.caption, "Rv [Ohm] mit Skineffekt:");
-  EXPECT_EQ(dialog.Label13.caption, "3,1");
 }
 
 TEST_F(DialogSession, DecimalPointLocaleWritesPointsEverywhere) {

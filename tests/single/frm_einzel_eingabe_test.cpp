@@ -249,16 +249,5 @@ TEST_F(Dialog, InsulationChangeEmptiesLengthAndTotalOnly) {
   EXPECT_EQ(dialog.Label3.caption + dialog.Label13.caption + dialog.Label5.caption, "");
 }
 
-// What a binding builds on: every control once, a frame before what it contains.
-TEST_F(Dialog, ControlListNamesEveryControlOnceAfterItsFrame) {
-  std::set<std::string> names;
-  for (const auto& ref : dialog.Controls()) {
-    EXPECT_TRUE(names.insert(ref.control->name).second) << ref.control->name;
-    EXPECT_TRUE(ref.container.empty() || names.count(ref.container)) << ref.control->name;
-  }
-  EXPECT_EQ(names.size(), 33u);
-  EXPECT_TRUE(dialog.OKButton.isDefault && dialog.CancelButton.isCancel);
-}
-
 }  // namespace
 }  // namespace velmora

@@ -55,20 +55,6 @@ class PrintDialog : public DialogSession {
   int doEventsBeforePage = 0;
 };
 
-TEST_F(PrintDialog, CancelOnTheQuestionChangesNothing) {
-  platform.messageAnswers = {kIdCancel};
-  dialog.PrintButton_Click();
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Drucker bereit?");
-  EXPECT_EQ(platform.messages[0].title, "Drucker ");
-  EXPECT_EQ(platform.messages[0].style, kMbOkCancel | kMbCritical);
-  EXPECT_TRUE(platform.printedForms.empty());
-  EXPECT_EQ(Look(dialog), before);
-  EXPECT_EQ(dialog.lbDrucktext.caption, "");
-  EXPECT_EQ(Pointers(platform.pointerHistory), "");
-  EXPECT_EQ(platform.doEventsCalls, 0);
-}
-
 TEST_F(PrintDialog, PageShowsTheTextBlockInsteadOfTheButtons) {
   platform.now = "07.12.2026 08:01:59";
   dialog.PrintButton_Click();

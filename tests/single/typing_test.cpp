@@ -54,34 +54,6 @@ TEST(TypeKeys, EditsTheTextKeyByKey) {
   }
 }
 
-TEST(TypeKeys, MalformedUtf8NeverPassesAsADigit) {
-  // Decoded naively, each of these would read as a digit and its raw bytes would land in a
-  // numeric box; U+1D7D9, a mathematical digit one, is beyond the 16 bits of a key code.
-  struct Row {
-    const char* name;
-    const char* typed;
-    const char* after;
-    int refused;
-  };
-  for (const Row& row : {
-           Row{"OverlongOne", "\xC0\xB1", "", 2},
-           Row{"LeadBeforeADigit", "\xC3\x35", "5", 1},
-           Row{"ThreeByteOverlongZero", "\xE0\x80\xB0", "", 3},
-           Row{"FourByteOverlongZero", "\xF0\x80\x80\xB0", "", 4},
-           Row{"TruncatedAtTheEnd", "7\xE2\x82", "7", 2},
-           Row{"Surrogate", "\xED\xA0\xB0", "", 3},
-           Row{"BeyondSixteenBits", "\xF0\x9D\x9F\x99", "", 1},
-       }) {
-    SCOPED_TRACE(row.name);
-    TextBox box("Text");
-    ControlEvents handlers;
-    handlers.keyPress = DigitsOnly;
-    const TypingResult result = TypeKeys(box, row.typed, handlers);
-    EXPECT_EQ(box.text, row.after);
-    EXPECT_EQ(result.refusedCount, row.refused);
-  }
-}
-
 TEST(TypeKeys, AKeyChangedByTheHandlerLandsInsteadOfTheTypedOne) {
   TextBox box("Text");
   ControlEvents handlers;
