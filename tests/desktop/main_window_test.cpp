@@ -9,21 +9,13 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTextDocumentFragment>
 #include <QToolBar>
 
-#include "desktop/about_dialog.h"
-#include "desktop/form_dialog.h"
 #include "desktop/plot_widget.h"
 #include "desktop/twips.h"
-#include "platform/version.h"
 #include "tests/desktop/ui_driver.h"
 
-using velmora::qt::AboutDialog;
-using velmora::qt::FormDialog;
 using velmora::testing::DesktopFixture;
-using velmora::testing::Pick;
-using velmora::testing::TypeOver;
 using velmora::testing::WhileModal;
 
 class TestMainWindow : public QObject {
