@@ -4,7 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSaveFile>
+#include <QTranslator>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,7 +24,29 @@ void Write(std::FILE* stream, const char* data, std::size_t size) {
   }
 }
 
+// Loads base_<language>.qm from the first folder that has it; false when none has.
+bool Install(const QString& base, const QStringList& folders) {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  for (const QString& folder : folders) {
+    if (translator->load(QLocale(), base, QStringLiteral("_"), folder)) {
+      return QCoreApplication::installTranslator(translator);
+    }
+  }
+  delete translator;
+  return false;
+}
+
 }  // namespace
+
+void LoadTranslations() {
+  // Beside the program in the build tree; in share/velmora/translations when installed.
+  const QString bin = QCoreApplication::applicationDirPath();
+  if (Install(QStringLiteral("velmora-calc"),
+              {bin, bin + QStringLiteral("/" VELMORA_TRANSLATIONS_FROM_BIN)})) {
+    // Qt's own texts (the option parser's errors, file errors) only where ours are German too.
+    Install(QStringLiteral("qtbase"), {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+  }
+}
 
 void Out(const std::string& text) {
   Write(stdout, text.data(), text.size());
@@ -56,14 +81,15 @@ bool ParseArguments(QCommandLineParser& parser, const std::string& command, cons
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
   }
   if (!parser.parse(QStringList{QString::fromStdString("velmora-calc " + command)} + args)) {
-    UsageError(command,
-               parser.errorText().toStdString() + " (try velmora-calc " + command + " --help)");
+    UsageError(command, Fill(Tr("velmora-calc", "%1 (try velmora-calc %2 --help)"),
+                             parser.errorText().toStdString(), command));
     return false;
   }
   if (!positional && !parser.positionalArguments().isEmpty()) {
-    UsageError(command, "unexpected argument \"" +
-                            parser.positionalArguments().first().toStdString() +
-                            "\" (a value follows its option: --option value)");
+    UsageError(command,
+               Fill(Tr("velmora-calc",
+                       "unexpected argument \"%1\" (a value follows its option: --option value)"),
+                    parser.positionalArguments().first().toStdString()));
     return false;
   }
   return true;

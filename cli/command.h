@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QString>
 #include <QStringList>
 #include <functional>
 #include <string>
@@ -19,11 +21,27 @@ inline constexpr int kExitNecMissing = 4;     // nec2c is not installed
 
 struct Command {
   std::string name;
-  std::string summary;                              // one line for the overview
+  const char* summary;  // one line for the overview, marked with QT_TRANSLATE_NOOP("velmora-calc")
   std::function<std::string()> help;                // full help of the subcommand
   std::function<int(const QStringList& args)> run;  // args after the subcommand's name
   bool paints = false;  // needs fonts, so a QGuiApplication; the others run on QCoreApplication
 };
+
+// A text the user reads, in the user's language: German under a German locale, English otherwise.
+// `context` is the command's name ("velmora-calc" for main's own texts), `text` the English
+// literal. lupdate collects every Tr(...) as QCoreApplication::translate into cli/translations/.
+inline std::string Tr(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text).toStdString();
+}
+
+// `text` with %1, %2 ... replaced by `args` in one pass, so a %1 inside an argument stays.
+template <typename... Args>
+std::string Fill(const std::string& text, const Args&... args) {
+  return QString::fromStdString(text).arg(QString::fromStdString(args)...).toStdString();
+}
+
+// Installs the German texts of velmora-calc and of Qt when the user's locale asks for German.
+void LoadTranslations();
 
 // Registers a command at static-initialisation time: `static const bool r = Register({...});`
 bool Register(Command command);

@@ -63,28 +63,30 @@ struct Options {
 };
 
 std::string Help() {
-  return "velmora-calc curve [OPTIONS]\n"
-         "  Draws one curve as the curve dialog and the curve engine do: the dialog opens with\n"
-         "  its defaults, the type is picked, the values are typed (in the order given) and OK\n"
-         "  is pressed. An empty value clears its box.\n"
-         "  --type TEXT            curve type, e.g. \"Verkürzung Vf bei d\" (default: the\n"
-         "                         dialog's first choice)\n"
-         "  --value1 V, --value2 V, --value3 V   the boxes Wert 1 to Wert 3\n"
-         "  --material TEXT        conductor, e.g. \"35 Al\"\n"
-         "  --free-space           tick \"Freiraum\"\n"
-         "  --y-name, --y-unit, --y-full-scale, --x-name, --x-unit, --x-full-scale TEXT\n"
-         "                         the graph labelling\n"
-         "  --plot-size WxH        plot area in twips (default 7752x3135)\n"
-         "  --format F             png, svg, pdf (plot with the title under it), csv (x and y of\n"
-         "                         every sampled point in axis units), json (default: layout,\n"
-         "                         ticks, points set, title, messages, request)\n"
-         "  --dpi N                resolution of png and svg (default 96, the screen's)\n"
-         "  -o FILE                write to FILE instead of standard output\n"
-         "  --decimal-point        numbers with a decimal point instead of a comma\n"
-         "  Status 2 for a refused character, a value longer than the 64 characters a numeric\n"
-         "  box takes, a value for a box the type hides, a full scale beyond 16 bits, or a png\n"
-         "  beyond 16384 pixels a side or 512 MB; 3 when the engine does not know the curve\n"
-         "  type.\n";
+  return Tr(
+      "curve",
+      "velmora-calc curve [OPTIONS]\n"
+      "  Draws one curve as the curve dialog and the curve engine do: the dialog opens with\n"
+      "  its defaults, the type is picked, the values are typed (in the order given) and OK\n"
+      "  is pressed. An empty value clears its box.\n"
+      "  --type TEXT            curve type, e.g. \"Verkürzung Vf bei d\" (default: the\n"
+      "                         dialog's first choice)\n"
+      "  --value1 V, --value2 V, --value3 V   the boxes Wert 1 to Wert 3\n"
+      "  --material TEXT        conductor, e.g. \"35 Al\"\n"
+      "  --free-space           tick \"Freiraum\"\n"
+      "  --y-name, --y-unit, --y-full-scale, --x-name, --x-unit, --x-full-scale TEXT\n"
+      "                         the graph labelling\n"
+      "  --plot-size WxH        plot area in twips (default 7752x3135)\n"
+      "  --format F             png, svg, pdf (plot with the title under it), csv (x and y of\n"
+      "                         every sampled point in axis units), json (default: layout,\n"
+      "                         ticks, points set, title, messages, request)\n"
+      "  --dpi N                resolution of png and svg (default 96, the screen's)\n"
+      "  -o FILE                write to FILE instead of standard output\n"
+      "  --decimal-point        numbers with a decimal point instead of a comma\n"
+      "  Status 2 for a refused character, a value longer than the 64 characters a numeric\n"
+      "  box takes, a value for a box the type hides, a full scale beyond 16 bits, or a png\n"
+      "  beyond 16384 pixels a side or 512 MB; 3 when the engine does not know the curve\n"
+      "  type.\n");
 }
 
 // A whole number from `low` to `high`, nothing else.
@@ -127,7 +129,7 @@ std::optional<Options> Parse(const QStringList& args) {
   options.output = parser.value("o").toStdString();
   if (parser.isSet("plot-size") &&
       !ParsePlotSize(parser.value("plot-size").toStdString(), options)) {
-    UsageError(kName, "--plot-size wants WIDTHxHEIGHT in twips, e.g. 7752x3135");
+    UsageError(kName, Tr("curve", "--plot-size wants WIDTHxHEIGHT in twips, e.g. 7752x3135"));
     return std::nullopt;
   }
   if (parser.isSet("format")) {
@@ -138,8 +140,8 @@ std::optional<Options> Parse(const QStringList& args) {
                                                {"json", Format::kJson}};
     const auto it = formats.find(parser.value("format"));
     if (it == formats.end()) {
-      UsageError(kName, "unknown format '" + parser.value("format").toStdString() +
-                            "' (png, svg, pdf, csv, json)");
+      UsageError(kName, Fill(Tr("curve", "unknown format '%1' (png, svg, pdf, csv, json)"),
+                             parser.value("format").toStdString()));
       return std::nullopt;
     }
     options.format = it->second;
@@ -147,7 +149,7 @@ std::optional<Options> Parse(const QStringList& args) {
   if (parser.isSet("dpi")) {
     const auto dpi = WholeNumber(parser.value("dpi").toStdString(), 24, 1200);
     if (!dpi) {
-      UsageError(kName, "--dpi wants a whole number from 24 to 1200");
+      UsageError(kName, Tr("curve", "--dpi wants a whole number from 24 to 1200"));
       return std::nullopt;
     }
     options.dpi = *dpi;
@@ -197,8 +199,8 @@ class User {
   bool Type(FrmEingabe& dlg, const BoxOption& target, const std::string& value) {
     TextBox& box = dlg.*target.box;
     if (!box.visible) {
-      return Fail("--" + std::string(target.option) + ": the box " + box.name +
-                  " is hidden for \"" + dlg.Combo1.text + "\"");
+      return Fail(Fill(Tr("curve", "--%1: the box %2 is hidden for \"%3\""),
+                       std::string(target.option), box.name, dlg.Combo1.text));
     }
     const ControlEvents& events = EventsOf(dlg.Controls(), box);
     if (value.empty()) {
@@ -206,12 +208,13 @@ class User {
     } else {
       const TypingResult typed = TypeKeys(box, value, events, TypingMode::kReplace);
       if (!typed.AllAccepted()) {
-        return Fail("--" + std::string(target.option) + ": the box " + box.name + " refuses '" +
-                    typed.refusedChar + "' (it takes digits, ',' and '.')");
+        return Fail(
+            Fill(Tr("curve", "--%1: the box %2 refuses '%3' (it takes digits, ',' and '.')"),
+                 std::string(target.option), box.name, typed.refusedChar));
       }
       if (typed.cutOffCount > 0) {
-        return Fail("--" + std::string(target.option) + ": the box " + box.name +
-                    " takes at most " + std::to_string(box.maxLength) + " characters");
+        return Fail(Fill(Tr("curve", "--%1: the box %2 takes at most %3 characters"),
+                         std::string(target.option), box.name, std::to_string(box.maxLength)));
       }
     }
     if (events.lostFocus) events.lostFocus();
@@ -224,7 +227,8 @@ class User {
     }
     if (entry.option == kFreeSpace) {
       if (!dlg.Check1.visible) {
-        return Fail("--free-space: the box Check1 is hidden for \"" + dlg.Combo1.text + "\"");
+        return Fail(Fill(Tr("curve", "--%1: the box %2 is hidden for \"%3\""),
+                         std::string(kFreeSpace), dlg.Check1.name, dlg.Combo1.text));
       }
       dlg.Check1.value = 1;
       return true;
@@ -308,7 +312,7 @@ int Run(const QStringList& args) {
   if (options.format == Format::kPng) {
     if (const auto tooLarge =
             qt::PictureTooLarge(qt::PlotPictureSize(options.width, options.height, options.dpi))) {
-      return UsageError(kName, "--plot-size and --dpi: " + *tooLarge);
+      return UsageError(kName, Fill(Tr("curve", "--plot-size and --dpi: %1"), *tooLarge));
     }
   }
 
@@ -348,7 +352,7 @@ int Run(const QStringList& args) {
                                                                      : qt::PlotFormat::kPdf;
       bytes = qt::ExportPlot(surface.Image(), platform.statusText, format, options.dpi);
       if (bytes.isEmpty()) {
-        Err("velmora-calc curve: the picture could not be produced");
+        Err(Tr("curve", "velmora-calc curve: the picture could not be produced"));
         return kExitFailure;
       }
       break;
@@ -357,15 +361,16 @@ int Run(const QStringList& args) {
   if (options.output.empty()) {
     OutBytes(bytes);  // main() checks that it arrived
   } else if (const std::string failure = WriteFile(Q(options.output), bytes); !failure.empty()) {
-    Err("velmora-calc curve: cannot write " + options.output + ": " + failure);
+    Err(Fill(Tr("curve", "velmora-calc curve: cannot write %1: %2"), options.output, failure));
     return kExitFailure;
   }
   for (const RecordedMessage& m : platform.messages) Err("velmora-calc curve: " + m.text);
   return platform.messages.empty() ? kExitOk : kExitFormulaFailed;
 }
 
-const bool registered =
-    Register({"curve", "draw one curve (png, svg, pdf, csv, json)", Help, Run, true});
+const bool registered = Register(
+    {"curve", QT_TRANSLATE_NOOP("velmora-calc", "draw one curve (png, svg, pdf, csv, json)"), Help,
+     Run, true});
 
 }  // namespace
 }  // namespace velmora::cli

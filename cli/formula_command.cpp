@@ -45,62 +45,68 @@ std::int16_t Flag(double v) {
 const std::vector<Formula>& Formulas() {
   static const std::vector<Formula> formulas = {
       {"Log10",
-       {{"x", Kind::kDouble, "a positive number"}},
+       {{"x", Kind::kDouble, QT_TRANSLATE_NOOP("formula", "a positive number")}},
        false,
-       "common logarithm of x",
+       QT_TRANSLATE_NOOP("formula", "common logarithm of x"),
        [](const Args& a) { return Log10(a[0]); }},
       {"RadiationResistance",
-       {{"f", Kind::kSingle, "frequency in MHz"},
-        {"h", Kind::kSingle, "height above ground in m"},
-        {"realGround", Kind::kFlag, "-1 real ground, 0 free space"}},
+       {{"f", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "frequency in MHz")},
+        {"h", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "height above ground in m")},
+        {"realGround", Kind::kFlag, QT_TRANSLATE_NOOP("formula", "-1 real ground, 0 free space")}},
        true,
-       "radiation resistance Rs in ohms",
+       QT_TRANSLATE_NOOP("formula", "radiation resistance Rs in ohms"),
        [](const Args& a) { return Checked(RadiationResistance(F(a[0]), F(a[1]), Flag(a[2]))); }},
       {"GroundLossResistance",
-       {{"f", Kind::kSingle, "frequency in MHz"},
-        {"h", Kind::kSingle, "height above ground in m"},
-        {"L", Kind::kSingle, "dipole length in m"},
-        {"d", Kind::kSingle, "wire diameter in m"}},
+       {{"f", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "frequency in MHz")},
+        {"h", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "height above ground in m")},
+        {"L", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "dipole length in m")},
+        {"d", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "wire diameter in m")}},
        false,
-       "mean ground loss resistance Rve in ohms",
+       QT_TRANSLATE_NOOP("formula", "mean ground loss resistance Rve in ohms"),
        [](const Args& a) { return GroundLossResistance(F(a[0]), F(a[1]), F(a[2]), F(a[3])); }},
       {"ConductorLossResistance",
-       {{"L", Kind::kSingle, "wire length in m"},
-        {"d", Kind::kSingle, "wire diameter in m"},
-        {"f", Kind::kSingle, "frequency in MHz"},
-        {"sigma", Kind::kSingle, "conductivity in m/(ohm mm^2), 56 for copper"}},
+       {{"L", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "wire length in m")},
+        {"d", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "wire diameter in m")},
+        {"f", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "frequency in MHz")},
+        {"sigma", Kind::kSingle,
+         QT_TRANSLATE_NOOP("formula", "conductivity in m/(ohm mm^2), 56 for copper")}},
        false,
-       "conductor loss resistance Rv with skin effect in ohms",
+       QT_TRANSLATE_NOOP("formula", "conductor loss resistance Rv with skin effect in ohms"),
        [](const Args& a) { return ConductorLossResistance(F(a[0]), F(a[1]), F(a[2]), F(a[3])); }},
       {"WireShorteningPercent",
-       {{"f", Kind::kSingle, "frequency in MHz"}, {"d", Kind::kSingle, "wire diameter in mm"}},
+       {{"f", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "frequency in MHz")},
+        {"d", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "wire diameter in mm")}},
        true,
-       "shortening by the wire thickness in percent",
+       QT_TRANSLATE_NOOP("formula", "shortening by the wire thickness in percent"),
        [](const Args& a) { return WireShorteningPercent(F(a[0]), F(a[1])); }},
       {"HeightShorteningPercent",
-       {{"f", Kind::kSingle, "frequency in MHz"},
-        {"h", Kind::kSingle, "height above ground in m"},
-        {"realGround", Kind::kFlag, "-1 real ground, 0 free space"}},
+       {{"f", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "frequency in MHz")},
+        {"h", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "height above ground in m")},
+        {"realGround", Kind::kFlag, QT_TRANSLATE_NOOP("formula", "-1 real ground, 0 free space")}},
        true,
-       "shortening by the height above ground in percent",
+       QT_TRANSLATE_NOOP("formula", "shortening by the height above ground in percent"),
        [](const Args& a) {
          return Checked(HeightShorteningPercent(F(a[0]), F(a[1]), Flag(a[2])));
        }},
       {"InsulationShortening",
-       {{"epsR", Kind::kSingle, "relative permittivity of the insulation"},
-        {"D", Kind::kSingle, "outer diameter over the insulation in mm"},
-        {"dc", Kind::kSingle, "conductor diameter in mm"},
-        {"Vf", Kind::kSingle, "velocity factor of the bare wire, a fraction"}},
+       {{"epsR", Kind::kSingle,
+         QT_TRANSLATE_NOOP("formula", "relative permittivity of the insulation")},
+        {"D", Kind::kSingle,
+         QT_TRANSLATE_NOOP("formula", "outer diameter over the insulation in mm")},
+        {"dc", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "conductor diameter in mm")},
+        {"Vf", Kind::kSingle,
+         QT_TRANSLATE_NOOP("formula", "velocity factor of the bare wire, a fraction")}},
        false,
-       "additional shortening by the insulation, a fraction",
+       QT_TRANSLATE_NOOP("formula", "additional shortening by the insulation, a fraction"),
        [](const Args& a) { return InsulationShortening(F(a[0]), F(a[1]), F(a[2]), F(a[3])); }},
       {"ResonantDipoleLength",
-       {{"k", Kind::kSingle, "base factor, 1"},
-        {"Vf", Kind::kSingle, "velocity factor of the bare wire, a fraction"},
-        {"s", Kind::kDouble, "insulation shortening, a fraction"},
-        {"f", Kind::kSingle, "frequency in MHz"}},
+       {{"k", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "base factor, 1")},
+        {"Vf", Kind::kSingle,
+         QT_TRANSLATE_NOOP("formula", "velocity factor of the bare wire, a fraction")},
+        {"s", Kind::kDouble, QT_TRANSLATE_NOOP("formula", "insulation shortening, a fraction")},
+        {"f", Kind::kSingle, QT_TRANSLATE_NOOP("formula", "frequency in MHz")}},
        true,
-       "length of the resonant dipole in m",
+       QT_TRANSLATE_NOOP("formula", "length of the resonant dipole in m"),
        [](const Args& a) { return ResonantDipoleLength(F(a[0]), F(a[1]), a[2], F(a[3])); }},
   };
   return formulas;
@@ -126,20 +132,21 @@ std::string KnownNames() {
 
 std::string Help() {
   std::string text =
-      "velmora-calc formula NAME ARG...\n"
-      "  Evaluates one antenna formula and prints its result: 9 significant digits for a\n"
-      "  single-precision result, 17 for a double, or \"failed\" (exit status 3) when the\n"
-      "  formula fails. Numbers are written with a point (3.6); a single-precision parameter\n"
-      "  is rounded to single precision first. Flags are -1 (true) or 0 (false).\n\n"
-      "  Functions:\n";
+      Tr("formula",
+         "velmora-calc formula NAME ARG...\n"
+         "  Evaluates one antenna formula and prints its result: 9 significant digits for a\n"
+         "  single-precision result, 17 for a double, or \"failed\" (exit status 3) when the\n"
+         "  formula fails. Numbers are written with a point (3.6); a single-precision parameter\n"
+         "  is rounded to single precision first. Flags are -1 (true) or 0 (false).\n\n"
+         "  Functions:\n");
   for (const Formula& formula : Formulas()) {
-    text += "    " + Signature(formula) + "\n      -> " + std::string(formula.result) +
+    text += "    " + Signature(formula) + "\n      -> " + Tr("formula", formula.result.data()) +
             (formula.singleResult ? " (single)" : " (double)") + "\n";
     for (const Param& p : formula.params) {
-      text += "      " + std::string(p.name) + ": " + std::string(p.meaning) + "\n";
+      text += "      " + std::string(p.name) + ": " + Tr("formula", p.meaning.data()) + "\n";
     }
   }
-  text += "\n  Example: velmora-calc formula RadiationResistance 3.6 12 -1\n";
+  text += Tr("formula", "\n  Example: velmora-calc formula RadiationResistance 3.6 12 -1\n");
   return text;
 }
 
@@ -152,7 +159,7 @@ std::optional<double> ReadArgument(std::string_view text, Kind kind, std::string
     std::int16_t flag = 0;
     const auto [ptr, ec] = std::from_chars(digits.data(), end, flag);
     if (ec != std::errc() || ptr != end) {
-      problem = "is not a flag (write -1 for true, 0 for false)";
+      problem = Tr("formula", "is not a flag (write -1 for true, 0 for false)");
       return std::nullopt;
     }
     return flag;
@@ -160,22 +167,23 @@ std::optional<double> ReadArgument(std::string_view text, Kind kind, std::string
   double value = 0.0;
   const auto [ptr, ec] = std::from_chars(digits.data(), end, value);
   if (ec == std::errc::result_out_of_range) {
-    problem = "is out of range";
+    problem = Tr("formula", "is out of range");
     return std::nullopt;
   }
   if (ec != std::errc() || ptr != end) {
-    problem = text.find(',') != std::string_view::npos
-                  ? "is not a number (write the decimal separator as a point, e.g. 3.6)"
-                  : "is not a number";
+    problem =
+        text.find(',') != std::string_view::npos
+            ? Tr("formula", "is not a number (write the decimal separator as a point, e.g. 3.6)")
+            : Tr("formula", "is not a number");
     return std::nullopt;
   }
   if (!std::isfinite(value)) {
-    problem = "is not a finite number";
+    problem = Tr("formula", "is not a finite number");
     return std::nullopt;
   }
   if (kind == Kind::kSingle) {
     if (std::fabs(value) > FLT_MAX) {
-      problem = "is beyond the single-precision range";
+      problem = Tr("formula", "is beyond the single-precision range");
       return std::nullopt;
     }
     value = static_cast<float>(value);
@@ -199,22 +207,28 @@ int Run(const QStringList& arguments) {
   std::vector<std::string> args;
   for (const QString& a : parser.positionalArguments()) args.push_back(a.toStdString());
   if (args.empty()) {
-    return UsageError("formula", "missing function name; known functions: " + KnownNames());
+    return UsageError(
+        "formula", Fill(Tr("formula", "missing function name; known functions: %1"), KnownNames()));
   }
   const Formula* formula = nullptr;
   for (const Formula& candidate : Formulas()) {
     if (candidate.name == args[0]) formula = &candidate;
   }
   if (formula == nullptr) {
-    return UsageError("formula",
-                      "unknown function '" + args[0] + "'; known functions: " + KnownNames());
+    return UsageError("formula", Fill(Tr("formula", "unknown function '%1'; known functions: %2"),
+                                      args[0], KnownNames()));
   }
-  const std::string usage = "usage: velmora-calc formula " + Signature(*formula);
+  const std::string usage =
+      Fill(Tr("formula", "usage: velmora-calc formula %1"), Signature(*formula));
   const std::size_t expected = formula->params.size();
   if (args.size() - 1 != expected) {
-    return UsageError("formula", std::string(formula->name) + " takes " + std::to_string(expected) +
-                                     (expected == 1 ? " argument" : " arguments") + ", got " +
-                                     std::to_string(args.size() - 1) + "\n" + usage);
+    const std::string name(formula->name);
+    const std::string got = std::to_string(args.size() - 1);
+    return UsageError("formula",
+                      (expected == 1 ? Fill(Tr("formula", "%1 takes 1 argument, got %2"), name, got)
+                                     : Fill(Tr("formula", "%1 takes %2 arguments, got %3"), name,
+                                            std::to_string(expected), got)) +
+                          "\n" + usage);
   }
   Args values;
   for (std::size_t i = 0; i < expected; ++i) {
@@ -222,9 +236,10 @@ int Run(const QStringList& arguments) {
     std::string problem;
     const auto value = ReadArgument(args[i + 1], param.kind, problem);
     if (!value) {
-      return UsageError("formula", "argument " + std::to_string(i + 1) + " (" +
-                                       std::string(param.name) + ", " + std::string(param.meaning) +
-                                       ") '" + args[i + 1] + "' " + problem + "\n" + usage);
+      return UsageError("formula", Fill(Tr("formula", "argument %1 (%2, %3) '%4' %5"),
+                                        std::to_string(i + 1), std::string(param.name),
+                                        Tr("formula", param.meaning.data()), args[i + 1], problem) +
+                                       "\n" + usage);
     }
     values.push_back(*value);
   }
@@ -237,7 +252,8 @@ int Run(const QStringList& arguments) {
   return kExitOk;
 }
 
-const bool registered = Register({"formula", "evaluate one antenna formula", Help, Run});
+const bool registered = Register(
+    {"formula", QT_TRANSLATE_NOOP("velmora-calc", "evaluate one antenna formula"), Help, Run});
 
 }  // namespace
 }  // namespace velmora::cli

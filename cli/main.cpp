@@ -22,17 +22,18 @@ std::map<std::string, Command>& Registry() {
 }
 
 std::string Overview() {
-  std::string text =
-      "velmora-calc - Velmora, dipole calculator, on the command line\n\n"
-      "Usage: velmora-calc COMMAND [ARGS...]\n"
-      "       velmora-calc COMMAND --help\n\nCommands:\n";
+  std::string text = Tr("velmora-calc",
+                        "velmora-calc - Velmora, dipole calculator, on the command line\n\n"
+                        "Usage: velmora-calc COMMAND [ARGS...]\n"
+                        "       velmora-calc COMMAND --help\n\nCommands:\n");
   for (const auto& [name, command] : Registry()) {
     text += "  " + name + std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') +
-            command.summary + "\n";
+            Tr("velmora-calc", command.summary) + "\n";
   }
-  text +=
-      "\nExit status: 0 success, 1 output could not be written, 2 usage error,\n"
-      "3 the formula or the NEC-2 search failed, 4 nec2c is not installed.\n";
+  text += Tr("velmora-calc",
+             "\nExit status: 0 success, 1 output could not be written, 2 usage error,\n"
+             "3 the formula, the calculation or the NEC-2 search failed, 4 nec2c is not "
+             "installed.\n");
   for (const auto& [name, command] : Registry()) {
     text += "\n" + command.help();
   }
@@ -52,7 +53,8 @@ int Dispatch(QStringList args, std::string& name) {
   name = args.takeFirst().toStdString();
   auto it = Registry().find(name);
   if (it == Registry().end()) {
-    Err("velmora-calc: unknown command '" + name + "' (try velmora-calc --help)");
+    Err(Fill(Tr("velmora-calc", "velmora-calc: unknown command '%1' (try velmora-calc --help)"),
+             name));
     return kExitUsage;
   }
   if (args.size() == 1 && IsHelp(args.first())) {
@@ -100,11 +102,12 @@ int main(int argc, char** argv) {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
   std::setlocale(LC_NUMERIC, "C");  // numbers on the command line never follow the C locale
+  LoadTranslations();
   std::string name;
   const int status = Dispatch(QCoreApplication::arguments().mid(1), name);
   if (const std::string failure = StdoutFailure(); !failure.empty()) {
-    Err("velmora-calc" + (name.empty() ? std::string() : " " + name) +
-        ": standard output could not be written: " + failure);
+    const std::string program = name.empty() ? "velmora-calc" : "velmora-calc " + name;
+    Err(Fill(Tr("velmora-calc", "%1: standard output could not be written: %2"), program, failure));
     return kExitFailure;
   }
   return status;

@@ -18,7 +18,8 @@ namespace {
 constexpr const char* kOpenStatus = "Einzel-Wert-Berechnung";
 
 std::string Help() {
-  return std::string(
+  return Tr(
+      "single",
       "velmora-calc single [OPTIONS]\n"
       "  Opens the single-value dialog, picks a calculation, types the values into their\n"
       "  boxes key by key (each box's text is replaced), presses OK and prints each visible\n"
@@ -49,6 +50,7 @@ std::string Help() {
       "  a box the chosen calculation does not show (exit status 2).\n"
       "  --outer-diameter and --conductor-diameter take any text, as the\n"
       "  dialog's boxes do.\n"
+      "  Exit status 3 when the dialog does not know the calculation (\" Falsche Formel !\").\n"
       "  Example: velmora-calc single --choice \"Verkürzungsfaktor Vf\" --height 12 --diameter "
       "2,05\n"
       "           --frequency 3,6\n");
@@ -70,14 +72,11 @@ TextBox* BoxFor(const std::string& option, FrmEinzelEingabe& dialog) {
   return nullptr;
 }
 
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
 // Applies one option as the user would; returns an error text, empty on success.
 std::string Apply(const std::string& option, const std::string& value, FrmEinzelEingabe& dialog) {
-  const std::string hidden = "--" + option + ": the calculation " + Quoted(dialog.Combo1.text) +
-                             " has no such box on screen";
+  const std::string hidden =
+      Fill(Tr("single", "--%1: the calculation \"%2\" has no such box on screen"), option,
+           dialog.Combo1.text);
   if (TextBox* box = BoxFor(option, dialog)) {
     if (!dialog.IsShown(*box)) return hidden;
     if (value.empty()) {
@@ -86,12 +85,13 @@ std::string Apply(const std::string& option, const std::string& value, FrmEinzel
     }
     const TypingResult typed = dialog.TypeText(*box, value, TypingMode::kReplace);
     if (!typed.AllAccepted()) {
-      return "--" + option + " " + Quoted(value) + ": the box refuses " +
-             Quoted(typed.refusedChar) + " (it takes only digits, ',' and '.')";
+      return Fill(
+          Tr("single", "--%1 \"%2\": the box refuses \"%3\" (it takes only digits, ',' and '.')"),
+          option, value, typed.refusedChar);
     }
     if (typed.cutOffCount > 0) {
-      return "--" + option + ": the box takes at most " + std::to_string(box->maxLength) +
-             " characters";
+      return Fill(Tr("single", "--%1: the box takes at most %2 characters"), option,
+                  std::to_string(box->maxLength));
     }
     return {};
   }
@@ -153,12 +153,13 @@ void PrintRows(const Session& session) {
   Out(session.platform.statusText);
   // What the user would have heard or seen besides the dialog goes to stderr.
   for (const RecordedMessage& message : session.platform.messages) {
-    Err("message box " + Quoted(message.title) + ": " + message.text);
+    Err(Fill(Tr("single", "message box \"%1\": %2"), message.title, message.text));
   }
   if (session.platform.beeps > 0) {
-    Err(std::to_string(session.platform.beeps) + " beep(s)" +
-        (session.platform.focus.empty() ? std::string()
-                                        : ", input focus in " + session.platform.focus));
+    const std::string beeps = std::to_string(session.platform.beeps);
+    Err(session.platform.focus.empty()
+            ? Fill(Tr("single", "%1 beep(s)"), beeps)
+            : Fill(Tr("single", "%1 beep(s), input focus in %2"), beeps, session.platform.focus));
   }
 }
 
@@ -176,7 +177,7 @@ int Run(const QStringList& arguments) {
   }
   if (!ParseArguments(parser, "single", arguments, false)) return kExitUsage;
   if (parser.values("choice").size() > 1)
-    return UsageError("single", "--choice given more than once");
+    return UsageError("single", Tr("single", "--choice given more than once"));
 
   Session session;
   session.platform.decimalSeparator = parser.isSet("decimal-point") ? '.' : ',';
@@ -206,11 +207,13 @@ int Run(const QStringList& arguments) {
   } else {
     PrintRows(session);
   }
-  return kExitOk;
+  // The one message the computation has: a calculation it does not know.
+  return session.platform.messages.empty() ? kExitOk : kExitFormulaFailed;
 }
 
-const bool registered =
-    Register({"single", "one single-value calculation through the dialog", Help, Run});
+const bool registered = Register(
+    {"single", QT_TRANSLATE_NOOP("velmora-calc", "one single-value calculation through the dialog"),
+     Help, Run});
 
 }  // namespace
 }  // namespace velmora::cli

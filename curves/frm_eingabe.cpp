@@ -388,6 +388,9 @@ void FrmEingabe::Text9_LostFocus() {
 }
 
 void FrmEingabe::OKButton_Click() {
+  // A curve type typed into the box, not picked: its labelling first, or the curve is drawn
+  // under the axis names and full scales of the previous one.
+  if (Combo1.text != LastChoice && FindChoice(Combo1.text) != nullptr) Combo1_Click();
   Tag = "OK";
   Hide();
 }

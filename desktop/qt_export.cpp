@@ -5,12 +5,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMimeData>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include "desktop/qt_platform.h"
 #include "desktop/qt_surface.h"
@@ -32,34 +30,6 @@ const FileType kFileTypes[] = {{"PNG-Bild (*.png)", "png"},
                                {"SVG-Grafik (*.svg)", "svg"},
                                {"PDF-Dokument (*.pdf)", "pdf"},
                                {"CSV-Tabelle (*.csv)", "csv"}};
-
-// Qt's file dialog in the user's language, and nothing else of Qt's own texts: the menus keep
-// the shortcut names they always showed.
-class FileDialogTranslator : public QTranslator {
- public:
-  QString translate(const char* context, const char* sourceText, const char* disambiguation,
-                    int n) const override {
-    static const char* const kContexts[] = {"QFileDialog", "QFileSystemModel",
-                                            "QAbstractFileIconProvider", "QPlatformTheme",
-                                            "QGnomeTheme"};
-    for (const char* c : kContexts) {
-      if (qstrcmp(context, c) == 0) {
-        return QTranslator::translate(context, sourceText, disambiguation, n);
-      }
-    }
-    return {};
-  }
-};
-
-void InstallFileDialogTranslations() {
-  static FileDialogTranslator* translator = nullptr;
-  if (translator != nullptr) return;
-  translator = new FileDialogTranslator;
-  if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(translator);
-  }
-}
 
 QString WithSuffix(const QString& path, const char* suffix) {
   const QFileInfo info(path);
@@ -116,7 +86,6 @@ ExportOutcome QtPlatform::ExportCurve(const CurveOutput& curve) {
     outcome.result = ExportOutcome::Result::kCancelled;
     return outcome;
   }
-  InstallFileDialogTranslations();
   QFileDialog dialog(
       QApplication::activeModalWidget() ? QApplication::activeModalWidget() : mainWidget_.data(),
       QStringLiteral("Kurve exportieren"));

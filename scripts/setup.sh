@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkgconf
-  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   libgtest-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core locales
   clang libclang-rt-14-dev clang-format
   xvfb xauth
   poppler-utils

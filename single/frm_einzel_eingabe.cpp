@@ -471,6 +471,9 @@ void FrmEinzelEingabe::CancelButton_Click() {
 
 void FrmEinzelEingabe::OKButton_Click() {
   Tag = "OK";
+  // A calculation typed into the box, not picked: its captions first, so no result stands under
+  // those of the previous one.
+  if (Combo1.text != LastChoice && FindLayout(Combo1.text) != nullptr) Combo1_Click();
   ComputeSingleValue();
   // Read again: events processed at the end of the run may have changed the choice.
   if (Combo1.text == kChoiceQualityAtDiameter) ShowSkinEffectLoss();

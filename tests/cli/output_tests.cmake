@@ -31,4 +31,15 @@ add_test(NAME cli_output_full_disk
                  -DDIR=${CMAKE_CURRENT_BINARY_DIR}/full-disk
                  -P ${CMAKE_CURRENT_LIST_DIR}/full_disk_check.cmake)
 set_tests_properties(cli_output_full_disk PROPERTIES LABELS cli SKIP_REGULAR_EXPRESSION "SKIPPED:"
-                     ENVIRONMENT "XDG_RUNTIME_DIR=${cli_runtime}")
+                     ENVIRONMENT "LC_ALL=C.UTF-8;LANGUAGE=;XDG_RUNTIME_DIR=${cli_runtime}")
+
+# The user's language: German help and errors under a German locale (LANG alone is enough),
+# English under any other.
+set(german ENV --unset=LC_ALL LANG=de_DE.UTF-8)
+velmora_cli_check(output_help_in_german 0 "Aufruf: velmora-calc BEFEHL.*\nExit-Status: 0 Erfolg" ""
+                  "--help" ${german})
+velmora_cli_check(output_help_in_english 0 "Usage: velmora-calc COMMAND.*\nExit status: 0 success"
+                  "" "--help")
+velmora_cli_check(output_error_in_german 2 "^$"
+                  "^velmora-calc single: --height „1a“: das Feld lehnt „a“ ab"
+                  "single|--height|1a" ${german})

@@ -18,7 +18,7 @@ velmora_cli_check(single_radiation_resistance_free_space 0
   "single|--choice|Strahlungswiderstand Rs|--free-space|--length|20")
 velmora_cli_check(single_ground_loss_material 0 "Rv \\[Ohm\\] mit Skineffekt: 2,93\n" ""
   "single|--choice|Bodendämpfung Rve|--material|62,5 Ag")
-velmora_cli_check(single_unknown_choice_shows_the_message 0 "\n Falsche Formel !\n$"
+velmora_cli_check(single_unknown_choice_shows_the_message 3 "\n Falsche Formel !\n$"
   "^message box \"Fehler \": Falscher Operator !\n$" "single|--choice|Quatsch")
 
 # Refused: status 2, nothing on stdout.

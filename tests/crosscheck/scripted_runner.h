@@ -6,7 +6,6 @@
 #include <atomic>
 #include <charconv>
 #include <chrono>
-#include <cstdio>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -34,12 +33,14 @@ class ScriptedRunner : public nec::NecRunner {
       const std::lock_guard<std::mutex> lock(mutex_);
       lengths.push_back(length);
     }
-    char row[200];
-    std::snprintf(row, sizeof row,
-                  "  ANTENNA INPUT PARAMETERS\n header\n header\n    1   21  1.0E+00  0.0E+00  "
-                  "1.0E-02  0.0E+00  7.0E+01  %.6E  0.0E+00\n",
-                  44.0 * (length - resonant));
-    return std::string(row);
+    // Not printf: under a German C locale it writes "7,0E+01", which nec2c never does.
+    char x[32];
+    const char* end =
+        std::to_chars(x, x + sizeof x, 44.0 * (length - resonant), std::chars_format::scientific, 6)
+            .ptr;
+    return "  ANTENNA INPUT PARAMETERS\n header\n header\n    1   21  1.0E+00  0.0E+00  1.0E-02  "
+           "0.0E+00  7.0E+01  " +
+           std::string(x, end) + "  0.0E+00\n";
   }
 
   std::vector<double> Lengths() {

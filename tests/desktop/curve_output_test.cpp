@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
@@ -88,6 +89,10 @@ class TestCurveOutput : public QObject {
     fixture_->Start();
     QVERIFY(!Export()->isEnabled());
     QCOMPARE(Export()->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    // Qt's own texts are German like ours: the menu's key name, a dialog's button.
+    QCOMPARE(Export()->shortcut().toString(QKeySequence::NativeText), QStringLiteral("Strg+E"));
+    QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).buttons().first()->text(),
+             QStringLiteral("Abbrechen"));
     QVERIFY(fixture_->DrawCurve(QStringLiteral("Verkürzung Vf bei d")));
     QVERIFY(Export()->isEnabled());
     const QString base = dir_.filePath(QStringLiteral("vf"));

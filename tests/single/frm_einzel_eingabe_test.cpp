@@ -84,6 +84,21 @@ TEST_F(Dialog, UnrecognisedChoiceOnlyShowsTheWireFrameAndEmptiesTheDiameter) {
   }
 }
 
+// A calculation typed into the box, not picked, gets its captions before OK computes: no result
+// under the captions of the one laid out before.
+TEST_F(Dialog, TypedChoiceIsLaidOutBeforeOk) {
+  for (const char* before : {"resonante Dipollänge", "Ant. - Güte Qa bei h"}) {
+    SCOPED_TRACE(before);
+    Open();
+    Choose(before);
+    dialog.Combo1.text = "Bodendämpfung Rve";
+    PressOk();
+    EXPECT_EQ(dialog.Label7.caption + dialog.Label2.caption + dialog.Label3.caption,
+              "Ant.-Länge [m]:Rve [Ohm]:4,055");
+    EXPECT_NE(platform.statusText.find("Draht d = 2,05 mm"), std::string::npos);
+  }
+}
+
 // Picking a choice (again) pulls a length more than a fifth away from the half wave 142.5 / f
 // back to it, each bound in single; the resonant length turns a carried length into 3,6 MHz.
 TEST_F(Dialog, LengthCheck) {
