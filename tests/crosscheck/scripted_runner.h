@@ -40,7 +40,7 @@ class ScriptedRunner : public nec::NecRunner {
             .ptr;
     return "  ANTENNA INPUT PARAMETERS\n header\n header\n    1   21  1.0E+00  0.0E+00  1.0E-02  "
            "0.0E+00  7.0E+01  " +
-           std::string(x, end) + "  0.0E+00\n";
+           std::string(x, static_cast<std::size_t>(end - x)) + "  0.0E+00\n";
   }
 
   std::vector<double> Lengths() {
