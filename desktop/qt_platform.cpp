@@ -80,6 +80,20 @@ void QtPlatform::DoEvents() {
   QCoreApplication::processEvents();
 }
 
+namespace {
+
+// The dots of a capital umlaut stand above the font's ascent (DejaVu Sans at 9 pt: 13 pixels over
+// an ascent of 11), and the box gives its text no more room than that: "Öffnen" lost its dots.
+void MakeRoomForUmlauts(QMessageBox& box) {
+  auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (label == nullptr) return;
+  const QFontMetrics metrics = label->fontMetrics();
+  const int overhang = -metrics.boundingRect(QStringLiteral("ÄÖÜ")).top() - metrics.ascent();
+  if (overhang > 0) label->setContentsMargins(0, overhang, 0, 0);
+}
+
+}  // namespace
+
 int QtPlatform::MessageBox(const std::string& text, const std::string& title, int style) {
   QWidget* parent = QApplication::activeModalWidget();
   if (!parent) parent = mainWidget_;
@@ -87,6 +101,7 @@ int QtPlatform::MessageBox(const std::string& text, const std::string& title, in
   box.setWindowTitle(ToQ(title));
   box.setText(ToDisplay(text));
   box.setTextFormat(Qt::PlainText);
+  MakeRoomForUmlauts(box);
   switch (style & 0x70) {
     case kMbCritical:
       box.setIcon(QMessageBox::Critical);
