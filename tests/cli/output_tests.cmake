@@ -35,7 +35,6 @@ set_tests_properties(cli_output_full_disk PROPERTIES LABELS cli SKIP_REGULAR_EXP
 
 # The user's language: German help and errors under a German locale (LANG alone is enough),
 # English under any other.
-set(german ENV --unset=LC_ALL LANG=de_DE.UTF-8)
 velmora_cli_check(output_help_in_german 0 "Aufruf: velmora-calc BEFEHL.*\nExit-Status: 0 Erfolg" ""
                   "--help" ${german})
 velmora_cli_check(output_help_in_english 0 "Usage: velmora-calc COMMAND.*\nExit status: 0 success"
