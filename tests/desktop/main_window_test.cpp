@@ -100,12 +100,11 @@ class TestMainWindow : public QObject {
                               [&](QMessageBox* box) {
                                 const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
                                 const QFontMetrics m = label->fontMetrics();
-                                const QRect room = label->contentsRect();
-                                const int baseline =
-                                    room.top() + (room.height() - m.height()) / 2 + m.ascent();
-                                shown << box->text();
-                                if (baseline < -m.boundingRect(QStringLiteral("Ö")).top())
-                                  shown << "cut";
+                                const QRect r = label->contentsRect();
+                                const bool cut =
+                                    r.top() + (r.height() - m.height()) / 2 + m.ascent() <
+                                    -m.boundingRect("Ö").top();
+                                shown << box->text() + (cut ? " cut" : "");
                                 box->escapeButton()->click();
                               });
     }
