@@ -115,7 +115,8 @@ Result<Resonance> FindResonance(NecRunner& runner, const Wire& wire, std::stop_t
 }
 
 Result<Resonance> FindResonanceWithin(NecRunner& runner, const Wire& wire,
-                                      std::chrono::milliseconds limit, std::stop_token stop) {
+                                      std::chrono::milliseconds limit, std::stop_token stop,
+                                      std::optional<double> guessM) {
   std::stop_source search;
   const std::stop_callback forward(stop, [&search] { search.request_stop(); });
   std::atomic<bool> expired = false;
@@ -130,7 +131,7 @@ Result<Resonance> FindResonanceWithin(NecRunner& runner, const Wire& wire,
       expired = true;
       search.request_stop();
     });
-    found = FindResonance(runner, wire, search.get_token());
+    found = FindResonance(runner, wire, search.get_token(), guessM);
   }
   if (expired && !found.ok() && found.failure().kind == ErrorKind::kCancelled) {
     return Failure{ErrorKind::kTimeout,

@@ -46,6 +46,7 @@ Result<Resonance> FindResonance(NecRunner& runner, const Wire& wire, std::stop_t
 
 // FindResonance stopped with its running nec2c once `limit` has passed: kTimeout then.
 Result<Resonance> FindResonanceWithin(NecRunner& runner, const Wire& wire,
-                                      std::chrono::milliseconds limit, std::stop_token stop = {});
+                                      std::chrono::milliseconds limit, std::stop_token stop = {},
+                                      std::optional<double> guessM = std::nullopt);
 
 }  // namespace velmora::nec
