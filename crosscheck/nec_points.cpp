@@ -52,7 +52,7 @@ NecPointsPlan PlanNecPoints(const CurveRequest& request, bool freeSpace, int cou
                    sigma,
                    ground,
                    nec::kDefaultSegments,
-                   {}};
+                   std::nullopt};
     plan.xs.push_back(x);
     plan.wires.push_back(wire);
   }
