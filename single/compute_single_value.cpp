@@ -65,8 +65,7 @@ ResonantLengthRun ComputeResonantLength(float f, float h, float outerDiameterMm,
   Assign(heightPercent, Checked(HeightShorteningPercent(f, h, kTrue)));
   Assign(run.vf0, VelocityFactor(heightPercent, wirePercent));
   double insulation = 0.0;
-  Assign(insulation,
-         InsulationShortening(epsR, outerDiameterMm, conductorDiameterMm, run.vf0));
+  Assign(insulation, InsulationShortening(epsR, outerDiameterMm, conductorDiameterMm, run.vf0));
   Assign(run.length, ResonantDipoleLength(1.0f, run.vf0, insulation, f));
   // The nominal half wave is taken with 150, not with half the speed of light.
   float half = 0.0f;
