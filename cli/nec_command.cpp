@@ -4,8 +4,13 @@
 #include <QCommandLineParser>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <atomic>
+#include <csignal>
+#include <ctime>
 #include <optional>
+#include <stop_token>
 #include <string>
+#include <thread>
 
 #include "cli/command.h"
 #include "crosscheck/comparison.h"
@@ -221,6 +226,45 @@ std::string Json(const Inputs& in, const nec::Resonance& nec,
   return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
+// nec2c runs in a process group of its own, so Ctrl+C at the terminal (or a hang-up, or a
+// termination) no longer reaches it: while they are caught here, they stop the search, which
+// ends nec2c with its group, and the command then ends with the status a shell gives the signal.
+class Interrupts {
+ public:
+  Interrupts() {
+    sigemptyset(&signals_);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&signals_, s);
+    pthread_sigmask(SIG_BLOCK, &signals_, &old_);
+    waiter_ = std::jthread([this](std::stop_token done) {
+      const timespec slice{0, 50'000'000};
+      while (!done.stop_requested()) {
+        const int s = sigtimedwait(&signals_, nullptr, &slice);
+        if (s > 0) {
+          caught_ = s;
+          stop_.request_stop();
+          return;
+        }
+      }
+    });
+  }
+  Interrupts(const Interrupts&) = delete;
+  Interrupts& operator=(const Interrupts&) = delete;
+  ~Interrupts() {
+    waiter_.request_stop();
+    waiter_.join();
+    pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+  }
+  std::stop_token Token() const { return stop_.get_token(); }
+  int Caught() const { return caught_; }
+
+ private:
+  sigset_t signals_;
+  sigset_t old_;
+  std::stop_source stop_;
+  std::atomic<int> caught_ = 0;
+  std::jthread waiter_;
+};
+
 int Run(const QStringList& arguments) {
   QCommandLineParser parser;
   for (const char* name : {"frequency", "height", "diameter", "material", "ground", "segments",
@@ -238,8 +282,13 @@ int Run(const QStringList& arguments) {
       Widen(in.frequency), Widen(in.height), Widen(in.diameter), Widen(in.conductivity) * 1e6,
       in.ground,           in.segments,      in.insulation};
   nec::Nec2cRunner runner;
+  const Interrupts interrupts;
   const nec::Result<nec::Resonance> found =
-      nec::FindResonanceWithin(runner, wire, nec::kSearchLimit);
+      nec::FindResonanceWithin(runner, wire, nec::kSearchLimit, interrupts.Token());
+  if (interrupts.Caught() != 0) {
+    Err(std::string(kName) + ": " + nec::CancelledFailure().message);
+    return 128 + interrupts.Caught();
+  }
   if (!found.ok()) {
     const nec::Failure& failure = found.failure();
     Err(std::string(kName) + ": " + failure.message);
