@@ -1,6 +1,7 @@
-// The "Verkürzungsfaktor Vf" calculation of the single-value dialog without the dialog, for
-// callers that need the velocity factor of the same wire and height as a number (the NEC-2
-// cross-check). The dialog runs it after its own guards (a frequency, a height of 0.01 m or more).
+// The "Verkürzungsfaktor Vf" and "resonante Dipollänge" calculations of the single-value dialog
+// without the dialog, for callers that need their results as numbers (the NEC-2 cross-check).
+// The dialog runs "Verkürzungsfaktor Vf" after its own guards (a frequency, a height of 0.01 m or
+// more).
 #pragma once
 
 #include <cstdint>
@@ -28,5 +29,16 @@ struct VelocityFactorRun {
 // real ground: 2.5615 %, 4.9406 %, Vf 0.92624.
 VelocityFactorRun ComputeVelocityFactor(float f, float h, float diameterMm,
                                         std::int16_t realGround);
+
+struct ResonantLengthRun {
+  float vf0 = 0.0f;      // "Vf (ohne Isol.)": the bare wire's
+  float length = 0.0f;   // "Ant.-Länge [m]": the insulated wire's resonant length
+  float vfTotal = 0.0f;  // "Gesamt - Vf": the length over the nominal half wave 150 / f
+};
+
+// "resonante Dipollänge": f in MHz, h in m over real ground, diameters in mm, epsR of the
+// insulation. Skip-on-error like the dialog.
+ResonantLengthRun ComputeResonantLength(float f, float h, float outerDiameterMm,
+                                        float conductorDiameterMm, float epsR);
 
 }  // namespace velmora
