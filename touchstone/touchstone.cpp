@@ -156,16 +156,17 @@ class Reader {
     double b = 0.0;
     if (!Number(tokens[0], f) || !Number(tokens[1], a) || !Number(tokens[2], b)) return false;
     if (f < 0.0) return Error("Die Frequenz " + Quoted(tokens[0]) + " ist negativ.");
-    if (!sweep_.points.empty() && !(f > lastFrequency_)) {
-      return Error("Die Frequenz " + Quoted(tokens[0]) + " liegt nicht über der vorigen.");
-    }
-    if (sweep_.points.size() == kMaxPoints) {
-      return Error("Die Datei hat mehr als 100.000 Frequenzen und wird nicht gelesen.");
-    }
     const Options& o = sweep_.options;
     const double mhz = f * (o.unitHz / 1e6);
     if (!std::isfinite(mhz)) {
       return Error("Die Frequenz " + Quoted(tokens[0]) + " liegt außerhalb des Zahlenbereichs.");
+    }
+    // Compared in MHz: two frequencies a last digit apart may meet there.
+    if (!sweep_.points.empty() && !(mhz > sweep_.points.back().frequencyMHz)) {
+      return Error("Die Frequenz " + Quoted(tokens[0]) + " liegt nicht über der vorigen.");
+    }
+    if (sweep_.points.size() == kMaxPoints) {
+      return Error("Die Datei hat mehr als 100.000 Frequenzen und wird nicht gelesen.");
     }
     std::complex<double> value;
     if (o.format == Format::kRI) {
@@ -191,14 +192,12 @@ class Reader {
       if (!std::isfinite(z.real()) || !std::isfinite(z.imag())) z = kOpenCircuitZ;
     }
     sweep_.points.push_back({mhz, z});
-    lastFrequency_ = f;
     return true;
   }
 
   Sweep sweep_;
   ReadResult result_;
   bool optionsSeen_ = false;
-  double lastFrequency_ = 0.0;
   int line_ = 0;
 };
 
