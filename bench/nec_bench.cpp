@@ -21,7 +21,7 @@ struct NecCase {
 constexpr NecCase kNecCases[] = {{"free", nec::Ground::kFree}, {"average", nec::Ground::kAverage}};
 
 nec::Wire Dipole(nec::Ground ground) {
-  return {3.6, 0.25 * kLambda, 2.05, 5.6e7, ground, nec::kDefaultSegments};
+  return {3.6, 0.25 * kLambda, 2.05, 5.6e7, ground, nec::kDefaultSegments, {}};
 }
 
 bool Installed(benchmark::State& state) {

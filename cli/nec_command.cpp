@@ -181,7 +181,7 @@ int Run(const QStringList& arguments) {
   }
 
   const nec::Wire wire{Widen(in.frequency),          Widen(in.height), Widen(in.diameter),
-                       Widen(in.conductivity) * 1e6, in.ground,        in.segments};
+                       Widen(in.conductivity) * 1e6, in.ground,        in.segments, {}};
   nec::Nec2cRunner runner;
   const nec::Result<nec::Resonance> found = nec::FindResonance(runner, wire);
   if (!found.ok()) {

@@ -36,7 +36,7 @@ struct NecInputs {
   std::string height;     // m
   std::string diameter;   // mm
   std::string material;   // "56 Cu"
-  std::string ground;     // "mittlerer Boden", "idealer Boden (wie Freiraum)", "ohne Boden"
+  std::string ground;     // "mittlerer Boden", "idealer Boden (leitende Ebene)", "ohne Boden"
 
   bool operator==(const NecInputs&) const = default;
 };

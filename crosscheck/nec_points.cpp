@@ -43,7 +43,7 @@ NecPointsPlan PlanNecPoints(const CurveRequest& request, bool freeSpace, int cou
     const bool overFrequency = plan.type == CurveType::kVfF;
     // Over the frequency the height is value 1; otherwise x is the height, value 3 the frequency.
     nec::Wire wire{overFrequency ? x : in3, overFrequency ? in1 : x, diameter, sigma, ground,
-                   nec::kDefaultSegments};
+                   nec::kDefaultSegments, {}};
     plan.xs.push_back(x);
     plan.wires.push_back(wire);
   }

@@ -130,11 +130,7 @@ void FrmEinzelEingabe::ComputeSingleValue() {
     Assign(loss, Checked(conductorLoss) + Checked(groundLoss));
     // The mean characteristic impedance of the dipole over ground.
     double impedance = 0.0;
-    Assign(impedance,
-           Checked(276.0) *
-               Log10(Checked(length) /
-                     (Checked(d) *
-                      Sqrt(Checked(1.0f) + Checked(length) / (Checked(4.0f) * Checked(height))))));
+    Assign(impedance, WireImpedance(length, d, height));
     float rs = 0.0f;
     Assign(rs, Checked(RadiationResistance(frequency, height, kTrue)));
     Assign(result,

@@ -7,7 +7,7 @@ velmora_cli_check(nec_free_space_has_no_closed_form 0
   "\"closedForm\":null,\"differencePercent\":null,\"ground\":\"free\".*\"segments\":21" ""
   "nec|--json|--ground|free|--frequency|7,1|--diameter|1|--segments|21")
 velmora_cli_check(nec_perfect_ground_text 0
-  "^NEC-2, idealer Boden \\(wie Freiraum\\), 41 Segmente: Länge 39,9[0-9]+ m, Vf 0,95[0-9]+, R 8[0-9],[0-9]+ Ohm, X -?0,000[0-9] Ohm, [0-9]+ nec2c-Läufe\nFormel: Länge 37,183 m, Vf 0,8930\nDifferenz Formel gegen NEC-2: Länge -6,8[0-9] %, Vf -6,8[0-9] %\n$"
+  "^NEC-2, idealer Boden \\(leitende Ebene\\), 41 Segmente: Länge 39,9[0-9]+ m, Vf 0,95[0-9]+, R 8[0-9],[0-9]+ Ohm, X -?0,000[0-9] Ohm, [0-9]+ nec2c-Läufe\nFormel: Länge 37,183 m, Vf 0,8930\nDifferenz Formel gegen NEC-2: Länge -6,8[0-9] %, Vf -6,8[0-9] %\n$"
   "" "nec|--ground|perfect|--frequency|3,6|--height|20,82|--diameter|2,05|--material|56 Cu")
 velmora_cli_check(nec_thinnest_wire_of_the_formulas 0 "" "the formulas take the wire as 0,1 mm"
   "nec|--frequency|3,6|--height|10|--diameter|0,05")

@@ -31,7 +31,7 @@ TEST(FrmNecVergleichTest, OpensWithWhatIsKnownOverTheDefaultsAndSearches) {
   d.form.Load({"7,1", "", "1,5", "", ""});
   EXPECT_EQ(d.form.Inputs(), (NecInputs{"7,1", "10", "1,5", "56 Cu", "mittlerer Boden"}));
   ASSERT_TRUE(d.form.Searching());
-  EXPECT_EQ(d.form.SearchWire(), (nec::Wire{7.1, 10.0, 1.5, 5.6e7, nec::Ground::kAverage, 41}));
+  EXPECT_EQ(d.form.SearchWire(), (nec::Wire{7.1, 10.0, 1.5, 5.6e7, nec::Ground::kAverage, 41, {}}));
   EXPECT_EQ(d.form.lblStatus.caption, "NEC-2 rechnet …");
   EXPECT_TRUE(d.form.cmdAbbrechen.enabled);
   EXPECT_FALSE(d.form.rowVf.closedForm.caption.empty());

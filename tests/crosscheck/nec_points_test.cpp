@@ -23,7 +23,7 @@ CurveRequest Request(const char* curve, const char* v1, const char* v2, const ch
 
 TEST(NecPointsPlanTest, EachCurveTypeWithItsOwnInputs) {
   const auto wire = [](double f, double h, double d, Ground ground) {
-    return nec::Wire{f, h, d, 3.5e7, ground, 41};
+    return nec::Wire{f, h, d, 3.5e7, ground, 41, {}};
   };
   const struct {
     const char* name;

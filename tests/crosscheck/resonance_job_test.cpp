@@ -17,7 +17,7 @@ using testing::ScriptedRunner;
 std::vector<nec::Wire> Heights(int count) {
   std::vector<nec::Wire> wires;
   for (int i = 1; i <= count; ++i) {
-    wires.push_back({3.6, 4.0 * i, 2.05, 5.6e7, nec::Ground::kAverage, 41});
+    wires.push_back({3.6, 4.0 * i, 2.05, 5.6e7, nec::Ground::kAverage, 41, {}});
   }
   return wires;
 }

@@ -1,6 +1,6 @@
-// A stand-in for nec2c: answers each deck with a feed-point report whose X is 44 ohm per metre of
-// the deck's length beyond resonance at `vf`, with R = 70 ohm; or, while `hold` is set, waits in
-// every run for its stop. Safe for several threads at once.
+// A stand-in for nec2c: answers each deck with a feed-point report per frequency of its FR card
+// whose X is 44 ohm per metre of the deck's length beyond resonance at `vf`, with R = 70 ohm; or,
+// while `hold` is set, waits in every run for its stop. Safe for several threads at once.
 #pragma once
 
 #include <atomic>
@@ -29,17 +29,25 @@ class ScriptedRunner : public nec::NecRunner {
       return nec::CancelledFailure();
     }
     const double length = 2.0 * Number(deck, "GW 1 41 -");
-    const double resonant = vf_ * kSpeedOfLight / Number(deck, "FR 0 1 0 0 ") / 2.0;
+    int count = 0;
+    double start = 0.0, step = 0.0;
+    std::sscanf(deck.c_str() + deck.find("FR 0 "), "FR 0 %d 0 0 %lf %lf", &count, &start, &step);
     {
       const std::lock_guard<std::mutex> lock(mutex_);
       lengths.push_back(length);
     }
-    char row[200];
-    std::snprintf(row, sizeof row,
-                  "  ANTENNA INPUT PARAMETERS\n header\n header\n    1   21  1.0E+00  0.0E+00  "
-                  "1.0E-02  0.0E+00  7.0E+01  %.6E  0.0E+00\n",
-                  44.0 * (length - resonant));
-    return std::string(row);
+    std::string output;
+    for (int i = 0; i < count; ++i) {
+      const double f = start + i * step;
+      char row[240];
+      std::snprintf(
+          row, sizeof row,
+          " FREQUENCY : %.4E MHz\n  ANTENNA INPUT PARAMETERS\n header\n header\n    1   21  "
+          "1.0E+00  0.0E+00  1.0E-02  0.0E+00  7.0E+01  %.6E  0.0E+00\n",
+          f, 44.0 * (length - vf_ * kSpeedOfLight / f / 2.0));
+      output += row;
+    }
+    return output;
   }
 
   std::vector<double> Lengths() {

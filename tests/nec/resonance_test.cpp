@@ -48,7 +48,7 @@ class ScriptedRunner : public NecRunner {
 };
 
 Wire Dipole() {
-  return {3.6, 20.8189, 2.05, 5.6e7, Ground::kAverage, 41};
+  return {3.6, 20.8189, 2.05, 5.6e7, Ground::kAverage, 41, {}};
 }
 
 TEST(ResonanceTest, FindsTheRootWherever) {
