@@ -56,6 +56,21 @@ VelocityFactorRun ComputeVelocityFactor(float f, float h, float diameterMm,
   return run;
 }
 
+ResonantLengthRun ComputeResonantLength(float f, float h, float conductorDiameterMm,
+                                        float outerDiameterMm, float epsR,
+                                        std::int16_t realGround) {
+  ResonantLengthRun run;
+  float wirePercent = 0.0f;
+  Assign(wirePercent, WireShorteningPercent(f, conductorDiameterMm));
+  float heightPercent = 0.0f;
+  Assign(heightPercent, Checked(HeightShorteningPercent(f, h, realGround)));
+  Assign(run.vf, VelocityFactor(heightPercent, wirePercent));
+  double insulation = 0.0;
+  Assign(insulation, InsulationShortening(epsR, outerDiameterMm, conductorDiameterMm, run.vf));
+  Assign(run.lengthM, ResonantDipoleLength(1.0f, run.vf, insulation, f));
+  return run;
+}
+
 void FrmEinzelEingabe::ComputeSingleValue() {
   // Phase 1: the inputs, each read once.
   const std::string choice = Combo1.text;
@@ -76,17 +91,10 @@ void FrmEinzelEingabe::ComputeSingleValue() {
   double result = 0.0;
   if (choice == kChoiceResonantLength) {
     const float f = value1;  // the frequency stands in the first value box here
-    float wirePercent = 0.0f;
-    Assign(wirePercent, WireShorteningPercent(f, conductorDiameter));
-    float heightPercent = 0.0f;
-    Assign(heightPercent, Checked(HeightShorteningPercent(f, height, kTrue)));
-    float vf0 = 0.0f;
-    Assign(vf0, VelocityFactor(heightPercent, wirePercent));
-    Label13.caption = Pattern(vf0, "#0.0##");
-    double insulation = 0.0;
-    Assign(insulation, InsulationShortening(epsR, outerDiameter, conductorDiameter, vf0));
-    float length = 0.0f;
-    Assign(length, ResonantDipoleLength(1.0f, vf0, insulation, f));
+    const ResonantLengthRun run =
+        ComputeResonantLength(f, height, conductorDiameter, outerDiameter, epsR, kTrue);
+    Label13.caption = Pattern(run.vf, "#0.0##");
+    const float length = run.lengthM;
     Label3.caption = Pattern(length, "###0.0##");
     // The nominal half wave is taken with 150, not with half the speed of light.
     float half = 0.0f;

@@ -1,6 +1,6 @@
-// The "Verkürzungsfaktor Vf" calculation of the single-value dialog without the dialog, for
-// callers that need the velocity factor of the same wire and height as a number (the NEC-2
-// cross-check). The dialog runs it after its own guards (a frequency, a height of 0.01 m or more).
+// The "Verkürzungsfaktor Vf" and "resonante Dipollänge" calculations of the single-value dialog
+// without the dialog, for callers that need them as numbers (the NEC-2 cross-check, the trim of a
+// measured dipole). The dialog runs them after its own guards.
 #pragma once
 
 #include <cstdint>
@@ -28,5 +28,15 @@ struct VelocityFactorRun {
 // real ground: 2.5615 %, 4.9406 %, Vf 0.92624.
 VelocityFactorRun ComputeVelocityFactor(float f, float h, float diameterMm,
                                         std::int16_t realGround);
+
+// The "resonante Dipollänge" calculation without the dialog, which passes real ground: f in MHz,
+// h in m, the conductor's and the insulation's outer diameter in mm and the insulation's epsR
+// (1 for bare wire). Skip-on-error like the dialog.
+struct ResonantLengthRun {
+  float vf = 0.0f;       // of the bare wire
+  float lengthM = 0.0f;  // with the insulation's shortening
+};
+ResonantLengthRun ComputeResonantLength(float f, float h, float conductorDiameterMm,
+                                        float outerDiameterMm, float epsR, std::int16_t realGround);
 
 }  // namespace velmora

@@ -157,7 +157,7 @@ class Reader {
     if (!Number(tokens[0], f) || !Number(tokens[1], a) || !Number(tokens[2], b)) return false;
     if (f < 0.0) return Error("Die Frequenz " + Quoted(tokens[0]) + " ist negativ.");
     const Options& o = sweep_.options;
-    const double mhz = f * (o.unitHz / 1e6);
+    const double mhz = f * o.unitHz / 1e6;
     if (!std::isfinite(mhz)) {
       return Error("Die Frequenz " + Quoted(tokens[0]) + " liegt außerhalb des Zahlenbereichs.");
     }
