@@ -56,6 +56,24 @@ VelocityFactorRun ComputeVelocityFactor(float f, float h, float diameterMm,
   return run;
 }
 
+ResonantLengthRun ComputeResonantLength(float f, float h, float conductorDiameterMm,
+                                        float outerDiameterMm, float epsR) {
+  ResonantLengthRun run;
+  float wirePercent = 0.0f;
+  Assign(wirePercent, WireShorteningPercent(f, conductorDiameterMm));
+  float heightPercent = 0.0f;
+  Assign(heightPercent, Checked(HeightShorteningPercent(f, h, kTrue)));
+  Assign(run.bareVf, VelocityFactor(heightPercent, wirePercent));
+  double insulation = 0.0;
+  Assign(insulation, InsulationShortening(epsR, outerDiameterMm, conductorDiameterMm, run.bareVf));
+  Assign(run.length, ResonantDipoleLength(1.0f, run.bareVf, insulation, f));
+  // The nominal half wave is taken with 150, not with half the speed of light.
+  float half = 0.0f;
+  Assign(half, Checked(150.0f) / Checked(f));
+  Assign(run.totalVf, Checked(run.length) / Checked(half));
+  return run;
+}
+
 void FrmEinzelEingabe::ComputeSingleValue() {
   // Phase 1: the inputs, each read once.
   const std::string choice = Combo1.text;
@@ -75,25 +93,12 @@ void FrmEinzelEingabe::ComputeSingleValue() {
   // Phase 2.
   double result = 0.0;
   if (choice == kChoiceResonantLength) {
-    const float f = value1;  // the frequency stands in the first value box here
-    float wirePercent = 0.0f;
-    Assign(wirePercent, WireShorteningPercent(f, conductorDiameter));
-    float heightPercent = 0.0f;
-    Assign(heightPercent, Checked(HeightShorteningPercent(f, height, kTrue)));
-    float vf0 = 0.0f;
-    Assign(vf0, VelocityFactor(heightPercent, wirePercent));
-    Label13.caption = Pattern(vf0, "#0.0##");
-    double insulation = 0.0;
-    Assign(insulation, InsulationShortening(epsR, outerDiameter, conductorDiameter, vf0));
-    float length = 0.0f;
-    Assign(length, ResonantDipoleLength(1.0f, vf0, insulation, f));
-    Label3.caption = Pattern(length, "###0.0##");
-    // The nominal half wave is taken with 150, not with half the speed of light.
-    float half = 0.0f;
-    Assign(half, Checked(150.0f) / Checked(f));
-    float vfTotal = 0.0f;
-    Assign(vfTotal, Checked(length) / Checked(half));
-    Label5.caption = Pattern(vfTotal, "#0.0##");
+    // The frequency stands in the first value box here.
+    const ResonantLengthRun run =
+        ComputeResonantLength(value1, height, conductorDiameter, outerDiameter, epsR);
+    Label13.caption = Pattern(run.bareVf, "#0.0##");
+    Label3.caption = Pattern(run.length, "###0.0##");
+    Label5.caption = Pattern(run.totalVf, "#0.0##");
   } else if (choice == kChoiceVelocityFactor) {
     const float f = frequency;
     if (f == 0.0f) {

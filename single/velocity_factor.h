@@ -1,6 +1,7 @@
 // The "Verkürzungsfaktor Vf" calculation of the single-value dialog without the dialog, for
 // callers that need the velocity factor of the same wire and height as a number (the NEC-2
-// cross-check). The dialog runs it after its own guards (a frequency, a height of 0.01 m or more).
+// cross-check, the band design). The dialog runs it after its own guards (a frequency, a height of
+// 0.01 m or more).
 #pragma once
 
 #include <cstdint>
@@ -28,5 +29,16 @@ struct VelocityFactorRun {
 // real ground: 2.5615 %, 4.9406 %, Vf 0.92624.
 VelocityFactorRun ComputeVelocityFactor(float f, float h, float diameterMm,
                                         std::int16_t realGround);
+
+// The "resonante Dipollänge" calculation of the single-value dialog without the dialog: always
+// over real ground; diameters in mm, outer = conductor for bare wire, epsR of the insulation.
+// Skip-on-error like the dialog. 3.65 MHz, 12 m, 1.38 mm in 2.8 mm PVC (er 4): 36.709 m.
+struct ResonantLengthRun {
+  float bareVf = 0.0f;   // the bare wire's velocity factor
+  float length = 0.0f;   // m, total, with the insulation's shortening
+  float totalVf = 0.0f;  // "Gesamt - Vf": the length over 150 / f
+};
+ResonantLengthRun ComputeResonantLength(float f, float h, float conductorDiameterMm,
+                                        float outerDiameterMm, float epsR);
 
 }  // namespace velmora
