@@ -6,6 +6,7 @@
 
 #include "formulas/antenna.h"
 #include "formulas/checked.h"
+#include "formulas/numtext.h"
 #include "formulas/parse.h"
 #include "nec/resonance.h"
 #include "nec/sweep.h"
@@ -166,6 +167,26 @@ nec::Result<NecBand> ComputeNec(nec::NecRunner& runner, const BandInputs& in,
   column.swrAtLimits = {Finite(Swr(column.points[kLowerLimitSample].z, z0)),
                         Finite(Swr(column.points[kUpperLimitSample].z, z0))};
   return band;
+}
+
+std::string BandCsv(const BandDesign& design, char decimalSeparator) {
+  const char sep = decimalSeparator == ',' ? ';' : ',';
+  const double z0 = Widen(design.inputs.impedance);
+  std::string out = std::string("f MHz") + sep + "Formel R Ohm" + sep + "Formel X Ohm" + sep +
+                    "Formel SWV" + sep + "NEC-2 R Ohm" + sep + "NEC-2 X Ohm" + sep + "NEC-2 SWV\n";
+  const auto fields = [&](const SweepPoint& p) {
+    const double swr = Swr(p.z, z0);
+    return FormatGeneral(p.z.real(), decimalSeparator) + sep +
+           FormatGeneral(p.z.imag(), decimalSeparator) + sep +
+           (std::isfinite(swr) ? FormatGeneral(swr, decimalSeparator) : std::string());
+  };
+  const std::vector<SweepPoint>& points = design.closedForm.column.points;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    out += FormatGeneral(points[i].frequencyMHz, decimalSeparator) + sep + fields(points[i]) + sep;
+    out += design.nec ? fields(design.nec->column.points[i]) : std::string(1, sep) + sep;
+    out += '\n';
+  }
+  return out;
 }
 
 }  // namespace velmora::band

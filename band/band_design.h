@@ -115,4 +115,9 @@ struct BandDesign {
   bool operator==(const BandDesign&) const = default;
 };
 
+// The 41 samples as CSV: frequency, then R, X and SWR of the closed form and of NEC-2; a field
+// stays empty where there is no NEC-2 side or no finite SWR. With a decimal comma the fields are
+// separated by semicolons, as spreadsheets here expect.
+std::string BandCsv(const BandDesign& design, char decimalSeparator);
+
 }  // namespace velmora::band
