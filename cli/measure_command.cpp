@@ -171,11 +171,11 @@ std::optional<double> NecLength(const Inputs& in, double f, bool& necMissing) {
   return std::nullopt;
 }
 
+// The dialog's "resonante Dipollänge", which always stands over real ground.
 double FormulaLength(const Inputs& in, double f) {
-  const std::int16_t realGround = in.ground == nec::Ground::kAverage ? -1 : 0;
-  return Widen(ComputeResonantLength(static_cast<float>(f), in.height, in.diameter,
-                                     in.outerDiameter, in.epsR, realGround)
-                   .lengthM);
+  const float outer = in.insulated ? in.outerDiameter : in.diameter;
+  return Widen(
+      ComputeResonantLength(static_cast<float>(f), in.height, in.diameter, outer, in.epsR).length);
 }
 
 std::optional<Trim> TrimFor(const Inputs& in, double resonance) {

@@ -13,6 +13,7 @@ namespace velmora {
 struct SweepPoint {
   double frequencyMHz = 0;
   std::complex<double> z;  // feed-point impedance, ohms
+  bool operator==(const SweepPoint&) const = default;
 };
 
 // SWR of z against a real reference z0; +infinity when |Gamma| >= 1 (no finite SWR), also for

@@ -57,17 +57,20 @@ VelocityFactorRun ComputeVelocityFactor(float f, float h, float diameterMm,
 }
 
 ResonantLengthRun ComputeResonantLength(float f, float h, float conductorDiameterMm,
-                                        float outerDiameterMm, float epsR,
-                                        std::int16_t realGround) {
+                                        float outerDiameterMm, float epsR) {
   ResonantLengthRun run;
   float wirePercent = 0.0f;
   Assign(wirePercent, WireShorteningPercent(f, conductorDiameterMm));
   float heightPercent = 0.0f;
-  Assign(heightPercent, Checked(HeightShorteningPercent(f, h, realGround)));
-  Assign(run.vf, VelocityFactor(heightPercent, wirePercent));
+  Assign(heightPercent, Checked(HeightShorteningPercent(f, h, kTrue)));
+  Assign(run.bareVf, VelocityFactor(heightPercent, wirePercent));
   double insulation = 0.0;
-  Assign(insulation, InsulationShortening(epsR, outerDiameterMm, conductorDiameterMm, run.vf));
-  Assign(run.lengthM, ResonantDipoleLength(1.0f, run.vf, insulation, f));
+  Assign(insulation, InsulationShortening(epsR, outerDiameterMm, conductorDiameterMm, run.bareVf));
+  Assign(run.length, ResonantDipoleLength(1.0f, run.bareVf, insulation, f));
+  // The nominal half wave is taken with 150, not with half the speed of light.
+  float half = 0.0f;
+  Assign(half, Checked(150.0f) / Checked(f));
+  Assign(run.totalVf, Checked(run.length) / Checked(half));
   return run;
 }
 
@@ -90,18 +93,12 @@ void FrmEinzelEingabe::ComputeSingleValue() {
   // Phase 2.
   double result = 0.0;
   if (choice == kChoiceResonantLength) {
-    const float f = value1;  // the frequency stands in the first value box here
+    // The frequency stands in the first value box here.
     const ResonantLengthRun run =
-        ComputeResonantLength(f, height, conductorDiameter, outerDiameter, epsR, kTrue);
-    Label13.caption = Pattern(run.vf, "#0.0##");
-    const float length = run.lengthM;
-    Label3.caption = Pattern(length, "###0.0##");
-    // The nominal half wave is taken with 150, not with half the speed of light.
-    float half = 0.0f;
-    Assign(half, Checked(150.0f) / Checked(f));
-    float vfTotal = 0.0f;
-    Assign(vfTotal, Checked(length) / Checked(half));
-    Label5.caption = Pattern(vfTotal, "#0.0##");
+        ComputeResonantLength(value1, height, conductorDiameter, outerDiameter, epsR);
+    Label13.caption = Pattern(run.bareVf, "#0.0##");
+    Label3.caption = Pattern(run.length, "###0.0##");
+    Label5.caption = Pattern(run.totalVf, "#0.0##");
   } else if (choice == kChoiceVelocityFactor) {
     const float f = frequency;
     if (f == 0.0f) {
