@@ -8,12 +8,15 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "band/band_design.h"
 #include "band/band_session.h"
 #include "cli/command.h"
 #include "formulas/numtext.h"
 #include "formulas/parse.h"
+#include "platform/version.h"
+#include "touchstone/touchstone.h"
 
 namespace velmora::cli {
 namespace {
@@ -49,7 +52,10 @@ std::string Help() {
          "                         4:1 balun\n"
          "  --no-nec               the closed form alone, without nec2c\n"
          "  --json                 print one JSON object instead of text\n"
-         "  --csv                  print the 41 samples as CSV (semicolons, decimal commas)\n\n"
+         "  --csv                  print the 41 samples as CSV (semicolons, decimal commas)\n"
+         "  --touchstone FILE      also write the model's 41 samples (NEC-2's where it ran,\n"
+         "                         else the closed form's) to FILE as a Touchstone 1.0 file,\n"
+         "                         \"# MHz S RI R <Z0>\", for an analyser's reference trace\n\n"
          "  Numbers are typed as in the dialogs: digits with a comma or a point.\n"
          "  Exit status 2 for a usage error, 3 when NEC-2 fails and 4 when nec2c is not\n"
          "  installed (the closed form is printed in both cases).\n"
@@ -212,10 +218,34 @@ std::string Json(const BandDesign& design) {
   return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
+// The model's sweep as a Touchstone file; empty on success, else the system's reason.
+std::string WriteTouchstone(const QString& path, const BandDesign& design,
+                            const band::BandTexts& texts) {
+  const band::BandInputs& in = design.inputs;
+  const BandColumn& column = design.nec ? design.nec->column : design.closedForm.column;
+  touchstone::Header header;
+  header.program = std::string(kProductName) + " " + std::to_string(kVersionMajor) + "." +
+                   std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision) +
+                   (design.nec ? ", NEC-2" : ", Formel");
+  header.wire = "Länge " + Text(column.lengthM, "0.000") + " m, " +
+                FormatGeneral(Widen(in.diameterMm), ',') + " mm " + texts.material;
+  if (in.Insulated()) {
+    header.wire += ", isoliert " + FormatGeneral(Widen(in.outerDiameterMm), ',') + " mm, er " +
+                   FormatGeneral(Widen(in.epsilonR), ',');
+  }
+  header.height = FormatGeneral(Widen(in.height), ',') + " m";
+  header.ground = nec::GroundText(in.ground);
+  std::vector<touchstone::Point> points;
+  for (const SweepPoint& p : column.points) points.push_back({p.frequencyMHz, p.z});
+  return WriteFile(
+      path, QByteArray::fromStdString(touchstone::Write(points, Widen(in.impedance), header)));
+}
+
 int Run(const QStringList& arguments) {
   QCommandLineParser parser;
-  for (const char* name : {"band", "from", "to", "frequency", "height", "diameter",
-                           "outer-diameter", "insulation", "material", "ground", "impedance"}) {
+  for (const char* name :
+       {"band", "from", "to", "frequency", "height", "diameter", "outer-diameter", "insulation",
+        "material", "ground", "impedance", "touchstone"}) {
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), "value"));
   }
   for (const char* flag : {"no-nec", "json", "csv"}) parser.addOption(QCommandLineOption(flag));
@@ -247,6 +277,13 @@ int Run(const QStringList& arguments) {
       Err(std::string(kName) + ": " + found.failure().message);
       status = found.failure().kind == nec::ErrorKind::kNotInstalled ? kExitNecMissing
                                                                      : kExitFormulaFailed;
+    }
+  }
+  if (parser.isSet("touchstone")) {
+    const QString path = parser.value("touchstone");
+    if (const std::string failure = WriteTouchstone(path, design, texts); !failure.empty()) {
+      Err(std::string(kName) + ": " + path.toStdString() + " could not be written: " + failure);
+      return kExitFailure;
     }
   }
   if (parser.isSet("json")) {

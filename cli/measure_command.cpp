@@ -46,7 +46,8 @@ std::string Help() {
          "  --json                 print one JSON object instead of text; perLegCm is\n"
          "                         negative where the wire is to be shortened\n\n"
          "  Exit status 2 when the file cannot be read; the message names the line.\n"
-         "  Example: velmora-calc measure dipol.s1p --frequency 3,6 --length 40,2\n";
+         "  Example: velmora-calc measure dipol.s1p --frequency 3,6 --length 40,2\n"
+         "  The file stands first or after the options.\n";
 }
 
 struct Inputs {
@@ -84,8 +85,11 @@ std::optional<float> Positive(const QCommandLineParser& parser, const char* opti
 
 // Reads the options; returns an error text, empty on success.
 std::string Read(const QCommandLineParser& parser, Inputs& in) {
-  if (parser.positionalArguments().size() != 1) return "name one Touchstone file";
-  in.file = parser.positionalArguments().first().toStdString();
+  if (!in.file.empty() == !parser.positionalArguments().isEmpty() ||
+      parser.positionalArguments().size() > 1) {
+    return "name one Touchstone file";
+  }
+  if (in.file.empty()) in.file = parser.positionalArguments().first().toStdString();
   std::string problem;
   for (const auto& [option, target] :
        {std::pair{"frequency", &in.target}, std::pair{"length", &in.lengthNow}}) {
@@ -283,8 +287,13 @@ int Run(const QStringList& arguments) {
   }
   parser.addOption(QCommandLineOption("no-nec"));
   parser.addOption(QCommandLineOption("json"));
-  if (!ParseArguments(parser, "measure", arguments, true)) return kExitUsage;
+  // The file stands first, or after the options.
+  QStringList words = arguments;
+  const bool fileFirst = !words.isEmpty() && !words.first().startsWith('-');
+  const QString first = fileFirst ? words.takeFirst() : QString();
+  if (!ParseArguments(parser, "measure", words, !fileFirst)) return kExitUsage;
   Inputs in;
+  in.file = first.toStdString();
   if (const std::string error = Read(parser, in); !error.empty()) {
     return UsageError("measure", error + " (try velmora-calc measure --help)");
   }

@@ -24,3 +24,11 @@ velmora_cli_check(measure_malformed_file 2 "^$"
   "measure|${CMAKE_CURRENT_SOURCE_DIR}/data/malformed.s1p")
 velmora_cli_check(measure_height_without_diameter 2 "^$" "--height needs both --height and"
   "measure|--height|20|${sweep}")
+# The closed form's sweep of a band, exported and read back: its resonance and lowest SWR.
+velmora_cli_check(band_touchstone_export 0 "" "^$"
+  "band|--band|80m|--height|12|--diameter|1,38|--no-nec|--touchstone|${cli_out}/band.s1p"
+  FILE ${cli_out}/band.s1p HEAD 212050726f6772616d6d3a2056656c6d6f726120)
+velmora_cli_check(measure_exported_band 0
+  "\"resonance\":3\\.65,\"swrMin\":{\"frequency\":3\\.65,\"swr\":1\\.03871366314489" "^$"
+  "measure|${cli_out}/band.s1p|--json")
+set_tests_properties(cli_measure_exported_band PROPERTIES DEPENDS cli_band_touchstone_export)
