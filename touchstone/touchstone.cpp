@@ -58,8 +58,10 @@ class Reader {
       Fail(0, "Die Datei ist größer als 16 MiB und wird nicht gelesen.");
       return std::move(result_);
     }
-    std::size_t start = 0;
-    while (start <= text.size()) {
+    // Editors on some systems start a UTF-8 file with a byte order mark.
+    std::size_t start = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    // A last line break ends the last line; it starts no new one.
+    while (start < text.size() || line_ == 0) {
       ++line_;
       std::size_t end = text.find('\n', start);
       if (end == std::string_view::npos) end = text.size();

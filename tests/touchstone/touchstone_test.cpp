@@ -28,7 +28,7 @@ TEST(Touchstone, ReadsEachUnitParameterAndFormat) {
       {"# MHz Z MA R 100\n3.6 2 90\n", 3.6, {0, 200}},
       {"! analyser\n\t# MHz S RI ! note\n# GHz Z\n\n3.6\t0.2  0 ! a point\n", 3.6, {75, 0}},
       {"# MHz S RI\n3.6 1 0\n", 3.6, kOpenCircuitZ},  // |S| = 1: kept, no finite SWR
-      {"# MHz S RI\n+3.6 1.01 0\n", 3.6, 50.0 * 2.01 / -0.01},
+      {"\xEF\xBB\xBF# MHz S RI\n+3.6 1.01 0", 3.6, 50.0 * 2.01 / -0.01},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
@@ -60,7 +60,8 @@ TEST(Touchstone, EachErrorNamesItsLine) {
       {"# MHz S XY\n", "Zeile 1: \u201eXY\u201c ist in der Optionszeile unbekannt."},
       {"3.6 0 0\n# MHz\n", "Zeile 2: Die Optionszeile steht nach den ersten Messpunkten."},
       {"[Version] 2.0\n", "Zeile 1: Touchstone 2.0 (\u201e[Version]\u201c) wird nicht gelesen"},
-      {"! nothing\n# MHz\n", "Zeile 3: Die Datei enthält bis zu ihrem Ende keinen Messpunkt."},
+      {"! nothing\n# MHz\n", "Zeile 2: Die Datei enthält bis zu ihrem Ende keinen Messpunkt."},
+      {"", "Zeile 1: Die Datei enthält bis zu ihrem Ende keinen Messpunkt."},
       {std::string(kMaxBytes + 1, ' '), "Die Datei ist größer als 16 MiB"},
   };
   for (const auto& [text, start] : rows) {
