@@ -35,7 +35,7 @@ std::string Help() {
          "  length scales by frequency alone: L_new = L_now * f_resonance / f_target.\n\n"
          "  --frequency MHZ        the target frequency in MHz (default: the sweep's middle)\n"
          "  --impedance OHM        the SWR's reference impedance in ohms (default 50)\n"
-         "  --length M             the wire's present total length in m\n"
+         "  --length M             the wire's present total length in m (with --frequency)\n"
          "  --height M             height above ground in m (not needed for --ground free)\n"
          "  --diameter MM          wire diameter in mm\n"
          "  --outer-diameter MM    outer diameter over the insulation in mm\n"
@@ -98,6 +98,7 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
     if (!value) return problem;
     *target = Widen(*value);
   }
+  if (in.lengthNow && !in.target) return "--length needs --frequency, the target of the trim";
   if (parser.isSet("impedance")) {
     const std::optional<float> z0 = Positive(parser, "impedance", problem);
     if (!z0) return problem;
@@ -308,7 +309,7 @@ int Run(const QStringList& arguments) {
   const SweepFigures figures = AnalyseSweep(points, *in.target, in.z0);
 
   std::optional<Trim> trim;
-  if (in.lengthNow && parser.isSet("frequency")) {
+  if (in.lengthNow) {
     if (figures.resonanceMHz) {
       trim = TrimFor(in, *figures.resonanceMHz);
     } else {

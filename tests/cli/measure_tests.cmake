@@ -24,6 +24,8 @@ velmora_cli_check(measure_malformed_file 2 "^$"
   "measure|${CMAKE_CURRENT_SOURCE_DIR}/data/malformed.s1p")
 velmora_cli_check(measure_height_without_diameter 2 "^$" "--height needs both --height and"
   "measure|--height|20|${sweep}")
+velmora_cli_check(measure_length_without_target 2 "^$" "--length needs --frequency"
+  "measure|${sweep}|--length|40")
 # The closed form's sweep of a band, exported and read back: its resonance and lowest SWR.
 velmora_cli_check(band_touchstone_export 0 "" "^$"
   "band|--band|80m|--height|12|--diameter|1,38|--no-nec|--touchstone|${cli_out}/band.s1p"
