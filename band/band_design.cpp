@@ -91,7 +91,7 @@ std::optional<ClosedFormBand> ComputeClosedForm(const BandInputs& in) {
   const float f = in.frequency;
   const float h = in.height;
   const float length =
-      ComputeResonantLength(f, h, in.diameterMm, in.outerDiameterMm, in.epsilonR).length;
+      ComputeResonantLength(f, h, in.outerDiameterMm, in.diameterMm, in.epsilonR).length;
   float d = 0.0f;  // m
   if (!(length > 0.0f) || !Assign(d, Checked(in.diameterMm) / Checked(1000.0f))) {
     return std::nullopt;

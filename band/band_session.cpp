@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "band/band_session.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <utility>
 
 #include "formulas/parse.h"
@@ -8,6 +11,8 @@
 
 namespace velmora::band {
 namespace {
+
+constexpr int kNice = 10;
 
 nec::Failure Refused(std::string why) {
   return {nec::ErrorKind::kInvalidInput, std::move(why)};
@@ -114,6 +119,9 @@ BandNecJob::BandNecJob(std::shared_ptr<nec::NecRunner> runner, BandInputs inputs
     : runner_(std::move(runner)),
       worker_([this, inputs = std::move(inputs), generation,
                done = std::move(done)](std::stop_token stop) {
+        // Gives way to the user interface; the sweep's second thread and every nec2c child
+        // inherit it (on Linux the nice value is the thread's).
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kNice);
         nec::Result<NecBand> result = ComputeNec(*runner_, inputs, stop);
         if (!stop.stop_requested()) done(generation, std::move(result));
       }) {}

@@ -28,9 +28,16 @@ inline constexpr PlotSize k4kSize{"4K", 3840 * 15.0, 2160 * 15.0};
 // Targets the summary checks.
 inline constexpr double kMaxRatioToFloor = 3.0;  // a design-size run with its image
 inline constexpr double kMaxRedrawMs = 16.0;     // a 4K-wide run with its image
-// One NEC-2 resonance search (41 segments) in free space and over average ground.
+// One NEC-2 resonance search (41 segments) in free space and over average ground, of bare wire
+// and of insulated wire.
 inline constexpr double kMaxNecSearchFreeMs = 50.0;
 inline constexpr double kMaxNecSearchAverageMs = 300.0;
+inline constexpr double kMaxNecSearchInsulatedMs = 300.0;
+// The band design: the closed form; the whole NEC-2 side; its sweep split over two nec2c runs
+// against one run (BandClosedForm, BandNec, BandSweep/2 against BandSweep/1).
+inline constexpr double kMaxBandClosedFormMs = 1.0;
+inline constexpr double kMaxBandNecMs = 600.0;
+inline constexpr double kMaxBandSplitRatio = 0.6;
 
 // Whether this build paints into images (it needs the Qt renderer of the display list).
 bool CanPaintImages();

@@ -16,6 +16,15 @@ std::optional<ClosedForm> ClosedFormOf(float f, float h, float diameterMm, nec::
                     Widen(run.diameter) * 1000.0};
 }
 
+std::optional<ClosedForm> InsulatedClosedFormOf(float f, float h, float conductorMm, float outerMm,
+                                                float epsR, nec::Ground ground) {
+  if (ground != nec::Ground::kAverage) return std::nullopt;
+  const ResonantLengthRun run = ComputeResonantLength(f, h, outerMm, conductorMm, epsR);
+  if (!(run.length > 0.0f)) return std::nullopt;
+  return ClosedForm{Widen(run.vfTotal), Widen(run.length), Widen(RadiationResistance(f, h, -1)),
+                    DiameterCorrection::kNone, Widen(conductorMm)};
+}
+
 bool RsDrifts(double frequencyMHz, double heightM, nec::Ground ground) {
   return ground == nec::Ground::kAverage &&
          heightM < kRsDriftWavelengths * kSpeedOfLight / frequencyMHz;

@@ -148,7 +148,8 @@ bool FrmNecVergleich::ReadInputs() {
   if (problem.empty()) {
     wire_ = {Widen(f), ground == nec::Ground::kFree ? 0.0 : Widen(h),
              Widen(d), Widen(sigma) * 1e6,
-             ground,   nec::kDefaultSegments, {}};
+             ground,   nec::kDefaultSegments,
+             {}};
     closed_ = ClosedFormOf(f, h, d, ground);
   }
   rowLaenge.closedForm.caption = closed_ ? Pattern(closed_->lengthM, "0.000") : kNone;

@@ -2,12 +2,16 @@
 
 #include <cmath>
 
+#include "crosscheck/resonance_job.h"
+#include "formulas/numtext.h"
 #include "formulas/parse.h"
 #include "platform/retained_surface.h"
 #include "single/materials.h"
 
 namespace velmora {
 namespace {
+
+constexpr std::size_t kReasonChars = 100;  // the whole text is in the panel's tool tip
 
 // The conductor of a curve that does not read its material box: copper.
 double Conductivity(const std::string& materialText) {
@@ -42,8 +46,13 @@ NecPointsPlan PlanNecPoints(const CurveRequest& request, bool freeSpace, int cou
     const double x = xFullScale * i / count;
     const bool overFrequency = plan.type == CurveType::kVfF;
     // Over the frequency the height is value 1; otherwise x is the height, value 3 the frequency.
-    nec::Wire wire{overFrequency ? x : in3, overFrequency ? in1 : x, diameter, sigma, ground,
-                   nec::kDefaultSegments, {}};
+    nec::Wire wire{overFrequency ? x : in3,
+                   overFrequency ? in1 : x,
+                   diameter,
+                   sigma,
+                   ground,
+                   nec::kDefaultSegments,
+                   std::nullopt};
     plan.xs.push_back(x);
     plan.wires.push_back(wire);
   }
@@ -55,7 +64,9 @@ void NecPoints::Restart() {
   values_.assign(plan_.wires.size(), std::nullopt);
   reported_ = 0;
   failed_ = 0;
+  failedInRow_ = 0;
   firstFailure_.clear();
+  gaveUpOn_.clear();
   state_ = enabled_ && curve_ && !plan_.wires.empty() ? State::kComputing : State::kIdle;
 }
 
@@ -93,12 +104,19 @@ void NecPoints::Found(std::uint64_t generation, std::size_t index,
   if (result.ok()) {
     const nec::Resonance& r = result.value();
     values_[index] = plan_.type == CurveType::kRs ? r.impedance.r : r.vf;
+    failedInRow_ = 0;
   } else {
     ++failed_;
-    if (firstFailure_.empty()) firstFailure_ = result.failure().message;
-    if (result.failure().kind == nec::ErrorKind::kNotInstalled) {
+    const nec::Failure& failure = result.failure();
+    if (firstFailure_.empty()) firstFailure_ = failure.message;
+    if (GivesUp(failure, ++failedInRow_)) {
+      // The search of the rest, if any still runs, ends with the generation.
       ++generation_;
-      state_ = State::kMissing;
+      state_ = failure.kind == nec::ErrorKind::kNotInstalled ? State::kMissing : State::kGaveUp;
+      gaveUpOn_ = failedInRow_ == 1
+                      ? failure.message
+                      : std::to_string(failedInRow_) +
+                            " Punkte in Folge ohne Ergebnis, zuletzt: " + failure.message;
       return;
     }
   }
@@ -136,10 +154,12 @@ std::string NecPoints::StatusText() const {
       return prefix + "abgebrochen, " + found + failures;
     case State::kMissing:
       return prefix + "nec2c fehlt (" + nec::kInstallHint + ")";
+    case State::kGaveUp:
+      return prefix + "aufgegeben bei " + found + failures + ": " + Clip(gaveUpOn_, kReasonChars);
     case State::kDone:
       // All there: the markers and their legend say it.
       if (failed_ == 0) return {};
-      break;
+      return prefix + found + failures + ": " + Clip(firstFailure_, kReasonChars);
     case State::kIdle:
       break;
   }

@@ -71,14 +71,15 @@ class NecPoints {
   bool Shown() const { return enabled_ && !hidden_ && curve_; }
   // The points found, where the plot shows them; empty unless Shown().
   std::vector<Marker> Markers(const RetainedSurface& plot) const;
-  // The status bar's panel for the points while they are computed, or where some are missing;
-  // empty: the panel is hidden.
+  // The status bar's panel for the points while they are computed, or where some are missing,
+  // with why (the first failure, or the one they were given up after); empty: the panel is
+  // hidden.
   std::string StatusText() const;
   // The first failure's message, for the panel's tool tip.
   const std::string& FirstFailure() const { return firstFailure_; }
 
  private:
-  enum class State { kIdle, kComputing, kDone, kCancelled, kMissing };
+  enum class State { kIdle, kComputing, kDone, kCancelled, kMissing, kGaveUp };
   void Restart();
 
   bool enabled_ = false;
@@ -91,7 +92,9 @@ class NecPoints {
   std::vector<std::optional<double>> values_;  // y of each point, in the y axis labels' unit
   std::size_t reported_ = 0;
   std::size_t failed_ = 0;
+  int failedInRow_ = 0;
   std::string firstFailure_;
+  std::string gaveUpOn_;  // the failure the points were given up after
 };
 
 }  // namespace velmora

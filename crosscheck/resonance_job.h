@@ -1,8 +1,10 @@
 // Resonance searches off the user-interface thread: a list of dipoles shared among a few worker
 // threads, each walking its own run of neighbouring dipoles in order and starting every search
-// around the resonance it found for the one before.
+// around the resonance it found for the one before. Each search has the overall limit
+// nec::kSearchLimit; the job gives up the rest on a failure that says GivesUp.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -13,13 +15,20 @@
 
 namespace velmora {
 
+inline constexpr int kFailuresBeforeGivingUp = 3;
+
+// Whether the dipoles after this failure, the `inRow`-th in a row, are better left alone: every
+// one would most likely fail the same way, a timeout each costing the runner's whole limit.
+bool GivesUp(const nec::Failure& failure, int inRow);
+
 class ResonanceJob {
  public:
   struct Found {
     std::size_t index;  // into the list of dipoles
     nec::Result<nec::Resonance> result;
   };
-  // Runs on a worker thread, once for each dipole its search ended for; never after a stop.
+  // Runs on a worker thread, once for each dipole its search ended for; never after a stop, nor
+  // after the failure the job gave up on.
   using Report = std::function<void(Found)>;
 
   // Starts at once. Worker w takes the w-th of `workers` contiguous runs of the list.
@@ -31,11 +40,13 @@ class ResonanceJob {
   ResonanceJob& operator=(const ResonanceJob&) = delete;
 
  private:
-  void Walk(std::stop_token stop, std::size_t begin, std::size_t end);
+  void Walk(std::size_t begin, std::size_t end);
 
   const std::shared_ptr<nec::NecRunner> runner_;
   const std::vector<nec::Wire> wires_;
   const Report report_;
+  std::stop_source stop_;  // going, or giving up
+  std::atomic<int> failuresInRow_ = 0;
   std::vector<std::jthread> workers_;  // last: joined before the rest goes
 };
 

@@ -143,4 +143,19 @@ std::string FormatPattern(double value, std::string_view pattern, char decimalSe
          suffix;
 }
 
+std::string Clip(std::string_view text, std::size_t maxChars) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // A byte 10xxxxxx continues a character; any other starts one.
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (++chars == maxChars) {
+      std::size_t end = i + 1;
+      while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+      if (end == text.size()) break;
+      return std::string(text.substr(0, i)) + "…";
+    }
+  }
+  return std::string(text);
+}
+
 }  // namespace velmora

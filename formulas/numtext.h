@@ -19,4 +19,8 @@ std::string FormatGeneral(double value, char decimalSeparator);
 // halves away from zero. "###0.0##": 39.5833 -> "39,583"; "0.00": 0.5 -> "0,50".
 std::string FormatPattern(double value, std::string_view pattern, char decimalSeparator);
 
+// A text the user typed or another program wrote, fit to be quoted in a message: at most
+// `maxChars` UTF-8 characters, or `maxChars` - 1 of them and "…".
+std::string Clip(std::string_view text, std::size_t maxChars = 60);
+
 }  // namespace velmora

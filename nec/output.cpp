@@ -18,8 +18,8 @@ std::string_view NextLine(std::string_view& text) {
   return line;
 }
 
-// The numbers of a line, or nothing when a field is not a number (nec2c writes "****" for a
-// value that does not fit its field).
+// The numbers of a line, NaN and infinities among them, or nothing when a field is not a number
+// (nec2c writes "****" for a value that does not fit its field).
 std::vector<double> Numbers(std::string_view line) {
   std::vector<double> numbers;
   std::size_t i = 0;
@@ -29,7 +29,7 @@ std::vector<double> Numbers(std::string_view line) {
     const std::size_t end = std::min(line.find_first_of(" \t\r", i), line.size());
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(line.data() + i, line.data() + end, value);
-    if (ec != std::errc() || ptr != line.data() + end || !std::isfinite(value)) return {};
+    if (ec != std::errc() || ptr != line.data() + end) return {};
     numbers.push_back(value);
     i = end;
   }
@@ -53,7 +53,11 @@ Result<Impedance> ParseInputImpedance(std::string_view output) {
   if (row.size() <= kImpedanceColumn + 1) {
     return Unparsable("die Zeile der Fußpunktimpedanz fehlt oder ist unvollständig");
   }
-  return Impedance{row[kImpedanceColumn], row[kImpedanceColumn + 1]};
+  const Impedance z{row[kImpedanceColumn], row[kImpedanceColumn + 1]};
+  if (!std::isfinite(z.r) || !std::isfinite(z.x)) {
+    return Unparsable("die Fußpunktimpedanz ist keine Zahl, nec2c konnte sie nicht berechnen");
+  }
+  return z;
 }
 
 }  // namespace velmora::nec

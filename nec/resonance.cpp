@@ -1,7 +1,11 @@
 #include "nec/resonance.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 #include "formulas/antenna.h"
 #include "formulas/numtext.h"
@@ -108,6 +112,35 @@ Result<Resonance> FindResonance(NecRunner& runner, const Wire& wire, std::stop_t
     previous = latest;
     latest = p;
   }
+}
+
+Result<Resonance> FindResonanceWithin(NecRunner& runner, const Wire& wire,
+                                      std::chrono::milliseconds limit, std::stop_token stop,
+                                      std::optional<double> guessM) {
+  std::stop_source search;
+  const std::stop_callback forward(stop, [&search] { search.request_stop(); });
+  std::atomic<bool> expired = false;
+  Result<Resonance> found = CancelledFailure();
+  {
+    std::jthread clock([&](std::stop_token done) {
+      std::mutex mutex;
+      std::condition_variable_any never;
+      std::unique_lock<std::mutex> lock(mutex);
+      never.wait_for(lock, done, limit, [] { return false; });
+      if (done.stop_requested()) return;
+      expired = true;
+      search.request_stop();
+    });
+    found = FindResonance(runner, wire, search.get_token(), guessM);
+  }
+  if (expired && !found.ok() && found.failure().kind == ErrorKind::kCancelled) {
+    return Failure{ErrorKind::kTimeout,
+                   "Die NEC-2-Suche hat nach " +
+                       FormatPattern(limit.count() / 1000.0, "0.###", ',') +
+                       " s keine Resonanz gefunden und wurde beendet: nec2c rechnet zu langsam. "
+                       "Weniger Segmente helfen."};
+  }
+  return found;
 }
 
 }  // namespace velmora::nec

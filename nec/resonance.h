@@ -2,6 +2,7 @@
 // reactance vanishes.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <stop_token>
 
@@ -21,6 +22,8 @@ inline constexpr double kWidestLow = 0.25;
 inline constexpr double kWidestHigh = 0.65;
 inline constexpr double kGuessBracket = 0.01;  // +-1 % around a starting guess
 inline constexpr int kMaxRuns = 40;
+// The most a whole search may take; each nec2c run has its own, shorter limit besides.
+inline constexpr std::chrono::seconds kSearchLimit{30};
 
 struct Resonance {
   double lengthM = 0.0;
@@ -40,5 +43,10 @@ Result<Impedance> Evaluate(NecRunner& runner, const Wire& wire, double lengthM,
 // Safe to call from several threads with runners that are.
 Result<Resonance> FindResonance(NecRunner& runner, const Wire& wire, std::stop_token stop = {},
                                 std::optional<double> guessM = std::nullopt);
+
+// FindResonance stopped with its running nec2c once `limit` has passed: kTimeout then.
+Result<Resonance> FindResonanceWithin(NecRunner& runner, const Wire& wire,
+                                      std::chrono::milliseconds limit, std::stop_token stop = {},
+                                      std::optional<double> guessM = std::nullopt);
 
 }  // namespace velmora::nec

@@ -94,10 +94,12 @@ class SigpipeBlock {
   sigset_t old_;
 };
 
-bool Executable(const std::string& path) {
+enum class Found { kNone, kExecutable, kNotExecutable };
+
+Found Look(const std::string& path) {
   struct stat info;
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-         ::access(path.c_str(), X_OK) == 0;
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return Found::kNone;
+  return ::access(path.c_str(), X_OK) == 0 ? Found::kExecutable : Found::kNotExecutable;
 }
 
 std::string LastLine(const std::string& text) {
@@ -114,14 +116,35 @@ Failure NotInstalled() {
           std::string("NEC-2 (nec2c) ist nicht installiert. Installieren mit: ") + kInstallHint};
 }
 
+Failure NotExecutable(const std::string& path) {
+  return {ErrorKind::kStartFailed, "nec2c (" + Clip(path) +
+                                       ") ist nicht ausführbar. Ausführbar machen mit: chmod +x " +
+                                       Clip(path) + ", oder neu installieren: " + kInstallHint};
+}
+
+// nec2c's own complaint in a German sentence that says what to change.
+Failure Rejected(int status, const std::string& why) {
+  std::string advice = "Frequenz, Höhe, Drahtdurchmesser oder Segmentzahl ändern.";
+  if (why.find("GROUND") != std::string::npos) {
+    advice = "Der Draht berührt für NEC-2 den Boden: die Höhe vergrößern.";
+  } else if (why.find("RADIUS") != std::string::npos || why.find("SEGMENT") != std::string::npos) {
+    advice = "Die Segmente passen nicht zum Draht: die Segmentzahl oder den Durchmesser ändern.";
+  }
+  return {ErrorKind::kDeckRejected,
+          "nec2c hat das Modell abgelehnt (Status " + std::to_string(status) +
+              (why.empty() ? std::string() : ", „" + Clip(why, 100) + "“") + "). " + advice};
+}
+
 Failure StartFailed(int error) {
   return {ErrorKind::kStartFailed,
           std::string("nec2c konnte nicht gestartet werden: ") + std::strerror(error) + "."};
 }
 
-// Kills the child unless it has ended, and reaps it in any case, so no zombie stays behind.
-int KillAndReap(pid_t pid, bool kill) {
-  if (kill) ::kill(pid, SIGKILL);
+// Kills the child's process group (nec2c, or a wrapper script and whatever it started), and
+// reaps the child, so neither a zombie nor an orphan stays behind. The group goes first: until
+// the child is reaped its id cannot name another group.
+int KillAndReap(pid_t pid) {
+  ::kill(-pid, SIGKILL);
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
@@ -131,27 +154,40 @@ int KillAndReap(pid_t pid, bool kill) {
 }  // namespace
 
 std::optional<std::string> Nec2cRunner::Locate() const {
+  const Result<std::string> found = Find();
+  return found.ok() ? std::optional(found.value()) : std::nullopt;
+}
+
+Result<std::string> Nec2cRunner::Find() const {
   const std::string& program = options_.program;
   if (program.find('/') != std::string::npos) {
-    return Executable(program) ? std::optional(program) : std::nullopt;
+    const Found found = Look(program);
+    if (found == Found::kExecutable) return program;
+    return found == Found::kNotExecutable ? NotExecutable(program) : NotInstalled();
   }
   const char* env = std::getenv("PATH");
   const std::string path =
       options_.searchPath ? *options_.searchPath : (env != nullptr ? env : "/usr/bin:/bin");
+  std::optional<std::string> notExecutable;  // the first, as a shell would name it
   std::size_t start = 0;
   while (start <= path.size()) {
     const std::size_t end = std::min(path.find(':', start), path.size());
     const std::string dir = path.substr(start, end - start);
-    // An empty entry would mean the current folder: never run a program from there.
-    if (!dir.empty() && Executable(dir + "/" + program)) return dir + "/" + program;
     start = end + 1;
+    // An empty entry would mean the current folder: never run a program from there.
+    if (dir.empty()) continue;
+    const std::string candidate = dir + "/" + program;
+    const Found found = Look(candidate);
+    if (found == Found::kExecutable) return candidate;
+    if (found == Found::kNotExecutable && !notExecutable) notExecutable = candidate;
   }
-  return std::nullopt;
+  return notExecutable ? NotExecutable(*notExecutable) : NotInstalled();
 }
 
 Result<std::string> Nec2cRunner::Run(const std::string& deck, std::stop_token stop) {
-  const std::optional<std::string> program = Locate();
-  if (!program) return NotInstalled();
+  const Result<std::string> found = Find();
+  if (!found.ok()) return found.failure();
+  const std::string* program = &found.value();
   if (stop.stop_requested()) return CancelledFailure();
 
   Pipe in, out, err;
@@ -170,7 +206,10 @@ Result<std::string> Nec2cRunner::Run(const std::string& deck, std::stop_token st
   sigaddset(&defaults, SIGPIPE);
   posix_spawnattr_setsigmask(&attributes, &none);
   posix_spawnattr_setsigdefault(&attributes, &defaults);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+  // A group of its own, so that ending it ends whatever a wrapper script started too.
+  posix_spawnattr_setpgroup(&attributes, 0);
+  posix_spawnattr_setflags(&attributes,
+                           POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
   std::vector<std::string> args = {*program, "-i", "/dev/stdin", "-o", "/dev/stdout"};
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
@@ -215,7 +254,7 @@ Result<std::string> Nec2cRunner::Run(const std::string& deck, std::stop_token st
     if (::poll(fds, count, sliceMs()) < 0) {
       if (errno == EINTR) continue;
       const int error = errno;
-      KillAndReap(pid, true);
+      KillAndReap(pid);
       return StartFailed(error);
     }
     for (nfds_t i = 0; i < count; ++i) {
@@ -239,24 +278,22 @@ Result<std::string> Nec2cRunner::Run(const std::string& deck, std::stop_token st
       break;
     }
   }
-  // Both outputs are closed: the child is ending. Wait for it within the same deadline.
-  int status = 0;
+  // Both outputs are closed: the child is ending. Wait for it within the same deadline, without
+  // reaping it yet, so that its group can still be ended by its id.
   // Usually gone within a fraction of a millisecond: look again soon, then less often.
   std::chrono::microseconds pause{50};
   while (outcome == Outcome::kEnded) {
-    const pid_t reaped = ::waitpid(pid, &status, WNOHANG);
-    if (reaped == pid) break;
-    if (reaped < 0 && errno != EINTR) {
-      // Reaped elsewhere (SIGCHLD ignored): judge by the output alone.
-      status = 0;
-      break;
-    }
+    siginfo_t info{};
+    const int waited = ::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT);
+    if (waited == 0 && info.si_pid == pid) break;
+    if (waited < 0 && errno != EINTR) break;  // reaped elsewhere (SIGCHLD ignored)
     if (check()) {
       std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - Clock::now()));
       pause = std::min(pause * 2, std::chrono::microseconds(kPollSliceMs * 1000));
     }
   }
-  if (outcome != Outcome::kEnded) KillAndReap(pid, true);
+  // Also after a normal end: what the child left running in its group goes with it.
+  const int status = KillAndReap(pid);
 
   switch (outcome) {
     case Outcome::kStopped:
@@ -280,9 +317,7 @@ Result<std::string> Nec2cRunner::Run(const std::string& deck, std::stop_token st
   if (WIFEXITED(status) && WEXITSTATUS(status) != 0) {
     std::string why = LastLine(errors);
     if (why.empty()) why = LastLine(output);
-    return Failure{ErrorKind::kDeckRejected, "nec2c hat die Eingabe abgelehnt (Status " +
-                                                 std::to_string(WEXITSTATUS(status)) + ")" +
-                                                 (why.empty() ? std::string(".") : ": " + why)};
+    return Rejected(WEXITSTATUS(status), why);
   }
   return output;
 }

@@ -23,7 +23,8 @@ inline constexpr const char* kInstallHint = "sudo apt-get install nec2c";
 
 // Runs `nec2c -i /dev/stdin -o /dev/stdout`: the deck goes through a pipe, the output comes back
 // through another; no file is written. A child that outlives the timeout or a stop request is
-// killed and reaped. Holds only its settings, so one runner may serve several threads at once.
+// killed and reaped, with its whole process group: a wrapper script's children go with it. Holds
+// only its settings, so one runner may serve several threads at once.
 class Nec2cRunner : public NecRunner {
  public:
   struct Options {
@@ -37,6 +38,8 @@ class Nec2cRunner : public NecRunner {
 
   // The program's full path, or nothing when it is not installed.
   std::optional<std::string> Locate() const;
+  // The same, or why not: kNotInstalled, or kStartFailed for a file that is not executable.
+  Result<std::string> Find() const;
 
   Result<std::string> Run(const std::string& deck, std::stop_token stop) override;
 

@@ -56,21 +56,21 @@ VelocityFactorRun ComputeVelocityFactor(float f, float h, float diameterMm,
   return run;
 }
 
-ResonantLengthRun ComputeResonantLength(float f, float h, float conductorDiameterMm,
-                                        float outerDiameterMm, float epsR) {
+ResonantLengthRun ComputeResonantLength(float f, float h, float outerDiameterMm,
+                                        float conductorDiameterMm, float epsR) {
   ResonantLengthRun run;
   float wirePercent = 0.0f;
   Assign(wirePercent, WireShorteningPercent(f, conductorDiameterMm));
   float heightPercent = 0.0f;
   Assign(heightPercent, Checked(HeightShorteningPercent(f, h, kTrue)));
-  Assign(run.bareVf, VelocityFactor(heightPercent, wirePercent));
+  Assign(run.vf0, VelocityFactor(heightPercent, wirePercent));
   double insulation = 0.0;
-  Assign(insulation, InsulationShortening(epsR, outerDiameterMm, conductorDiameterMm, run.bareVf));
-  Assign(run.length, ResonantDipoleLength(1.0f, run.bareVf, insulation, f));
+  Assign(insulation, InsulationShortening(epsR, outerDiameterMm, conductorDiameterMm, run.vf0));
+  Assign(run.length, ResonantDipoleLength(1.0f, run.vf0, insulation, f));
   // The nominal half wave is taken with 150, not with half the speed of light.
   float half = 0.0f;
   Assign(half, Checked(150.0f) / Checked(f));
-  Assign(run.totalVf, Checked(run.length) / Checked(half));
+  Assign(run.vfTotal, Checked(run.length) / Checked(half));
   return run;
 }
 
@@ -95,10 +95,10 @@ void FrmEinzelEingabe::ComputeSingleValue() {
   if (choice == kChoiceResonantLength) {
     // The frequency stands in the first value box here.
     const ResonantLengthRun run =
-        ComputeResonantLength(value1, height, conductorDiameter, outerDiameter, epsR);
-    Label13.caption = Pattern(run.bareVf, "#0.0##");
+        ComputeResonantLength(value1, height, outerDiameter, conductorDiameter, epsR);
+    Label13.caption = Pattern(run.vf0, "#0.0##");
     Label3.caption = Pattern(run.length, "###0.0##");
-    Label5.caption = Pattern(run.totalVf, "#0.0##");
+    Label5.caption = Pattern(run.vfTotal, "#0.0##");
   } else if (choice == kChoiceVelocityFactor) {
     const float f = frequency;
     if (f == 0.0f) {
@@ -135,7 +135,11 @@ void FrmEinzelEingabe::ComputeSingleValue() {
     Assign(loss, Checked(conductorLoss) + Checked(groundLoss));
     // The mean characteristic impedance of the dipole over ground.
     double impedance = 0.0;
-    Assign(impedance, WireImpedance(length, d, height));
+    Assign(impedance,
+           Checked(276.0) *
+               Log10(Checked(length) /
+                     (Checked(d) *
+                      Sqrt(Checked(1.0f) + Checked(length) / (Checked(4.0f) * Checked(height))))));
     float rs = 0.0f;
     Assign(rs, Checked(RadiationResistance(frequency, height, kTrue)));
     Assign(result,

@@ -1,7 +1,7 @@
-// The "Verkürzungsfaktor Vf" calculation of the single-value dialog without the dialog, for
-// callers that need the velocity factor of the same wire and height as a number (the NEC-2
-// cross-check, the band design). The dialog runs it after its own guards (a frequency, a height of
-// 0.01 m or more).
+// The "Verkürzungsfaktor Vf" and "resonante Dipollänge" calculations of the single-value dialog
+// without the dialog, for callers that need their results as numbers (the NEC-2 cross-check).
+// The dialog runs "Verkürzungsfaktor Vf" after its own guards (a frequency, a height of 0.01 m or
+// more).
 #pragma once
 
 #include <cstdint>
@@ -30,15 +30,15 @@ struct VelocityFactorRun {
 VelocityFactorRun ComputeVelocityFactor(float f, float h, float diameterMm,
                                         std::int16_t realGround);
 
-// The "resonante Dipollänge" calculation of the single-value dialog without the dialog: always
-// over real ground; diameters in mm, outer = conductor for bare wire, epsR of the insulation.
-// Skip-on-error like the dialog. 3.65 MHz, 12 m, 1.38 mm in 2.8 mm PVC (er 4): 36.709 m.
 struct ResonantLengthRun {
-  float bareVf = 0.0f;   // the bare wire's velocity factor
-  float length = 0.0f;   // m, total, with the insulation's shortening
-  float totalVf = 0.0f;  // "Gesamt - Vf": the length over 150 / f
+  float vf0 = 0.0f;      // "Vf (ohne Isol.)": the bare wire's
+  float length = 0.0f;   // "Ant.-Länge [m]": the insulated wire's resonant length
+  float vfTotal = 0.0f;  // "Gesamt - Vf": the length over the nominal half wave 150 / f
 };
-ResonantLengthRun ComputeResonantLength(float f, float h, float conductorDiameterMm,
-                                        float outerDiameterMm, float epsR);
+
+// "resonante Dipollänge": f in MHz, h in m over real ground, diameters in mm, epsR of the
+// insulation. Skip-on-error like the dialog.
+ResonantLengthRun ComputeResonantLength(float f, float h, float outerDiameterMm,
+                                        float conductorDiameterMm, float epsR);
 
 }  // namespace velmora

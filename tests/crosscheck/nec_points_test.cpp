@@ -114,6 +114,36 @@ TEST(NecPointsTest, FollowTheCurveOnThePlot) {
   EXPECT_FALSE(points.Shown());
 }
 
+// The points give up after the first timeout or three failures in a row, and say why.
+TEST(NecPointsTest, GivingUpAndWhy) {
+  const struct {
+    std::string found;  // one point each: '.' found, 'F' no resonance, 'T' a timeout
+    const char* says;
+  } rows[] = {
+      {"T", "aufgegeben bei 0 von 20 (1 ohne Ergebnis): nec2c hat nach 10 s kein Ergebnis"},
+      {"F.FFF",
+       "aufgegeben bei 1 von 20 (4 ohne Ergebnis): 3 Punkte in Folge ohne Ergebnis, zuletzt: "
+       "keine"},
+      {std::string(19, '.') + "F", "19 von 20 (1 ohne Ergebnis): keine"},
+  };
+  for (const auto& row : rows) {
+    Plot plot;
+    NecPoints points;
+    points.SetEnabled(true);
+    points.CurveDrawn(Request("Verkürzung Vf bei h", "", "2,05", "3,6", 15), false, plot.layout);
+    for (std::size_t i = 0; i < row.found.size(); ++i) {
+      const nec::Failure failure =
+          row.found[i] == 'T'
+              ? nec::Failure{nec::ErrorKind::kTimeout, "nec2c hat nach 10 s kein Ergebnis"}
+              : nec::Failure{nec::ErrorKind::kNoResonance, "keine"};
+      if (row.found[i] == '.') points.Found(points.Generation(), i, Vf(0.95));
+      if (row.found[i] != '.') points.Found(points.Generation(), i, failure);
+    }
+    EXPECT_FALSE(points.Computing());
+    EXPECT_EQ(points.StatusText(), std::string("NEC-2-Punkte: ") + row.says);
+  }
+}
+
 TEST(NecPointsTest, PointsOverRsAreTheResistance) {
   Plot plot;
   plot.layout = {387, 20, 80, 387, 0, 75, 6387, 1913, 115, 75, false};  // Rs up to 115 ohm

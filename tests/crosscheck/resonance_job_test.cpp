@@ -73,16 +73,35 @@ TEST(ResonanceJobTest, GoingStopsTheRunningSearchesAndReportsNothing) {
   EXPECT_TRUE(reports.found.empty());  // the workers have ended
 }
 
-TEST(ResonanceJobTest, WithoutNec2cEachWorkerReportsOnceAndEnds) {
-  auto missing = std::make_shared<nec::Nec2cRunner>(
-      nec::Nec2cRunner::Options{"nec2c", std::string("/nonexistent"), std::chrono::seconds(10)});
-  Reports reports;
-  {
-    ResonanceJob job(missing, Heights(6), 2, reports.Report());
-    ASSERT_TRUE(reports.WaitFor(2));
+// Every run refused: the job gives up after three dipoles in a row.
+class RefusingRunner : public nec::NecRunner {
+ public:
+  nec::Result<std::string> Run(const std::string&, std::stop_token) override {
+    return nec::Failure{nec::ErrorKind::kDeckRejected, "abgelehnt"};
   }
-  ASSERT_EQ(reports.found.size(), 2u);
-  EXPECT_EQ(reports.found[0].result.failure().kind, nec::ErrorKind::kNotInstalled);
+};
+
+TEST(ResonanceJobTest, GivesUpWithoutNec2cAndAfterThreeFailuresInARow) {
+  const struct {
+    std::shared_ptr<nec::NecRunner> runner;
+    nec::ErrorKind kind;
+    std::size_t reports;
+  } rows[] = {
+      {std::make_shared<nec::Nec2cRunner>(nec::Nec2cRunner::Options{
+           "nec2c", std::string("/nonexistent"), std::chrono::seconds(10)}),
+       nec::ErrorKind::kNotInstalled, 1},
+      {std::make_shared<RefusingRunner>(), nec::ErrorKind::kDeckRejected, 3},
+  };
+  for (const auto& row : rows) {
+    Reports reports;
+    {
+      ResonanceJob job(row.runner, Heights(6), 1, reports.Report());
+      ASSERT_TRUE(reports.WaitFor(row.reports));
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));  // time for a report too many
+    }
+    ASSERT_EQ(reports.found.size(), row.reports);
+    EXPECT_EQ(reports.found[0].result.failure().kind, row.kind);
+  }
 }
 
 }  // namespace

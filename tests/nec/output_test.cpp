@@ -35,7 +35,7 @@ TEST(OutputTest, RecordedReportsWholeAndBroken) {
       {"no table", average.substr(0, average.find("ANTENNA INPUT")), 0, 0, "fehlt"},
       {"cut after the header", average.substr(0, header + 8), 0, 0, "Zeile"},
       {"cut inside the row", average.substr(0, header + 60), 0, 0, "Zeile"},
-      {"nan impedance", Recorded("malformed.out"), 0, 0, "Zeile"},
+      {"nan impedance", Recorded("malformed.out"), 0, 0, "Fußpunktimpedanz ist keine Zahl"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace velmora::nec {
@@ -21,7 +22,7 @@ class ScriptedRunner : public NecRunner {
  public:
   explicit ScriptedRunner(double root) : root_(root) {}
 
-  Result<std::string> Run(const std::string& deck, std::stop_token) override {
+  Result<std::string> Run(const std::string& deck, std::stop_token stop) override {
     // "GW 1 41 -half 0 z half ...": the length is twice the first end's distance from the centre.
     double half = 0.0;
     const char* start = deck.c_str() + deck.find("GW 1 41 -") + 9;
@@ -29,6 +30,8 @@ class ScriptedRunner : public NecRunner {
     lengths.push_back(2.0 * half);
     if (lengths.size() == stopAtRun) source.request_stop();  // this run still ends
     if (lengths.size() == failRun) return Failure{ErrorKind::kTimeout, "zu lange"};
+    while (lengths.size() == holdRun && !stop.stop_requested()) std::this_thread::yield();
+    if (stop.stop_requested()) return CancelledFailure();
     const double off = 2.0 * half - root_;
     char row[200];
     std::snprintf(row, sizeof row,
@@ -42,6 +45,7 @@ class ScriptedRunner : public NecRunner {
   std::stop_source source;
   std::size_t stopAtRun = 0;
   std::size_t failRun = 0;
+  std::size_t holdRun = 0;  // waits for its stop
 
  private:
   double root_;
@@ -87,26 +91,30 @@ TEST(ResonanceTest, Failures) {
   const struct {
     const char* name;
     double root;  // in wavelengths
-    std::size_t stopAtRun, failRun;
+    std::size_t stopAtRun, failRun, holdRun;
     double height;
     ErrorKind kind;
     std::size_t runs;
     const char* says;
   } rows[] = {
-      {"root below the widest bracket", 0.2, 0, 0, 20.8, ErrorKind::kNoResonance, 4, "0,25 λ"},
-      {"root above the widest bracket", 0.7, 0, 0, 20.8, ErrorKind::kNoResonance, 4, "0,65 λ"},
-      {"a run fails", 0.48, 0, 3, 20.8, ErrorKind::kTimeout, 3, "zu lange"},
-      {"stopped during a run", 0.48, 2, 0, 20.8, ErrorKind::kCancelled, 2, "abgebrochen"},
-      {"wire too low: no run", 0.48, 0, 0, 0.001, ErrorKind::kBelowLimits, 0, "zu tief"},
+      {"root below the widest bracket", 0.2, 0, 0, 0, 20.8, ErrorKind::kNoResonance, 4, "0,25 λ"},
+      {"root above the widest bracket", 0.7, 0, 0, 0, 20.8, ErrorKind::kNoResonance, 4, "0,65 λ"},
+      {"a run fails", 0.48, 0, 3, 0, 20.8, ErrorKind::kTimeout, 3, "zu lange"},
+      {"stopped during a run", 0.48, 2, 0, 0, 20.8, ErrorKind::kCancelled, 2, "abgebrochen"},
+      {"the whole search over its limit", 0.48, 0, 0, 3, 20.8, ErrorKind::kTimeout, 3,
+       "nach 0,2 s keine Resonanz"},
+      {"wire too low: no run", 0.48, 0, 0, 0, 0.001, ErrorKind::kBelowLimits, 0, "zu tief"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     ScriptedRunner runner(row.root * kLambda);
     runner.stopAtRun = row.stopAtRun;
     runner.failRun = row.failRun;
+    runner.holdRun = row.holdRun;
     Wire wire = Dipole();
     wire.heightM = row.height;
-    const Result<Resonance> found = FindResonance(runner, wire, runner.source.get_token());
+    const Result<Resonance> found = FindResonanceWithin(
+        runner, wire, std::chrono::milliseconds(200), runner.source.get_token());
     ASSERT_FALSE(found.ok());
     EXPECT_EQ(found.failure().kind, row.kind);
     EXPECT_EQ(runner.lengths.size(), row.runs);

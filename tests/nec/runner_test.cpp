@@ -7,6 +7,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -27,6 +30,19 @@ bool NoChildLeft() {
   return waitpid(-1, &status, WNOHANG) == -1 && errno == ECHILD;
 }
 
+// The process the scripted nec2c started ends within a second (gone, or a zombie of its new
+// parent), or there was none.
+bool GrandchildEnded(const std::string& pidFile) {
+  std::string pid;
+  std::getline(std::ifstream(pidFile), pid);
+  for (int i = 0; i < 100 && !pid.empty(); ++i, std::this_thread::sleep_for(10ms)) {
+    std::string stat;
+    std::getline(std::ifstream("/proc/" + pid + "/stat"), stat);
+    if (stat.empty() || stat.find(") Z ") != std::string::npos) return true;
+  }
+  return pid.empty();
+}
+
 TEST(RunnerTest, Failures) {
   const struct {
     const char* name;
@@ -40,13 +56,23 @@ TEST(RunnerTest, Failures) {
        false,
        ErrorKind::kNotInstalled,
        "Installieren mit: sudo apt-get install nec2c"},
+      {"not executable",
+       {"nec2c", "/nonexistent:" VELMORA_NEC_TEST_DATA "/not-executable"},
+       false,
+       ErrorKind::kStartFailed,
+       "not-executable/nec2c) ist nicht ausführbar. Ausführbar machen mit: chmod +x"},
       {"deck rejected", Script("rejects.sh"), false, ErrorKind::kDeckRejected,
-       "abgelehnt (Status 255): GEOMETRY DATA ERROR -- SEGMENT 1 EXTENDS BELOW GROUND"},
+       "(Status 255, „GEOMETRY DATA ERROR -- SEGMENT 1 EXTENDS BELOW GROUND“). Der Draht berührt "
+       "für NEC-2 den Boden: die Höhe vergrößern."},
       {"timeout", Script("sleeps.sh"), false, ErrorKind::kTimeout, "nach 0,3 s kein Ergebnis"},
       {"stopped", Script("sleeps.sh"), true, ErrorKind::kCancelled, "abgebrochen"},
   };
+  // The scripted wrapper that hangs leaves its own child's id here.
+  const std::string pidFile = ::testing::TempDir() + "nec2c-grandchild";
+  setenv("VELMORA_TEST_PID_FILE", pidFile.c_str(), 1);
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
+    std::remove(pidFile.c_str());
     std::stop_source source;
     std::jthread stopper([&source, &row] {
       std::this_thread::sleep_for(100ms);
@@ -59,6 +85,7 @@ TEST(RunnerTest, Failures) {
     EXPECT_EQ(out.failure().kind, row.kind);
     EXPECT_NE(out.failure().message.find(row.says), std::string::npos) << out.failure().message;
     EXPECT_TRUE(NoChildLeft());
+    EXPECT_TRUE(GrandchildEnded(pidFile));
   }
 }
 
