@@ -31,16 +31,16 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::vector<std::string_view> Tokens(std::string_view line) {
-  std::vector<std::string_view> tokens;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && !IsBlank(line[i])) ++i;
-    if (i > start) tokens.push_back(line.substr(start, i - start));
-  }
-  return tokens;
+// The next blank-separated token of `rest`, which moves past it; empty at the end. Tokens are
+// taken one at a time: a long line of them must cost no more memory than its own bytes.
+std::string_view NextToken(std::string_view& rest) {
+  std::size_t start = 0;
+  while (start < rest.size() && IsBlank(rest[start])) ++start;
+  std::size_t end = start;
+  while (end < rest.size() && !IsBlank(rest[end])) ++end;
+  const std::string_view token = rest.substr(start, end - start);
+  rest.remove_prefix(end);
+  return token;
 }
 
 std::string Lower(std::string_view token) {
@@ -88,14 +88,15 @@ class Reader {
   }
 
   bool Line(std::string_view content) {
-    const std::vector<std::string_view> tokens = Tokens(content);
-    if (tokens.empty()) return true;
-    if (tokens.front().front() == '#') return OptionLine(content.substr(content.find('#') + 1));
-    if (tokens.front().front() == '[') {
-      return Error("Touchstone 2.0 (" + Quoted(tokens.front()) +
+    std::string_view rest = content;
+    const std::string_view first = NextToken(rest);
+    if (first.empty()) return true;
+    if (first.front() == '#') return OptionLine(content.substr(content.find('#') + 1));
+    if (first.front() == '[') {
+      return Error("Touchstone 2.0 (" + Quoted(first) +
                    ") wird nicht gelesen, nur Touchstone 1.0.");
     }
-    return DataLine(tokens);
+    return DataLine(content);
   }
 
   bool OptionLine(std::string_view content) {
@@ -105,27 +106,28 @@ class Reader {
     }
     optionsSeen_ = true;
     Options& o = sweep_.options;
-    const std::vector<std::string_view> tokens = Tokens(content);
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-      const std::string t = Lower(tokens[i]);
+    std::string_view rest = content;
+    for (std::string_view token = NextToken(rest); !token.empty(); token = NextToken(rest)) {
+      const std::string t = Lower(token);
       if (t == "hz" || t == "khz" || t == "mhz" || t == "ghz") {
         o.unitHz = t == "hz" ? 1.0 : t == "khz" ? 1e3 : t == "mhz" ? 1e6 : 1e9;
       } else if (t == "s" || t == "z") {
         o.parameter = t == "s" ? Parameter::kS : Parameter::kZ;
       } else if (t == "y" || t == "h" || t == "g") {
-        return Error("Parameter " + Quoted(tokens[i]) + " wird nicht gelesen, nur S oder Z.");
+        return Error("Parameter " + Quoted(token) + " wird nicht gelesen, nur S oder Z.");
       } else if (t == "ri" || t == "ma" || t == "db") {
         o.format = t == "ri" ? Format::kRI : t == "ma" ? Format::kMA : Format::kDB;
       } else if (t == "r") {
-        if (i + 1 == tokens.size()) return Error("Nach \u201eR\u201c fehlt der Bezugswiderstand.");
+        const std::string_view value = NextToken(rest);
+        if (value.empty()) return Error("Nach \u201eR\u201c fehlt der Bezugswiderstand.");
         double r = 0.0;
-        if (!Number(tokens[++i], r)) return false;
+        if (!Number(value, r)) return false;
         if (r <= 0.0) {
-          return Error("Der Bezugswiderstand " + Quoted(tokens[i]) + " ist nicht größer als 0.");
+          return Error("Der Bezugswiderstand " + Quoted(value) + " ist nicht größer als 0.");
         }
         o.referenceOhm = r;
       } else {
-        return Error(Quoted(tokens[i]) + " ist in der Optionszeile unbekannt.");
+        return Error(Quoted(token) + " ist in der Optionszeile unbekannt.");
       }
     }
     return true;
@@ -146,12 +148,18 @@ class Reader {
     return true;
   }
 
-  bool DataLine(const std::vector<std::string_view>& tokens) {
-    if (tokens.size() != 3) {
+  bool DataLine(std::string_view content) {
+    std::string_view tokens[3];
+    std::size_t count = 0;
+    for (std::string_view token = NextToken(content); !token.empty(); token = NextToken(content)) {
+      if (count < 3) tokens[count] = token;
+      ++count;
+    }
+    if (count != 3) {
       return Error(
           "Eine Zeile mit Messwerten braucht genau 3 Zahlen (Frequenz und zwei Werte), "
           "hier stehen " +
-          std::to_string(tokens.size()) + ".");
+          std::to_string(count) + ".");
     }
     double f = 0.0;
     double a = 0.0;
@@ -240,11 +248,16 @@ ReadResult ReadFile(const std::string& path) {
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) return refuse("Die Datei lässt sich nicht öffnen.");
-  // The file may have grown since its size was asked: read one byte past the limit at most.
-  std::string text(kMaxBytes + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  // The file may have grown since its size was asked: it is read in pieces up to the limit.
+  std::string text;
+  char piece[1 << 16];
+  while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+    text.append(piece, static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMaxBytes) {
+      return refuse("Die Datei ist größer als 16 MiB und wird nicht gelesen.");
+    }
+  }
   if (in.bad()) return refuse("Die Datei lässt sich nicht lesen.");
-  text.resize(static_cast<std::size_t>(in.gcount()));
   return Read(text);
 }
 
