@@ -1,7 +1,9 @@
 // velmora-bench: runs the benchmarks, then prints each measurement as a ratio against its floor
 // from the same run and checks the targets: a design-size curve with its image within 3x of its
 // formula loop, a 4K-wide redraw within 16 ms, a NEC-2 resonance search within 50 ms in free
-// space and 300 ms over average ground, of bare and of insulated wire.
+// space and 300 ms over average ground, of bare and of insulated wire, a band design's closed
+// form within 1 ms and its NEC-2 side within 0.6 s, the sweep split over two nec2c runs in at
+// most 0.6 of one run's time.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -105,6 +107,27 @@ class SummaryReporter : public benchmark::ConsoleReporter {
       missed += !ok;
       std::printf("%-24s %10.3f %10.3f %8.2f %10.3f  %s (within %.0f ms)\n", ground, *run, *search,
                   *search / *run, start != nullptr ? *start : 0.0, ok ? "ok" : "MISSED", maxMs);
+    }
+    std::printf(
+        "\nBand design (ms): closed form, NEC-2 side, its sweep in one and two nec2c runs:\n");
+    const double* closedForm = Find("BandClosedForm");
+    const double* nec = Find("BandNec/iterations:3");
+    const double* one = Find("BandSweep/1/iterations:3");
+    const double* two = Find("BandSweep/2/iterations:3");
+    if (closedForm != nullptr) {
+      missed += *closedForm > kMaxBandClosedFormMs;
+      std::printf("%-24s %10.4f  %s (within %.0f ms)\n", "closed form", *closedForm,
+                  *closedForm <= kMaxBandClosedFormMs ? "ok" : "MISSED", kMaxBandClosedFormMs);
+    }
+    if (nec != nullptr && one != nullptr && two != nullptr) {
+      missed += (*nec > kMaxBandNecMs) + (*two / *one > kMaxBandSplitRatio);
+      std::printf("%-24s %10.1f  %s (within %.0f ms)\n", "NEC-2 side", *nec,
+                  *nec <= kMaxBandNecMs ? "ok" : "MISSED", kMaxBandNecMs);
+      std::printf("%-24s %10.1f %10.1f %8.2f  %s (at most %.1f)\n", "sweep one, two runs", *one,
+                  *two, *two / *one, *two / *one <= kMaxBandSplitRatio ? "ok" : "MISSED",
+                  kMaxBandSplitRatio);
+    } else {
+      std::printf("%-24s (not measured: nec2c missing or filtered out)\n", "NEC-2 side");
     }
     if (!CanPaintImages()) std::printf("\n(built without Qt: no image benchmarks)\n");
     std::printf("\ntargets missed: %d\n", missed);

@@ -33,6 +33,11 @@ inline constexpr double kMaxRedrawMs = 16.0;     // a 4K-wide run with its image
 inline constexpr double kMaxNecSearchFreeMs = 50.0;
 inline constexpr double kMaxNecSearchAverageMs = 300.0;
 inline constexpr double kMaxNecSearchInsulatedMs = 300.0;
+// The band design: the closed form; the whole NEC-2 side; its sweep split over two nec2c runs
+// against one run (BandClosedForm, BandNec, BandSweep/2 against BandSweep/1).
+inline constexpr double kMaxBandClosedFormMs = 1.0;
+inline constexpr double kMaxBandNecMs = 600.0;
+inline constexpr double kMaxBandSplitRatio = 0.6;
 
 // Whether this build paints into images (it needs the Qt renderer of the display list).
 bool CanPaintImages();

@@ -111,6 +111,12 @@ Checked InsulationShortening(float epsR, float D, float dc, float Vf) {
   return Strict(a * b / (Checked(Vf) * 1623.3333) * (1 - q));
 }
 
+Checked WireImpedance(float L, float d, float h) {
+  return Checked(276.0) *
+         Log10(Checked(L) /
+               (Checked(d) * Sqrt(Checked(1.0f) + Checked(L) / (Checked(4.0f) * Checked(h)))));
+}
+
 Checked ResonantDipoleLength(float k, float Vf, double s, float f) {
   // The bare-wire shortening passes through percent and back, both in single precision.
   Checked u = Single((1.0f - Checked(Vf)) * 100.0f);

@@ -44,6 +44,10 @@ float HeightShorteningPercent(float f, float h, std::int16_t realGround);
 // Vf velocity factor of the bare wire.
 Checked InsulationShortening(float epsR, float D, float dc, float Vf);
 
+// The wire's mean characteristic impedance over ground (ohms), as the antenna quality Qa takes
+// it: 276 log10(L / (d sqrt(1 + L / 4h))); L and h in m, d in m.
+Checked WireImpedance(float L, float d, float h);
+
 // Length (m) of the resonant dipole: Vf (1 - 2s) lambda / 2 for k = 1.
 Checked ResonantDipoleLength(float k, float Vf, double s, float f);
 

@@ -23,6 +23,8 @@ enum class ErrorKind {
 struct Failure {
   ErrorKind kind;
   std::string message;  // German, complete sentences
+
+  bool operator==(const Failure&) const = default;
 };
 
 inline Failure CancelledFailure() {

@@ -1,12 +1,13 @@
-// A stand-in for nec2c: answers each deck with a feed-point report whose X is 44 ohm per metre of
-// the deck's length beyond resonance at `vf`, with R = 70 ohm; or, while `hold` is set, waits in
-// every run for its stop. Safe for several threads at once.
+// A stand-in for nec2c: answers each deck with a feed-point report per frequency of its FR card
+// whose X is 44 ohm per metre of the deck's length beyond resonance at `vf`, with R = 70 ohm; or,
+// while `hold` is set, waits in every run for its stop. Safe for several threads at once.
 #pragma once
 
 #include <atomic>
 #include <charconv>
 #include <chrono>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,19 +29,26 @@ class ScriptedRunner : public nec::NecRunner {
       return nec::CancelledFailure();
     }
     const double length = 2.0 * Number(deck, "GW 1 41 -");
-    const double resonant = vf_ * kSpeedOfLight / Number(deck, "FR 0 1 0 0 ") / 2.0;
+    // The FR card: "FR 0 count 0 0 start step", read without the C library's locale.
+    std::istringstream fr(deck.substr(deck.find("FR 0 ") + 5));
+    std::string countText, skip, startText, stepText;
+    fr >> countText >> skip >> skip >> startText >> stepText;
+    const int count = static_cast<int>(Parse(countText));
+    const double start = Parse(startText), step = Parse(stepText);
     {
       const std::lock_guard<std::mutex> lock(mutex_);
       lengths.push_back(length);
     }
     // Not printf: under a German C locale it writes "7,0E+01", which nec2c never does.
-    char x[32];
-    const char* end =
-        std::to_chars(x, x + sizeof x, 44.0 * (length - resonant), std::chars_format::scientific, 6)
-            .ptr;
-    return "  ANTENNA INPUT PARAMETERS\n header\n header\n    1   21  1.0E+00  0.0E+00  1.0E-02  "
-           "0.0E+00  7.0E+01  " +
-           std::string(x, static_cast<std::size_t>(end - x)) + "  0.0E+00\n";
+    std::string output;
+    for (int i = 0; i < count; ++i) {
+      const double f = start + i * step;
+      output += " FREQUENCY : " + Sci(f, 4) +
+                " MHz\n  ANTENNA INPUT PARAMETERS\n header\n header\n    1   21  1.0E+00  0.0E+00  "
+                "1.0E-02  0.0E+00  7.0E+01  " +
+                Sci(44.0 * (length - vf_ * kSpeedOfLight / f / 2.0), 6) + "  0.0E+00\n";
+    }
+    return output;
   }
 
   std::vector<double> Lengths() {
@@ -53,6 +61,17 @@ class ScriptedRunner : public nec::NecRunner {
   std::atomic<int> stops = 0;  // held runs that saw their stop
 
  private:
+  static double Parse(const std::string& text) {
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+  }
+  static std::string Sci(double value, int digits) {
+    char text[32];
+    const char* end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits).ptr;
+    return std::string(text, end);
+  }
   static double Number(const std::string& deck, const char* after) {
     double value = 0.0;
     const std::size_t at = deck.find(after) + std::char_traits<char>::length(after);
