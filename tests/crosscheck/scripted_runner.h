@@ -70,7 +70,7 @@ class ScriptedRunner : public nec::NecRunner {
     char text[32];
     const char* end =
         std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits).ptr;
-    return std::string(text, end);
+    return std::string(text, static_cast<std::size_t>(end - text));
   }
   static double Number(const std::string& deck, const char* after) {
     double value = 0.0;
