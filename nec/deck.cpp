@@ -31,7 +31,7 @@ Failure Invalid(const std::string& what) {
   return {ErrorKind::kInvalidInput, "Ungültige Eingabe für NEC-2: " + what + "."};
 }
 
-constexpr double kMu0 = 4e-7 * 3.14159265358979323846;  // H/m
+constexpr double kMu0 = 4e-7 * std::numbers::pi;  // H/m
 
 // The radius the thin-wire checks hold the wire to: an insulated wire's is its sheath's.
 double OuterRadius(const Wire& wire) {

@@ -26,7 +26,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kPollSliceMs = 20;  // how soon a stop request is noticed while the child runs
-constexpr std::size_t kMaxOutputBytes = 8 << 20;  // a 501-segment run prints about 0.1 MB
+constexpr std::size_t kMaxOutputBytes = 8 << 20;
+constexpr std::size_t kPathChars =
+    200;  // long enough to paste the chmod command from  // a 501-segment run prints about 0.1 MB
 
 // A file descriptor closed when it goes out of scope.
 class Fd {
@@ -117,9 +119,10 @@ Failure NotInstalled() {
 }
 
 Failure NotExecutable(const std::string& path) {
-  return {ErrorKind::kStartFailed, "nec2c (" + Clip(path) +
+  return {ErrorKind::kStartFailed, "nec2c (" + Clip(path, kPathChars) +
                                        ") ist nicht ausführbar. Ausführbar machen mit: chmod +x " +
-                                       Clip(path) + ", oder neu installieren: " + kInstallHint};
+                                       Clip(path, kPathChars) +
+                                       ", oder neu installieren: " + kInstallHint};
 }
 
 // nec2c's own complaint in a German sentence that says what to change.
