@@ -107,7 +107,8 @@ std::optional<ClosedFormBand> ComputeClosedForm(const BandInputs& in) {
   }
   const double r = band.rs + band.rve + band.rv;
   band.q = DipoleQ(impedance, r);
-  if (!Positive(r) || !Positive(band.q)) return std::nullopt;
+  // Rs = 0 would leave the efficiency's loss in dB without a value.
+  if (!Positive(r) || !Positive(band.q) || !Positive(band.rs)) return std::nullopt;
 
   const double fd = Widen(f);
   const double z0 = Widen(in.impedance);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A dipole designed for a band rather than one frequency: how long to cut the wire, and its SWR
 // across twice the band, once by the closed form and once by NEC-2. No Qt, no threads of its
-// own: the NEC-2 side blocks; BandNecJob (band_job.h) runs it off the user-interface thread.
+// own: the NEC-2 side blocks; BandNecJob (band_session.h) runs it off the user-interface thread.
 #pragma once
 
 #include <array>

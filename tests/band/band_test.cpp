@@ -7,7 +7,10 @@
 
 #include "band/band_design.h"
 #include "band/band_session.h"
+#include "formulas/parse.h"
+#include "headless/headless_platform.h"
 #include "nec/runner.h"
+#include "single/frm_einzel_eingabe.h"
 #include "tests/crosscheck/scripted_runner.h"
 
 namespace velmora::band {
@@ -135,6 +138,28 @@ TEST(BandTest, SessionTakesTheLatestGenerationOnlyAndJobsStopQuietly) {
   }
   EXPECT_EQ(reports, 1);
   EXPECT_EQ(runner->stops, 1);
+}
+
+TEST(BandTest, PrefillFromTheLastResonantLengthOnly) {
+  HeadlessPlatform platform;
+  FrmEinzelEingabe dialog{platform};
+  dialog.Load();
+  dialog.Form_Activate();
+  dialog.Text7.text = "7,05";
+  dialog.Text6.text = "9";
+  dialog.Text1.text = "2,5";
+  dialog.Text2.text = "1,5";
+  const BandTexts texts = PrefillFrom(BandTexts(), dialog);
+  EXPECT_EQ(texts.band, "40 m");
+  EXPECT_EQ(texts.frequency, "7,05");
+  EXPECT_EQ(texts.height, "9");
+  EXPECT_EQ(texts.diameter, "1,5");
+  EXPECT_EQ(texts.outerDiameter, "2,5");
+  EXPECT_FLOAT_EQ(ReadTexts(texts).value().epsilonR, ParseDecimal(dialog.Combo3.text));
+  dialog.Text7.text = "8,5";  // in no band: the band and its centre stay
+  EXPECT_EQ(PrefillFrom(BandTexts(), dialog).frequency, "");
+  dialog.LastChoice = kChoiceVelocityFactor;
+  EXPECT_EQ(PrefillFrom(BandTexts(), dialog), BandTexts());
 }
 
 // The real nec2c on the example: NEC-2's 38,358 m, 56,9 ohm and SWR <= 2 from 3,577 to 3,726 MHz.
