@@ -29,37 +29,39 @@ constexpr const char* kNumberOptions[] = {
     "from", "to", "frequency", "height", "diameter", "outer-diameter", "impedance"};
 
 std::string Help() {
-  return "velmora-calc band (--band NAME | --from MHZ --to MHZ) --height M --diameter MM "
-         "[OPTIONS]\n"
-         "  Designs a centre-fed horizontal dipole for an amateur band, by the closed form and\n"
-         "  by NEC-2 (nec2c, found on PATH): the length to cut (in all and each leg, without the\n"
-         "  centre insulator), the resonance, R at resonance, the lowest SWR, the SWR at the band\n"
-         "  limits and the SWR <= 1,5 and <= 2 ranges, and for the closed form the efficiency\n"
-         "  Rs / R with Rs, Rve and Rv. The curves are sampled at 41 frequencies over twice the\n"
-         "  band, centred on it.\n\n"
-         "  --band NAME            an IARU Region 1 band: 160m, 80m, 60m, 40m, 30m, 20m, 17m,\n"
-         "                         15m, 12m or 10m (\"80 m\" works too)\n"
-         "  --from MHZ --to MHZ    any other band (\"frei\"): its lower and upper limit\n"
-         "  --frequency MHZ        the design frequency (default: the band's centre)\n"
-         "  --height M             height above ground in m\n"
-         "  --diameter MM          conductor diameter in mm\n"
-         "  --outer-diameter MM    the insulation's outer diameter in mm (with --insulation)\n"
-         "  --insulation TEXT      the insulation, e.g. \"4,0   PVC (3,5...4,5)\" or a number: er\n"
-         "  --material TEXT        conductor, e.g. \"56 Cu\" (the default), \"35 Al\"\n"
-         "  --ground G             average (the default): average real ground; perfect: a\n"
-         "                         perfect ground\n"
-         "  --impedance OHM        the reference impedance Z0 (default 50), e.g. 12,5 behind a\n"
-         "                         4:1 balun\n"
-         "  --no-nec               the closed form alone, without nec2c\n"
-         "  --json                 print one JSON object instead of text\n"
-         "  --csv                  print the 41 samples as CSV (semicolons, decimal commas)\n"
-         "  --touchstone FILE      also write the model's 41 samples (NEC-2's where it ran,\n"
-         "                         else the closed form's) to FILE as a Touchstone 1.0 file,\n"
-         "                         \"# MHz S RI R <Z0>\", for an analyser's reference trace\n\n"
-         "  Numbers are typed as in the dialogs: digits with a comma or a point.\n"
-         "  Exit status 2 for a usage error, 3 when NEC-2 fails and 4 when nec2c is not\n"
-         "  installed (the closed form is printed in both cases).\n"
-         "  Example: velmora-calc band --band 80m --height 12 --diameter 1,38\n";
+  return Tr(
+      "band",
+      "velmora-calc band (--band NAME | --from MHZ --to MHZ) --height M --diameter MM "
+      "[OPTIONS]\n"
+      "  Designs a centre-fed horizontal dipole for an amateur band, by the closed form and\n"
+      "  by NEC-2 (nec2c, found on PATH): the length to cut (in all and each leg, without the\n"
+      "  centre insulator), the resonance, R at resonance, the lowest SWR, the SWR at the band\n"
+      "  limits and the SWR <= 1,5 and <= 2 ranges, and for the closed form the efficiency\n"
+      "  Rs / R with Rs, Rve and Rv. The curves are sampled at 41 frequencies over twice the\n"
+      "  band, centred on it.\n\n"
+      "  --band NAME            an IARU Region 1 band: 160m, 80m, 60m, 40m, 30m, 20m, 17m,\n"
+      "                         15m, 12m or 10m (\"80 m\" works too)\n"
+      "  --from MHZ --to MHZ    any other band (\"frei\"): its lower and upper limit\n"
+      "  --frequency MHZ        the design frequency (default: the band's centre)\n"
+      "  --height M             height above ground in m\n"
+      "  --diameter MM          conductor diameter in mm\n"
+      "  --outer-diameter MM    the insulation's outer diameter in mm (with --insulation)\n"
+      "  --insulation TEXT      the insulation, e.g. \"4,0   PVC (3,5...4,5)\" or a number: er\n"
+      "  --material TEXT        conductor, e.g. \"56 Cu\" (the default), \"35 Al\"\n"
+      "  --ground G             average (the default): average real ground; perfect: a\n"
+      "                         perfect ground\n"
+      "  --impedance OHM        the reference impedance Z0 (default 50), e.g. 12,5 behind a\n"
+      "                         4:1 balun\n"
+      "  --no-nec               the closed form alone, without nec2c\n"
+      "  --json                 print one JSON object instead of text\n"
+      "  --csv                  print the 41 samples as CSV (semicolons, decimal commas)\n"
+      "  --touchstone FILE      also write the model's 41 samples (NEC-2's where it ran,\n"
+      "                         else the closed form's) to FILE as a Touchstone 1.0 file,\n"
+      "                         \"# MHz S RI R <Z0>\", for an analyser's reference trace\n\n"
+      "  Numbers are typed as in the dialogs: digits with a comma or a point.\n"
+      "  Exit status 2 for a usage error, 3 when NEC-2 fails and 4 when nec2c is not\n"
+      "  installed (the closed form is printed in both cases).\n"
+      "  Example: velmora-calc band --band 80m --height 12 --diameter 1,38\n");
 }
 
 // The options as the window's boxes would hold them; an error text, empty on success.
@@ -68,31 +70,36 @@ std::string Read(const QCommandLineParser& parser, band::BandTexts& texts) {
     const std::string text = parser.value(option).toStdString();
     if (parser.isSet(option) &&
         (text.empty() || text.find_first_not_of(kNumericKeys) != std::string::npos)) {
-      return std::string("--") + option + " \"" + text.substr(0, 40) +
-             "\": type a number with digits and a comma or a point, e.g. 3,6";
+      return Fill(
+          Tr("band", "--%1 \"%2\": type a number with digits and a comma or a point, e.g. 3,6"),
+          std::string(option), text.substr(0, 40));
     }
   }
   if (parser.isSet("band") == (parser.isSet("from") || parser.isSet("to"))) {
-    return "give either --band or both --from and --to";
+    return Tr("band", "give either --band or both --from and --to");
   }
   if (parser.isSet("band")) {
     const std::string name = parser.value("band").toStdString();
     if (!band::FindBand(name)) {
-      return "--band \"" + name.substr(0, 40) +
-             "\": use 160m, 80m, 60m, 40m, 30m, 20m, 17m, 15m, 12m or 10m";
+      return Fill(Tr("band",
+                     "--band \"%1\": use 160m, 80m, 60m, 40m, 30m, 20m, 17m, 15m, 12m "
+                     "or 10m"),
+                  name.substr(0, 40));
     }
     texts.band = name;
   } else {
-    if (!parser.isSet("from") || !parser.isSet("to")) return "give both --from and --to";
+    if (!parser.isSet("from") || !parser.isSet("to")) {
+      return Tr("band", "give both --from and --to");
+    }
     texts.band = band::kFreeBand;
     texts.from = parser.value("from").toStdString();
     texts.to = parser.value("to").toStdString();
   }
   for (const char* required : {"height", "diameter"}) {
-    if (!parser.isSet(required)) return std::string("--") + required + " is missing";
+    if (!parser.isSet(required)) return Fill(Tr("band", "--%1 is missing"), std::string(required));
   }
   if (parser.isSet("outer-diameter") != parser.isSet("insulation")) {
-    return "give --outer-diameter and --insulation together";
+    return Tr("band", "give --outer-diameter and --insulation together");
   }
   texts.frequency = parser.value("frequency").toStdString();
   texts.height = parser.value("height").toStdString();
@@ -103,13 +110,16 @@ std::string Read(const QCommandLineParser& parser, band::BandTexts& texts) {
   if (parser.isSet("impedance")) texts.impedance = parser.value("impedance").toStdString();
   const QString ground = parser.isSet("ground") ? parser.value("ground") : "average";
   if (ground != "average" && ground != "perfect") {
-    return "--ground \"" + ground.left(40).toStdString() + "\": use average or perfect";
+    return Fill(Tr("band", "--ground \"%1\": use average or perfect"),
+                ground.left(40).toStdString());
   }
   texts.ground =
       nec::GroundText(ground == "perfect" ? nec::Ground::kPerfect : nec::Ground::kAverage);
   if (ParseDecimal(texts.material) <= 0.0f) {
-    return "--material \"" + texts.material.substr(0, 40) +
-           "\": no conductivity (it starts with its number, e.g. \"56 Cu\")";
+    return Fill(
+        Tr("band",
+           "--material \"%1\": no conductivity (it starts with its number, e.g. \"56 Cu\")"),
+        texts.material.substr(0, 40));
   }
   return {};
 }
@@ -251,17 +261,20 @@ int Run(const QStringList& arguments) {
   for (const char* flag : {"no-nec", "json", "csv"}) parser.addOption(QCommandLineOption(flag));
   if (!ParseArguments(parser, "band", arguments, false)) return kExitUsage;
   if (parser.isSet("json") && parser.isSet("csv")) {
-    return UsageError("band", "give --json or --csv, not both (try velmora-calc band --help)");
+    return UsageError("band", Fill(Tr("velmora-calc", "%1 (try velmora-calc %2 --help)"),
+                                   Tr("band", "give --json or --csv, not both"), "band"));
   }
   band::BandTexts texts;
   if (const std::string error = Read(parser, texts); !error.empty()) {
-    return UsageError("band", error + " (try velmora-calc band --help)");
+    return UsageError("band",
+                      Fill(Tr("velmora-calc", "%1 (try velmora-calc %2 --help)"), error, "band"));
   }
   const nec::Result<band::BandInputs> inputs = band::ReadTexts(texts);
   if (!inputs.ok()) return UsageError("band", inputs.failure().message);
   std::optional<band::ClosedFormBand> closedForm = band::ComputeClosedForm(inputs.value());
   if (!closedForm) {
-    Err(std::string(kName) + ": the closed form gives no dipole for these inputs.");
+    Err(std::string(kName) + ": " +
+        Tr("band", "the closed form gives no dipole for these inputs."));
     return kExitFormulaFailed;
   }
   BandDesign design{inputs.value(), std::move(*closedForm), std::nullopt, std::nullopt};
@@ -282,7 +295,8 @@ int Run(const QStringList& arguments) {
   if (parser.isSet("touchstone")) {
     const QString path = parser.value("touchstone");
     if (const std::string failure = WriteTouchstone(path, design, texts); !failure.empty()) {
-      Err(std::string(kName) + ": " + path.toStdString() + " could not be written: " + failure);
+      Err(std::string(kName) + ": " +
+          Fill(Tr("band", "%1 could not be written: %2"), path.toStdString(), failure));
       return kExitFailure;
     }
   }
@@ -297,7 +311,10 @@ int Run(const QStringList& arguments) {
 }
 
 const bool registered = Register(
-    {"band", "a dipole for a band: length, SWR and bandwidth by formula and NEC-2", Help, Run});
+    {"band",
+     QT_TRANSLATE_NOOP("velmora-calc",
+                       "a dipole for a band: length, SWR and bandwidth by formula and NEC-2"),
+     Help, Run});
 
 }  // namespace
 }  // namespace velmora::cli

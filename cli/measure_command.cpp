@@ -24,30 +24,32 @@ namespace {
 constexpr const char* kName = "velmora-calc measure";
 
 std::string Help() {
-  return "velmora-calc measure FILE [OPTIONS]\n"
-         "  Reads the sweep of an antenna analyser, a Touchstone 1.0 one-port file (.s1p), and\n"
-         "  prints where the reactance X crosses zero from minus to plus nearest the frequency\n"
-         "  (the resonance), the lowest SWR and the ranges of SWR <= 1,5 and <= 2 around it.\n"
-         "  With --length and --frequency also how much to cut or add per leg so that the\n"
-         "  dipole resonates at the frequency: L_new = L_now * L(f_target) / L(f_resonance),\n"
-         "  L the resonant length NEC-2 finds for the same wire (when nec2c is installed), else\n"
-         "  the formulas' \"resonante Dipollänge\". Without the wire's height and diameter the\n"
-         "  length scales by frequency alone: L_new = L_now * f_resonance / f_target.\n\n"
-         "  --frequency MHZ        the target frequency in MHz (default: the sweep's middle)\n"
-         "  --impedance OHM        the SWR's reference impedance in ohms (default 50)\n"
-         "  --length M             the wire's present total length in m (with --frequency)\n"
-         "  --height M             height above ground in m (not needed for --ground free)\n"
-         "  --diameter MM          wire diameter in mm\n"
-         "  --outer-diameter MM    outer diameter over the insulation in mm\n"
-         "  --insulation TEXT      insulation, e.g. \"2,3   PE Polyethylen\"\n"
-         "  --material TEXT        conductor, e.g. \"56 Cu\" (the default), \"35 Al\"\n"
-         "  --ground G             average (the default), perfect or free\n"
-         "  --no-nec               trim by the formulas even when nec2c is installed\n"
-         "  --json                 print one JSON object instead of text; perLegCm is\n"
-         "                         negative where the wire is to be shortened\n\n"
-         "  Exit status 2 when the file cannot be read; the message names the line.\n"
-         "  Example: velmora-calc measure dipol.s1p --frequency 3,6 --length 40,2\n"
-         "  The file stands first or after the options.\n";
+  return Tr(
+      "measure",
+      "velmora-calc measure FILE [OPTIONS]\n"
+      "  Reads the sweep of an antenna analyser, a Touchstone 1.0 one-port file (.s1p), and\n"
+      "  prints where the reactance X crosses zero from minus to plus nearest the frequency\n"
+      "  (the resonance), the lowest SWR and the ranges of SWR <= 1,5 and <= 2 around it.\n"
+      "  With --length and --frequency also how much to cut or add per leg so that the\n"
+      "  dipole resonates at the frequency: L_new = L_now * L(f_target) / L(f_resonance),\n"
+      "  L the resonant length NEC-2 finds for the same wire (when nec2c is installed), else\n"
+      "  the formulas' \"resonante Dipollänge\". Without the wire's height and diameter the\n"
+      "  length scales by frequency alone: L_new = L_now * f_resonance / f_target.\n\n"
+      "  --frequency MHZ        the target frequency in MHz (default: the sweep's middle)\n"
+      "  --impedance OHM        the SWR's reference impedance in ohms (default 50)\n"
+      "  --length M             the wire's present total length in m (with --frequency)\n"
+      "  --height M             height above ground in m (not needed for --ground free)\n"
+      "  --diameter MM          wire diameter in mm\n"
+      "  --outer-diameter MM    outer diameter over the insulation in mm\n"
+      "  --insulation TEXT      insulation, e.g. \"2,3   PE Polyethylen\"\n"
+      "  --material TEXT        conductor, e.g. \"56 Cu\" (the default), \"35 Al\"\n"
+      "  --ground G             average (the default), perfect or free\n"
+      "  --no-nec               trim by the formulas even when nec2c is installed\n"
+      "  --json                 print one JSON object instead of text; perLegCm is\n"
+      "                         negative where the wire is to be shortened\n\n"
+      "  Exit status 2 when the file cannot be read; the message names the line.\n"
+      "  Example: velmora-calc measure dipol.s1p --frequency 3,6 --length 40,2\n"
+      "  The file stands first or after the options.\n");
 }
 
 struct Inputs {
@@ -71,13 +73,14 @@ std::optional<float> Positive(const QCommandLineParser& parser, const char* opti
                               std::string& problem) {
   const std::string text = parser.value(option).toStdString();
   if (text.empty() || text.find_first_not_of(kNumericKeys) != std::string::npos) {
-    problem = std::string("--") + option + " \"" + text +
-              "\": type a number with digits and a comma or a point, e.g. 3,6";
+    problem = Fill(
+        Tr("measure", "--%1 \"%2\": type a number with digits and a comma or a point, e.g. 3,6"),
+        std::string(option), text);
     return std::nullopt;
   }
   const float value = ParseDecimal(text);
   if (!(value > 0.0f)) {
-    problem = std::string("--") + option + " must be above 0";
+    problem = Fill(Tr("measure", "--%1 must be above 0"), std::string(option));
     return std::nullopt;
   }
   return value;
@@ -87,7 +90,7 @@ std::optional<float> Positive(const QCommandLineParser& parser, const char* opti
 std::string Read(const QCommandLineParser& parser, Inputs& in) {
   if (!in.file.empty() == !parser.positionalArguments().isEmpty() ||
       parser.positionalArguments().size() > 1) {
-    return "name one Touchstone file";
+    return Tr("measure", "name one Touchstone file");
   }
   if (in.file.empty()) in.file = parser.positionalArguments().first().toStdString();
   std::string problem;
@@ -98,7 +101,9 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
     if (!value) return problem;
     *target = Widen(*value);
   }
-  if (in.lengthNow && !in.target) return "--length needs --frequency, the target of the trim";
+  if (in.lengthNow && !in.target) {
+    return Tr("measure", "--length needs --frequency, the target of the trim");
+  }
   if (parser.isSet("impedance")) {
     const std::optional<float> z0 = Positive(parser, "impedance", problem);
     if (!z0) return problem;
@@ -112,7 +117,8 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
     } else if (ground == "perfect") {
       in.ground = nec::Ground::kPerfect;
     } else if (ground != "average") {
-      return "--ground \"" + ground.toStdString() + "\": use free, perfect or average";
+      return Fill(Tr("measure", "--ground \"%1\": use free, perfect or average"),
+                  ground.toStdString());
     }
   }
   const bool heightNeeded = in.ground != nec::Ground::kFree;
@@ -120,7 +126,7 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
   if (!in.wireKnown) {
     for (const char* option : {"height", "diameter", "outer-diameter", "insulation", "material"}) {
       if (parser.isSet(option)) {
-        return std::string("--") + option + " needs both --height and --diameter";
+        return Fill(Tr("measure", "--%1 needs both --height and --diameter"), std::string(option));
       }
     }
     return {};
@@ -134,27 +140,32 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
     in.height = *h;
   }
   if (parser.isSet("outer-diameter") != parser.isSet("insulation")) {
-    return "--outer-diameter and --insulation go together";
+    return Tr("measure", "--outer-diameter and --insulation go together");
   }
   if (parser.isSet("insulation")) {
     in.insulated = true;
     const std::optional<float> outer = Positive(parser, "outer-diameter", problem);
     if (!outer) return problem;
     in.outerDiameter = *outer;
-    if (in.outerDiameter <= in.diameter) return "--outer-diameter must be above --diameter";
+    if (in.outerDiameter <= in.diameter) {
+      return Tr("measure", "--outer-diameter must be above --diameter");
+    }
     in.epsR = ParseDecimal(parser.value("insulation").toStdString());
     if (in.epsR < 1.0f) {
-      return "--insulation \"" + parser.value("insulation").toStdString() +
-             "\": no permittivity of 1 or more (it starts with its number, e.g. \"2,3 PE\")";
+      return Fill(Tr("measure",
+                     "--insulation \"%1\": no permittivity of 1 or more (it starts "
+                     "with its number, e.g. \"2,3 PE\")"),
+                  parser.value("insulation").toStdString());
     }
   }
   const std::string material =
       parser.isSet("material") ? parser.value("material").toStdString() : kDefaultConductor;
   in.conductivity = ParseDecimal(material);
   if (in.conductivity <= 0.0f) {
-    return "--material \"" + material +
-           "\": no conductivity (it starts with its number, e.g. "
-           "\"56 Cu\")";
+    return Fill(Tr("measure",
+                   "--material \"%1\": no conductivity (it starts with its number, "
+                   "e.g. \"56 Cu\")"),
+                material);
   }
   return {};
 }
@@ -195,7 +206,8 @@ std::optional<Trim> TrimFor(const Inputs& in, double resonance) {
       return TrimByModel(*in.lengthNow, *atTarget, *atResonance, TrimModel::kNec);
     }
     if (!necMissing) {
-      Err(std::string(kName) + ": the trim uses the formulas' resonant length instead.");
+      Err(std::string(kName) + ": " +
+          Tr("measure", "the trim uses the formulas' resonant length instead."));
     }
   }
   return TrimByModel(*in.lengthNow, FormulaLength(in, target), FormulaLength(in, resonance),
@@ -296,7 +308,8 @@ int Run(const QStringList& arguments) {
   Inputs in;
   in.file = first.toStdString();
   if (const std::string error = Read(parser, in); !error.empty()) {
-    return UsageError("measure", error + " (try velmora-calc measure --help)");
+    return UsageError(
+        "measure", Fill(Tr("velmora-calc", "%1 (try velmora-calc %2 --help)"), error, "measure"));
   }
   const touchstone::ReadResult read = touchstone::ReadFile(in.file);
   if (!read.ok()) {
@@ -313,7 +326,8 @@ int Run(const QStringList& arguments) {
     if (figures.resonanceMHz) {
       trim = TrimFor(in, *figures.resonanceMHz);
     } else {
-      Err(std::string(kName) + ": no trim, since the sweep shows no resonance.");
+      Err(std::string(kName) + ": " +
+          Tr("measure", "no trim, since the sweep shows no resonance."));
     }
   }
   if (parser.isSet("json")) {
@@ -324,8 +338,10 @@ int Run(const QStringList& arguments) {
   return kExitOk;
 }
 
-const bool registered =
-    Register({"measure", "the figures of an analyser's sweep and how much to trim", Help, Run});
+const bool registered = Register(
+    {"measure",
+     QT_TRANSLATE_NOOP("velmora-calc", "the figures of an analyser's sweep and how much to trim"),
+     Help, Run});
 
 }  // namespace
 }  // namespace velmora::cli

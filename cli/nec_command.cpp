@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc nec: NEC-2's resonant length of a dipole of bare or insulated wire (nec2c as a
 // child process), beside the velocity factor and length the single-value calculation gives for
 // the same wire.
@@ -28,30 +29,32 @@ constexpr const char* kName = "velmora-calc nec";
 constexpr float kMinClosedFormHeight = 0.01f;
 
 std::string Help() {
-  return "velmora-calc nec --frequency MHZ --height M --diameter MM [OPTIONS]\n"
-         "  Finds the resonant total length (X = 0) of a centre-fed horizontal dipole of bare\n"
-         "  or insulated wire with NEC-2 (nec2c, found on PATH) and prints it with\n"
-         "  Vf = length / (lambda/2), the feed resistance R at resonance and the number of nec2c\n"
-         "  runs; beside them the velocity factor and length of the single-value calculation\n"
-         "  \"Verkürzungsfaktor Vf\" (bare wire) or \"resonante Dipollänge\" (insulated wire,\n"
-         "  average ground only) for the same wire and height, and the difference in percent.\n"
-         "  A search ends after 30 s at the most.\n\n"
-         "  --frequency MHZ     frequency in MHz (NEC-2 takes 0,01 to 3000)\n"
-         "  --height M          height above ground in m (not needed for --ground free)\n"
-         "  --diameter MM       wire diameter in mm; the conductor's with an insulation\n"
-         "  --outer-diameter MM outer diameter of the insulation in mm\n"
-         "  --insulation TEXT   its relative permittivity: an item of the single-value dialog's\n"
-         "                      list, e.g. \"4,0   PVC (3,5...4,5)\", or a number such as 4\n"
-         "  --material TEXT     conductor, e.g. \"56 Cu\" (the default), \"35 Al\"\n"
-         "  --ground G          average (the default): average real ground, Sommerfeld-Norton,\n"
-         "                      against the formulas over real ground; perfect: a perfect\n"
-         "                      ground, against the formulas with \"Freiraum\" ticked; free:\n"
-         "                      true free space, which the formulas have no counterpart for\n"
-         "  --segments N        odd number of wire segments, 5 to 501 (default 41)\n"
-         "  --json              print one JSON object instead of text\n\n"
-         "  Numbers are typed as in the dialogs: digits with a comma or a point.\n"
-         "  Exit status 3 when the search fails, 4 when nec2c is not installed.\n"
-         "  Example: velmora-calc nec --frequency 3,6 --height 20,82 --diameter 2,05\n";
+  return Tr(
+      "nec",
+      "velmora-calc nec --frequency MHZ --height M --diameter MM [OPTIONS]\n"
+      "  Finds the resonant total length (X = 0) of a centre-fed horizontal dipole of bare\n"
+      "  or insulated wire with NEC-2 (nec2c, found on PATH) and prints it with\n"
+      "  Vf = length / (lambda/2), the feed resistance R at resonance and the number of nec2c\n"
+      "  runs; beside them the velocity factor and length of the single-value calculation\n"
+      "  \"Verkürzungsfaktor Vf\" (bare wire) or \"resonante Dipollänge\" (insulated wire,\n"
+      "  average ground only) for the same wire and height, and the difference in percent.\n"
+      "  A search ends after 30 s at the most.\n\n"
+      "  --frequency MHZ     frequency in MHz (NEC-2 takes 0,01 to 3000)\n"
+      "  --height M          height above ground in m (not needed for --ground free)\n"
+      "  --diameter MM       wire diameter in mm; the conductor's with an insulation\n"
+      "  --outer-diameter MM outer diameter of the insulation in mm\n"
+      "  --insulation TEXT   its relative permittivity: an item of the single-value dialog's\n"
+      "                      list, e.g. \"4,0   PVC (3,5...4,5)\", or a number such as 4\n"
+      "  --material TEXT     conductor, e.g. \"56 Cu\" (the default), \"35 Al\"\n"
+      "  --ground G          average (the default): average real ground, Sommerfeld-Norton,\n"
+      "                      against the formulas over real ground; perfect: a perfect\n"
+      "                      ground, against the formulas with \"Freiraum\" ticked; free:\n"
+      "                      true free space, which the formulas have no counterpart for\n"
+      "  --segments N        odd number of wire segments, 5 to 501 (default 41)\n"
+      "  --json              print one JSON object instead of text\n\n"
+      "  Numbers are typed as in the dialogs: digits with a comma or a point.\n"
+      "  Exit status 3 when the search fails, 4 when nec2c is not installed.\n"
+      "  Example: velmora-calc nec --frequency 3,6 --height 20,82 --diameter 2,05\n");
 }
 
 struct Inputs {
@@ -82,8 +85,9 @@ std::optional<float> Typed(const QCommandLineParser& parser, const char* option,
                            std::string& problem) {
   const std::string text = parser.value(option).toStdString();
   if (text.empty() || text.find_first_not_of(kNumericKeys) != std::string::npos) {
-    problem = std::string("--") + option + " \"" + Clip(text) +
-              "\": type a number with digits and a comma or a point, e.g. 3,6";
+    problem =
+        Fill(Tr("nec", "--%1 \"%2\": type a number with digits and a comma or a point, e.g. 3,6"),
+             std::string(option), Clip(text));
     return std::nullopt;
   }
   return ParseDecimal(text);
@@ -98,12 +102,13 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
     } else if (in.groundName == "perfect") {
       in.ground = nec::Ground::kPerfect;
     } else if (in.groundName != "average") {
-      return "--ground \"" + in.groundName.toStdString() + "\": use free, perfect or average";
+      return Fill(Tr("nec", "--ground \"%1\": use free, perfect or average"),
+                  in.groundName.toStdString());
     }
   }
   for (const char* required : {"frequency", "diameter", "height"}) {
     if (std::string(required) == "height" && in.ground == nec::Ground::kFree) continue;
-    if (!parser.isSet(required)) return std::string("--") + required + " is missing";
+    if (!parser.isSet(required)) return Fill(Tr("nec", "--%1 is missing"), std::string(required));
   }
   std::string problem;
   const std::optional<float> f = Typed(parser, "frequency", problem);
@@ -112,34 +117,39 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
   if (!d) return problem;
   in.frequency = *f;
   in.diameter = *d;
-  if (in.frequency <= 0.0f) return "--frequency: die Frequenz muss größer als 0 sein";
-  if (in.diameter <= 0.0f) return "--diameter: der Drahtdurchmesser muss größer als 0 sein";
+  if (in.frequency <= 0.0f) return Tr("nec", "--frequency: the frequency must be above 0");
+  if (in.diameter <= 0.0f) return Tr("nec", "--diameter: the wire diameter must be above 0");
   if (in.ground != nec::Ground::kFree) {
     const std::optional<float> h = Typed(parser, "height", problem);
     if (!h) return problem;
     in.height = *h;
     if (in.height < kMinClosedFormHeight) {
-      return "--height: die Höhe muss mindestens 0,01 m betragen (die Einzelwertberechnung "
-             "nimmt keine geringere)";
+      return Tr("nec",
+                "--height: the height must be at least 0,01 m (the single-value calculation "
+                "takes no lower one)");
     }
   }
   const std::string material =
       parser.isSet("material") ? parser.value("material").toStdString() : kDefaultConductor;
   in.conductivity = ParseDecimal(material);
   if (in.conductivity <= 0.0f) {
-    return "--material \"" + Clip(material) +
-           "\": no conductivity (it starts with its number, e.g. "
-           "\"56 Cu\")";
+    return Fill(Tr("nec",
+                   "--material \"%1\": no conductivity (it starts with its number, e.g. "
+                   "\"56 Cu\")"),
+                Clip(material));
   }
   if (parser.isSet("segments")) {
     bool ok = false;
     in.segments = parser.value("segments").toInt(&ok);
-    if (!ok)
-      return "--segments \"" + Clip(parser.value("segments").toStdString()) + "\": not a number";
+    if (!ok) {
+      return Fill(Tr("nec", "--segments \"%1\": not a number"),
+                  Clip(parser.value("segments").toStdString()));
+    }
   }
   if (parser.isSet("outer-diameter") != parser.isSet("insulation")) {
-    return "--outer-diameter und --insulation gehören zusammen: beide für isolierten Draht, "
-           "keines für blanken";
+    return Tr("nec",
+              "--outer-diameter and --insulation go together: both for an insulated wire, "
+              "neither for a bare one");
   }
   if (parser.isSet("insulation")) {
     const std::optional<float> outer = Typed(parser, "outer-diameter", problem);
@@ -147,9 +157,10 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
     const std::string text = parser.value("insulation").toStdString();
     const std::optional<float> epsilonR = Permittivity(text);
     if (!epsilonR) {
-      return "--insulation \"" + Clip(text) +
-             "\": weder ein Eintrag der Isolierungsliste (z. B. \"4,0   PVC (3,5...4,5)\") "
-             "noch eine Zahl";
+      return Fill(Tr("nec",
+                     "--insulation \"%1\": neither an item of the insulation list "
+                     "(e.g. \"4,0   PVC (3,5...4,5)\") nor a number"),
+                  Clip(text));
     }
     in.insulation = nec::Insulation{Widen(*epsilonR), Widen(*outer)};
   }
@@ -167,8 +178,9 @@ std::optional<ClosedForm> ClosedFormFor(const Inputs& in) {
   const std::optional<ClosedForm> closed =
       ClosedFormOf(in.frequency, in.height, in.diameter, in.ground);
   if (closed && closed->correction != DiameterCorrection::kNone) {
-    Err(std::string(kName) + ": note: the formulas take the wire as " +
-        FormatGeneral(closed->diameterMm, ',') + " mm, as the dialog would");
+    Err(std::string(kName) + ": " +
+        Fill(Tr("nec", "note: the formulas take the wire as %1 mm, as the dialog would"),
+             FormatGeneral(closed->diameterMm, ',')));
   }
   return closed;
 }
@@ -275,7 +287,8 @@ int Run(const QStringList& arguments) {
   if (!ParseArguments(parser, "nec", arguments, false)) return kExitUsage;
   Inputs in;
   if (const std::string error = Read(parser, in); !error.empty()) {
-    return UsageError("nec", error + " (try velmora-calc nec --help)");
+    return UsageError("nec",
+                      Fill(Tr("velmora-calc", "%1 (try velmora-calc %2 --help)"), error, "nec"));
   }
 
   const nec::Wire wire{
@@ -312,7 +325,10 @@ int Run(const QStringList& arguments) {
 }
 
 const bool registered =
-    Register({"nec", "NEC-2's resonant length beside the formulas' (needs nec2c)", Help, Run});
+    Register({"nec",
+              QT_TRANSLATE_NOOP("velmora-calc",
+                                "NEC-2's resonant length beside the formulas' (needs nec2c)"),
+              Help, Run});
 
 }  // namespace
 }  // namespace velmora::cli

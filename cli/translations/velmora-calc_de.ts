@@ -2,6 +2,123 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>band</name>
+    <message>
+        <source>velmora-calc band (--band NAME | --from MHZ --to MHZ) --height M --diameter MM [OPTIONS]
+  Designs a centre-fed horizontal dipole for an amateur band, by the closed form and
+  by NEC-2 (nec2c, found on PATH): the length to cut (in all and each leg, without the
+  centre insulator), the resonance, R at resonance, the lowest SWR, the SWR at the band
+  limits and the SWR &lt;= 1,5 and &lt;= 2 ranges, and for the closed form the efficiency
+  Rs / R with Rs, Rve and Rv. The curves are sampled at 41 frequencies over twice the
+  band, centred on it.
+
+  --band NAME            an IARU Region 1 band: 160m, 80m, 60m, 40m, 30m, 20m, 17m,
+                         15m, 12m or 10m (&quot;80 m&quot; works too)
+  --from MHZ --to MHZ    any other band (&quot;frei&quot;): its lower and upper limit
+  --frequency MHZ        the design frequency (default: the band&apos;s centre)
+  --height M             height above ground in m
+  --diameter MM          conductor diameter in mm
+  --outer-diameter MM    the insulation&apos;s outer diameter in mm (with --insulation)
+  --insulation TEXT      the insulation, e.g. &quot;4,0   PVC (3,5...4,5)&quot; or a number: er
+  --material TEXT        conductor, e.g. &quot;56 Cu&quot; (the default), &quot;35 Al&quot;
+  --ground G             average (the default): average real ground; perfect: a
+                         perfect ground
+  --impedance OHM        the reference impedance Z0 (default 50), e.g. 12,5 behind a
+                         4:1 balun
+  --no-nec               the closed form alone, without nec2c
+  --json                 print one JSON object instead of text
+  --csv                  print the 41 samples as CSV (semicolons, decimal commas)
+  --touchstone FILE      also write the model&apos;s 41 samples (NEC-2&apos;s where it ran,
+                         else the closed form&apos;s) to FILE as a Touchstone 1.0 file,
+                         &quot;# MHz S RI R &lt;Z0&gt;&quot;, for an analyser&apos;s reference trace
+
+  Numbers are typed as in the dialogs: digits with a comma or a point.
+  Exit status 2 for a usage error, 3 when NEC-2 fails and 4 when nec2c is not
+  installed (the closed form is printed in both cases).
+  Example: velmora-calc band --band 80m --height 12 --diameter 1,38
+</source>
+        <translation>velmora-calc band (--band NAME | --from MHZ --to MHZ) --height M --diameter MM [OPTIONEN]
+  Entwirft einen mittengespeisten waagerechten Dipol für ein Amateurfunkband, nach den
+  Formeln und mit NEC-2 (nec2c, im PATH gefunden): die zu schneidende Länge (gesamt und
+  je Schenkel, ohne Mittelisolator), die Resonanz, R bei Resonanz, das kleinste SWV, das
+  SWV an den Bandgrenzen und die Bereiche SWV &lt;= 1,5 und &lt;= 2, für die Formeln auch den
+  Wirkungsgrad Rs / R mit Rs, Rve und Rv. Die Kurven werden an 41 Frequenzen über die
+  doppelte Breite des Bandes berechnet, mittig um das Band.
+
+  --band NAME            ein Band der IARU-Region 1: 160m, 80m, 60m, 40m, 30m, 20m,
+                         17m, 15m, 12m oder 10m (&quot;80 m&quot; geht auch)
+  --from MHZ --to MHZ    jedes andere Band (&quot;frei&quot;): seine untere und obere Grenze
+  --frequency MHZ        die Entwurfsfrequenz (Vorgabe: die Mitte des Bandes)
+  --height M             Höhe über Grund in m
+  --diameter MM          Leiterdurchmesser in mm
+  --outer-diameter MM    Außendurchmesser der Isolierung in mm (mit --insulation)
+  --insulation TEXT      die Isolierung, z. B. &quot;4,0   PVC (3,5...4,5)&quot;, oder eine
+                         Zahl: er
+  --material TEXT        Leiter, z. B. &quot;56 Cu&quot; (die Vorgabe), &quot;35 Al&quot;
+  --ground G             average (die Vorgabe): durchschnittlicher realer Boden;
+                         perfect: ein idealer Boden
+  --impedance OHM        die Bezugsimpedanz Z0 (Vorgabe 50), z. B. 12,5 hinter einem
+                         4:1-Balun
+  --no-nec               nur die Formeln, ohne nec2c
+  --json                 ein JSON-Objekt statt Text ausgeben
+  --csv                  die 41 Punkte als CSV ausgeben (Semikolons, Dezimalkommas)
+  --touchstone DATEI     außerdem die 41 Punkte des Modells (die von NEC-2, wo es lief,
+                         sonst die der Formeln) als Touchstone-1.0-Datei
+                         &quot;# MHz S RI R &lt;Z0&gt;&quot; in DATEI schreiben, als Referenzkurve
+                         für einen Antennenanalysator
+
+  Zahlen werden wie in den Dialogen getippt: Ziffern mit Komma oder Punkt.
+  Exit-Status 2 bei einem Bedienungsfehler, 3, wenn NEC-2 scheitert, und 4, wenn nec2c
+  nicht installiert ist (die Formeln werden in beiden Fällen ausgegeben).
+  Beispiel: velmora-calc band --band 80m --height 12 --diameter 1,38
+</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot;: type a number with digits and a comma or a point, e.g. 3,6</source>
+        <translation>--%1 „%2“: eine Zahl aus Ziffern und einem Komma oder Punkt tippen, z. B. 3,6</translation>
+    </message>
+    <message>
+        <source>give either --band or both --from and --to</source>
+        <translation>entweder --band oder beide, --from und --to, angeben</translation>
+    </message>
+    <message>
+        <source>--band &quot;%1&quot;: use 160m, 80m, 60m, 40m, 30m, 20m, 17m, 15m, 12m or 10m</source>
+        <translation>--band „%1“: bekannt sind 160m, 80m, 60m, 40m, 30m, 20m, 17m, 15m, 12m und 10m</translation>
+    </message>
+    <message>
+        <source>give both --from and --to</source>
+        <translation>--from und --to beide angeben</translation>
+    </message>
+    <message>
+        <source>--%1 is missing</source>
+        <translation>--%1 fehlt</translation>
+    </message>
+    <message>
+        <source>give --outer-diameter and --insulation together</source>
+        <translation>--outer-diameter und --insulation zusammen angeben</translation>
+    </message>
+    <message>
+        <source>--ground &quot;%1&quot;: use average or perfect</source>
+        <translation>--ground „%1“: average oder perfect angeben</translation>
+    </message>
+    <message>
+        <source>--material &quot;%1&quot;: no conductivity (it starts with its number, e.g. &quot;56 Cu&quot;)</source>
+        <translation>--material „%1“: keine Leitfähigkeit (der Text beginnt mit ihrer Zahl, z. B. „56 Cu“)</translation>
+    </message>
+    <message>
+        <source>give --json or --csv, not both</source>
+        <translation>--json oder --csv angeben, nicht beide</translation>
+    </message>
+    <message>
+        <source>the closed form gives no dipole for these inputs.</source>
+        <translation>die Formeln ergeben für diese Eingaben keinen Dipol.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>curve</name>
     <message>
         <source>velmora-calc curve [OPTIONS]
@@ -260,6 +377,220 @@
     </message>
 </context>
 <context>
+    <name>measure</name>
+    <message>
+        <source>velmora-calc measure FILE [OPTIONS]
+  Reads the sweep of an antenna analyser, a Touchstone 1.0 one-port file (.s1p), and
+  prints where the reactance X crosses zero from minus to plus nearest the frequency
+  (the resonance), the lowest SWR and the ranges of SWR &lt;= 1,5 and &lt;= 2 around it.
+  With --length and --frequency also how much to cut or add per leg so that the
+  dipole resonates at the frequency: L_new = L_now * L(f_target) / L(f_resonance),
+  L the resonant length NEC-2 finds for the same wire (when nec2c is installed), else
+  the formulas&apos; &quot;resonante Dipollänge&quot;. Without the wire&apos;s height and diameter the
+  length scales by frequency alone: L_new = L_now * f_resonance / f_target.
+
+  --frequency MHZ        the target frequency in MHz (default: the sweep&apos;s middle)
+  --impedance OHM        the SWR&apos;s reference impedance in ohms (default 50)
+  --length M             the wire&apos;s present total length in m (with --frequency)
+  --height M             height above ground in m (not needed for --ground free)
+  --diameter MM          wire diameter in mm
+  --outer-diameter MM    outer diameter over the insulation in mm
+  --insulation TEXT      insulation, e.g. &quot;2,3   PE Polyethylen&quot;
+  --material TEXT        conductor, e.g. &quot;56 Cu&quot; (the default), &quot;35 Al&quot;
+  --ground G             average (the default), perfect or free
+  --no-nec               trim by the formulas even when nec2c is installed
+  --json                 print one JSON object instead of text; perLegCm is
+                         negative where the wire is to be shortened
+
+  Exit status 2 when the file cannot be read; the message names the line.
+  Example: velmora-calc measure dipol.s1p --frequency 3,6 --length 40,2
+  The file stands first or after the options.
+</source>
+        <translation>velmora-calc measure DATEI [OPTIONEN]
+  Liest die Messkurve eines Antennenanalysators, eine Touchstone-1.0-Datei eines
+  Eintors (.s1p), und gibt aus, wo der Blindwiderstand X der Frequenz am nächsten von
+  minus nach plus durch null geht (die Resonanz), das kleinste SWR und die Bereiche
+  SWR &lt;= 1,5 und &lt;= 2 darum.
+  Mit --length und --frequency auch, wie viel je Schenkel zu kürzen oder anzusetzen
+  ist, damit der Dipol bei der Frequenz resoniert:
+  L_new = L_now * L(f_target) / L(f_resonance), L die resonante Länge, die NEC-2 für
+  denselben Draht findet (wenn nec2c installiert ist), sonst die &quot;resonante Dipollänge&quot;
+  der Formeln. Ohne Höhe und Durchmesser des Drahts skaliert die Länge allein mit der
+  Frequenz: L_new = L_now * f_resonance / f_target.
+
+  --frequency MHZ        die Zielfrequenz in MHz (Vorgabe: die Mitte der Messkurve)
+  --impedance OHM        die Bezugsimpedanz des SWR in Ohm (Vorgabe 50)
+  --length M             die jetzige Gesamtlänge des Drahts in m (mit --frequency)
+  --height M             Höhe über Grund in m (nicht nötig bei --ground free)
+  --diameter MM          Drahtdurchmesser in mm
+  --outer-diameter MM    Außendurchmesser über der Isolierung in mm
+  --insulation TEXT      Isolierung, z. B. &quot;2,3   PE Polyethylen&quot;
+  --material TEXT        Leiter, z. B. &quot;56 Cu&quot; (die Vorgabe), &quot;35 Al&quot;
+  --ground G             average (die Vorgabe), perfect oder free
+  --no-nec               nach den Formeln abgleichen, auch wenn nec2c installiert ist
+  --json                 ein JSON-Objekt statt Text ausgeben; perLegCm ist negativ,
+                         wo der Draht zu kürzen ist
+
+  Exit-Status 2, wenn die Datei nicht gelesen werden kann; die Meldung nennt die Zeile.
+  Beispiel: velmora-calc measure dipol.s1p --frequency 3,6 --length 40,2
+  Die Datei steht zuerst oder nach den Optionen.
+</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot;: type a number with digits and a comma or a point, e.g. 3,6</source>
+        <translation>--%1 „%2“: eine Zahl aus Ziffern und einem Komma oder Punkt tippen, z. B. 3,6</translation>
+    </message>
+    <message>
+        <source>--%1 must be above 0</source>
+        <translation>--%1 muss größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>name one Touchstone file</source>
+        <translation>genau eine Touchstone-Datei nennen</translation>
+    </message>
+    <message>
+        <source>--length needs --frequency, the target of the trim</source>
+        <translation>--length braucht --frequency, das Ziel des Abgleichs</translation>
+    </message>
+    <message>
+        <source>--ground &quot;%1&quot;: use free, perfect or average</source>
+        <translation>--ground „%1“: free, perfect oder average angeben</translation>
+    </message>
+    <message>
+        <source>--%1 needs both --height and --diameter</source>
+        <translation>--%1 braucht sowohl --height als auch --diameter</translation>
+    </message>
+    <message>
+        <source>--outer-diameter and --insulation go together</source>
+        <translation>--outer-diameter und --insulation gehören zusammen</translation>
+    </message>
+    <message>
+        <source>--outer-diameter must be above --diameter</source>
+        <translation>--outer-diameter muss größer als --diameter sein</translation>
+    </message>
+    <message>
+        <source>--insulation &quot;%1&quot;: no permittivity of 1 or more (it starts with its number, e.g. &quot;2,3 PE&quot;)</source>
+        <translation>--insulation „%1“: keine Permittivität von 1 oder mehr (der Text beginnt mit ihrer Zahl, z. B. „2,3 PE“)</translation>
+    </message>
+    <message>
+        <source>--material &quot;%1&quot;: no conductivity (it starts with its number, e.g. &quot;56 Cu&quot;)</source>
+        <translation>--material „%1“: keine Leitfähigkeit (der Text beginnt mit ihrer Zahl, z. B. „56 Cu“)</translation>
+    </message>
+    <message>
+        <source>the trim uses the formulas&apos; resonant length instead.</source>
+        <translation>der Abgleich nimmt stattdessen die resonante Länge der Formeln.</translation>
+    </message>
+    <message>
+        <source>no trim, since the sweep shows no resonance.</source>
+        <translation>kein Abgleich, da die Messkurve keine Resonanz zeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>nec</name>
+    <message>
+        <source>velmora-calc nec --frequency MHZ --height M --diameter MM [OPTIONS]
+  Finds the resonant total length (X = 0) of a centre-fed horizontal dipole of bare
+  or insulated wire with NEC-2 (nec2c, found on PATH) and prints it with
+  Vf = length / (lambda/2), the feed resistance R at resonance and the number of nec2c
+  runs; beside them the velocity factor and length of the single-value calculation
+  &quot;Verkürzungsfaktor Vf&quot; (bare wire) or &quot;resonante Dipollänge&quot; (insulated wire,
+  average ground only) for the same wire and height, and the difference in percent.
+  A search ends after 30 s at the most.
+
+  --frequency MHZ     frequency in MHz (NEC-2 takes 0,01 to 3000)
+  --height M          height above ground in m (not needed for --ground free)
+  --diameter MM       wire diameter in mm; the conductor&apos;s with an insulation
+  --outer-diameter MM outer diameter of the insulation in mm
+  --insulation TEXT   its relative permittivity: an item of the single-value dialog&apos;s
+                      list, e.g. &quot;4,0   PVC (3,5...4,5)&quot;, or a number such as 4
+  --material TEXT     conductor, e.g. &quot;56 Cu&quot; (the default), &quot;35 Al&quot;
+  --ground G          average (the default): average real ground, Sommerfeld-Norton,
+                      against the formulas over real ground; perfect: a perfect
+                      ground, against the formulas with &quot;Freiraum&quot; ticked; free:
+                      true free space, which the formulas have no counterpart for
+  --segments N        odd number of wire segments, 5 to 501 (default 41)
+  --json              print one JSON object instead of text
+
+  Numbers are typed as in the dialogs: digits with a comma or a point.
+  Exit status 3 when the search fails, 4 when nec2c is not installed.
+  Example: velmora-calc nec --frequency 3,6 --height 20,82 --diameter 2,05
+</source>
+        <translation>velmora-calc nec --frequency MHZ --height M --diameter MM [OPTIONEN]
+  Sucht mit NEC-2 (nec2c, im PATH gefunden) die resonante Gesamtlänge (X = 0) eines
+  mittengespeisten waagerechten Dipols aus blankem oder isoliertem Draht und gibt sie
+  mit Vf = Länge / (Lambda/2), dem Fußpunktwiderstand R bei Resonanz und der Zahl der
+  nec2c-Läufe aus; daneben Verkürzungsfaktor und Länge der Einzelwertberechnung
+  &quot;Verkürzungsfaktor Vf&quot; (blanker Draht) oder &quot;resonante Dipollänge&quot; (isolierter
+  Draht, nur über durchschnittlichem Boden) für denselben Draht und dieselbe Höhe und
+  den Unterschied in Prozent. Eine Suche endet nach höchstens 30 s.
+
+  --frequency MHZ     Frequenz in MHz (NEC-2 nimmt 0,01 bis 3000)
+  --height M          Höhe über Grund in m (nicht nötig bei --ground free)
+  --diameter MM       Drahtdurchmesser in mm; mit Isolierung der des Leiters
+  --outer-diameter MM Außendurchmesser der Isolierung in mm
+  --insulation TEXT   ihre relative Permittivität: ein Eintrag der Liste des
+                      Einzelwert-Dialogs, z. B. &quot;4,0   PVC (3,5...4,5)&quot;, oder eine
+                      Zahl wie 4
+  --material TEXT     Leiter, z. B. &quot;56 Cu&quot; (die Vorgabe), &quot;35 Al&quot;
+  --ground G          average (die Vorgabe): durchschnittlicher realer Boden,
+                      Sommerfeld-Norton, verglichen mit den Formeln über realem Boden;
+                      perfect: ein idealer Boden, verglichen mit den Formeln mit
+                      angekreuztem &quot;Freiraum&quot;; free: echter freier Raum, zu dem die
+                      Formeln kein Gegenstück haben
+  --segments N        ungerade Zahl von Drahtsegmenten, 5 bis 501 (Vorgabe 41)
+  --json              ein JSON-Objekt statt Text ausgeben
+
+  Zahlen werden wie in den Dialogen getippt: Ziffern mit Komma oder Punkt.
+  Exit-Status 3, wenn die Suche scheitert, 4, wenn nec2c nicht installiert ist.
+  Beispiel: velmora-calc nec --frequency 3,6 --height 20,82 --diameter 2,05
+</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot;: type a number with digits and a comma or a point, e.g. 3,6</source>
+        <translation>--%1 „%2“: eine Zahl aus Ziffern und einem Komma oder Punkt tippen, z. B. 3,6</translation>
+    </message>
+    <message>
+        <source>--ground &quot;%1&quot;: use free, perfect or average</source>
+        <translation>--ground „%1“: free, perfect oder average angeben</translation>
+    </message>
+    <message>
+        <source>--%1 is missing</source>
+        <translation>--%1 fehlt</translation>
+    </message>
+    <message>
+        <source>--frequency: the frequency must be above 0</source>
+        <translation>--frequency: die Frequenz muss größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>--diameter: the wire diameter must be above 0</source>
+        <translation>--diameter: der Drahtdurchmesser muss größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>--height: the height must be at least 0,01 m (the single-value calculation takes no lower one)</source>
+        <translation>--height: die Höhe muss mindestens 0,01 m betragen (die Einzelwertberechnung nimmt keine geringere)</translation>
+    </message>
+    <message>
+        <source>--material &quot;%1&quot;: no conductivity (it starts with its number, e.g. &quot;56 Cu&quot;)</source>
+        <translation>--material „%1“: keine Leitfähigkeit (der Text beginnt mit ihrer Zahl, z. B. „56 Cu“)</translation>
+    </message>
+    <message>
+        <source>--segments &quot;%1&quot;: not a number</source>
+        <translation>--segments „%1“: keine Zahl</translation>
+    </message>
+    <message>
+        <source>--outer-diameter and --insulation go together: both for an insulated wire, neither for a bare one</source>
+        <translation>--outer-diameter und --insulation gehören zusammen: beide für isolierten Draht, keines für blanken</translation>
+    </message>
+    <message>
+        <source>--insulation &quot;%1&quot;: neither an item of the insulation list (e.g. &quot;4,0   PVC (3,5...4,5)&quot;) nor a number</source>
+        <translation>--insulation &quot;%1&quot;: weder ein Eintrag der Isolierungsliste (z. B. &quot;4,0   PVC (3,5...4,5)&quot;) noch eine Zahl</translation>
+    </message>
+    <message>
+        <source>note: the formulas take the wire as %1 mm, as the dialog would</source>
+        <translation>Hinweis: die Formeln nehmen den Draht mit %1 mm, wie der Dialog es täte</translation>
+    </message>
+</context>
+<context>
     <name>single</name>
     <message>
         <source>velmora-calc single [OPTIONS]
@@ -408,6 +739,18 @@ Exit-Status: 0 Erfolg, 1 Ausgabe nicht geschrieben, 2 Bedienungsfehler,
     <message>
         <source>unexpected argument &quot;%1&quot; (a value follows its option: --option value)</source>
         <translation>unerwartetes Argument „%1“ (ein Wert folgt seiner Option: --option Wert)</translation>
+    </message>
+    <message>
+        <source>a dipole for a band: length, SWR and bandwidth by formula and NEC-2</source>
+        <translation>ein Dipol für ein Band: Länge, SWV und Bandbreite nach Formel und NEC-2</translation>
+    </message>
+    <message>
+        <source>the figures of an analyser&apos;s sweep and how much to trim</source>
+        <translation>die Kennwerte der Messkurve eines Analysators und der Abgleich</translation>
+    </message>
+    <message>
+        <source>NEC-2&apos;s resonant length beside the formulas&apos; (needs nec2c)</source>
+        <translation>die resonante Länge nach NEC-2 neben der der Formeln (braucht nec2c)</translation>
     </message>
 </context>
 </TS>

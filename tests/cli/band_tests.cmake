@@ -16,3 +16,6 @@ velmora_cli_check(band_free_csv_without_nec 0
   "band|--from|7|--to|7,2|--height|10|--diameter|2|--no-nec|--csv")
 velmora_cli_check(band_band_and_limits 2 "^$" "give either --band or both --from and --to"
   "band|--band|40m|--from|7|--height|10|--diameter|2")
+velmora_cli_check(band_unknown_ground_in_german 2 "^$"
+  "^velmora-calc band: --ground „wet“: average oder perfect angeben \\(siehe velmora-calc band"
+  "band|--band|40m|--height|10|--diameter|2|--ground|wet" ${german})
