@@ -31,6 +31,8 @@ inline constexpr double kMaxRedrawMs = 16.0;     // a 4K-wide run with its image
 // One NEC-2 resonance search (41 segments) in free space and over average ground.
 inline constexpr double kMaxNecSearchFreeMs = 50.0;
 inline constexpr double kMaxNecSearchAverageMs = 300.0;
+inline constexpr double kMaxHallwayRatio =
+    1.5;  // a key over a 4K plot with a curve vs. a small empty one
 
 // Whether this build paints into images (it needs the Qt renderer of the display list).
 bool CanPaintImages();

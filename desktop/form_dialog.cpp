@@ -30,6 +30,7 @@
 #include "desktop/text.h"
 #include "desktop/twips.h"
 #include "platform/controls.h"
+#include "platform/state_stamp.h"
 
 namespace velmora::qt {
 namespace {
@@ -329,7 +330,7 @@ FormDialog::FormDialog(QtPlatform& platform, Form& form, const ControlTable& con
   QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
   if (screen) dpi_ = screen->logicalDotsPerInchX();
   bound_.reserve(controls.size());
-  for (const ControlEntry& entry : controls) bound_.push_back({&entry, nullptr, {}});
+  for (const ControlEntry& entry : controls) bound_.push_back({&entry, nullptr, {}, std::nullopt});
   static const bool factoryInstalled = (QAccessible::installFactory(&ResultLabelFactory), true);
   (void)factoryInstalled;
   Build();
@@ -362,6 +363,7 @@ void FormDialog::Build() {
   std::map<std::string, QWidget*> frames;
   for (Bound& b : bound_) {
     const ControlEntry& bind = *b.entry;
+    const auto row = static_cast<std::size_t>(&b - bound_.data());
     QWidget* parent = this;
     if (!bind.container.empty()) {
       auto it = frames.find(bind.container);
@@ -423,8 +425,10 @@ void FormDialog::Build() {
         if (bind.events.lostFocus)
           edit->focusLost = [this, f = bind.events.lostFocus] { Route(f); };
         Control* control = bind.control;
-        auto store = [this, control](const QString& text) {
-          if (!syncing_) static_cast<TextBox*>(control)->text = FromQ(text);
+        auto store = [this, control, row](const QString& text) {
+          if (syncing_) return;
+          static_cast<TextBox*>(control)->text = FromQ(text);
+          Touched(row);
         };
         connect(edit, &QLineEdit::textEdited, this, store);
         connect(edit, &FilteredLineEdit::userEdited, this, store);
@@ -439,13 +443,17 @@ void FormDialog::Build() {
         combo->setCompleter(nullptr);  // the text is what was typed, nothing completed
         combo->setMaxVisibleItems(12);
         auto* box = static_cast<ComboBox*>(bind.control);
-        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, box](const QString& t) {
-          if (!syncing_) box->text = FromQ(t);
-        });
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                [this, box, row](const QString& t) {
+                  if (syncing_) return;
+                  box->text = FromQ(t);
+                  Touched(row);
+                });
         connect(combo, &QComboBox::activated, this,
-                [this, box, combo, f = bind.events.click](int i) {
+                [this, box, combo, row, f = bind.events.click](int i) {
                   if (syncing_ || editingFinishing_ || i < 0) return;
                   box->text = FromQ(combo->itemText(i));
+                  Touched(row);
                   if (f) Route(f);
                   combo->lineEdit()->home(false);  // a picked item shows from its start
                 });
@@ -455,9 +463,10 @@ void FormDialog::Build() {
       case ControlKind::kCheckBox: {
         auto* check = new QCheckBox(parent);
         auto* box = static_cast<CheckBox*>(bind.control);
-        connect(check, &QCheckBox::clicked, this, [this, box, f = bind.events.click](bool on) {
+        connect(check, &QCheckBox::clicked, this, [this, box, row, f = bind.events.click](bool on) {
           if (syncing_) return;
           box->value = on ? 1 : 0;
+          Touched(row);
           if (f) Route(f);
         });
         b.widget = check;
@@ -573,7 +582,7 @@ void FormDialog::Route(const std::function<void()>& handler) {
 }
 
 void FormDialog::AfterEvent() {
-  platform_.SyncViews();
+  platform_.ModelChanged();
   if (!form_.visible && inExec_ && isVisible()) done(QDialog::Accepted);
 }
 
@@ -664,8 +673,22 @@ void FormDialog::Sync() {
   syncing_ = true;
   const QString title = ToQ(form_.caption);
   if (windowTitle() != title) setWindowTitle(title);
-  for (Bound& b : bound_) SyncOne(b);
-  UpdateAccessibleTexts();
+  bool namesChanged = false;
+  for (Bound& b : bound_) {
+    const std::uint64_t stamp = StampOf(*b.entry);
+    if (b.stamp == stamp) continue;
+    b.stamp = stamp;
+    const QRect before = b.geometry;
+    const QString tipBefore = b.widget->toolTip();
+    SyncOne(b);
+    // Names come from the captions beside a control: a new value in a box or result changes none.
+    const bool caption =
+        b.entry->kind == ControlKind::kFrame ||
+        (b.entry->kind == ControlKind::kLabel && !b.widget->property(kResultProperty).toBool());
+    namesChanged =
+        namesChanged || caption || b.geometry != before || b.widget->toolTip() != tipBefore;
+  }
+  if (namesChanged) UpdateAccessibleTexts();
   syncing_ = false;
 }
 

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,10 +83,14 @@ class FormDialog : public QDialog, public ModalView {
     const ControlEntry* entry = nullptr;
     QWidget* widget = nullptr;
     QRect geometry;  // last applied, in pixels
+    // StampOf the control when it was last synced; unset: the widget must be checked.
+    std::optional<std::uint64_t> stamp;
   };
   void Build();
   void Route(const std::function<void()>& handler);
   void SyncOne(Bound& bound);
+  // The user changed this row's widget and the model took it over: check it at the next sync.
+  void Touched(std::size_t row) { bound_[row].stamp.reset(); }
   QRect PixelRect(const Control& control) const;
   QSize ClientSize() const;
   void ApplyTabOrder();

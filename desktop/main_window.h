@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -76,6 +77,8 @@ class MainWindow : public QMainWindow, public BoundView {
   // The plot's pointer, keys and Ctrl+C -> model; its marker and status panel 4 <- model.
   void BindPlotEvents();
   void SyncReadout();
+  // Title, menu, bars and the plot's place.
+  void SyncFrame();
   ModalView* CreateDialogFor(Form& form);
   void Route(const std::function<void()>& handler);
   // Window geometry and bar heights -> model, in twips.
@@ -107,6 +110,8 @@ class MainWindow : public QMainWindow, public BoundView {
   std::shared_ptr<nec::NecRunner> necRunner_;
   NecOverlay* necOverlay_ = nullptr;
   bool syncing_ = false;
+  std::uint64_t frameStamp_ = 0;
+  bool frameSynced_ = false;
   bool loading_ = false;
   // A resize that arrives while a resize is being handled (the redraw lets events run) is
   // handled once more afterwards instead of inside it.

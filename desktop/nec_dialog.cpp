@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 
 #include "crosscheck/frm_nec_vergleich.h"
-#include "crosscheck/resonance_job.h"
 #include "desktop/form_dialog.h"
 #include "desktop/qt_platform.h"
 #include "desktop/qt_surface.h"
@@ -36,7 +35,7 @@ void SyncItems(QComboBox* combo, const std::vector<std::string>& items) {
 
 NecDialog::NecDialog(QtPlatform& platform, FrmNecVergleich& model, NecRunnerSource runner,
                      QWidget* parent)
-    : QDialog(parent), platform_(platform), model_(model), runner_(std::move(runner)) {
+    : QDialog(parent), platform_(platform), model_(model) {
   setObjectName(ToQ(model_.name));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   frequency_ = NumberBox("txtFrequenz");
@@ -135,11 +134,19 @@ NecDialog::NecDialog(QtPlatform& platform, FrmNecVergleich& model, NecRunnerSour
     Route([this] { model_.cmdAbbrechen_Click(); });
   });
   connect(close_, &QPushButton::clicked, this, [this] { reject(); });
+  NecSearches::Model searched;
+  searched.wanted = [this] { return model_.Searching(); };
+  searched.generation = [this] { return model_.SearchGeneration(); };
+  searched.wires = [this] { return std::vector<nec::Wire>{model_.SearchWire()}; };
+  searched.found = [this](std::uint64_t generation, std::size_t,
+                          const nec::Result<nec::Resonance>& result) {
+    model_.SearchFinished(generation, result);
+  };
+  new NecSearches(platform_, std::move(runner), 1, std::move(searched), this);
   platform_.AddModalView(this);
 }
 
 NecDialog::~NecDialog() {
-  job_.reset();
   platform_.RemoveModalView(this);
 }
 
@@ -201,7 +208,7 @@ void NecDialog::Edited() {
 void NecDialog::Route(const std::function<void()>& handler) {
   ClearUpperVectorState();
   handler();
-  platform_.SyncViews();
+  platform_.ModelChanged();
   if (!model_.visible && inExec_) done(QDialog::Accepted);
 }
 
@@ -235,33 +242,11 @@ void NecDialog::Sync() {
   }
   busy_->setVisible(model_.Searching());
   syncing_ = false;
-  FollowSearch();
-}
-
-void NecDialog::FollowSearch() {
-  if (!model_.Searching()) {
-    job_.reset();
-    return;
-  }
-  if (job_ && jobGeneration_ == model_.SearchGeneration()) return;
-  job_.reset();  // the old search's child is killed before the new one starts
-  jobGeneration_ = model_.SearchGeneration();
-  const std::uint64_t generation = jobGeneration_;
-  job_ = std::make_unique<ResonanceJob>(
-      runner_(), std::vector<nec::Wire>{model_.SearchWire()}, 1,
-      [this, generation](ResonanceJob::Found found) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, result = std::move(found.result)] {
-              Route([&] { model_.SearchFinished(generation, result); });
-            },
-            Qt::QueuedConnection);
-      });
 }
 
 void NecDialog::ExecModal() {
   model_.visible = true;
-  Sync();
+  platform_.ModelChanged();  // the search the model started when it loaded
   adjustSize();
   frequency_->setFocus();
   frequency_->selectAll();

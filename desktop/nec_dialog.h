@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "desktop/bound_view.h"
+#include "desktop/nec_searches.h"
 
 class QComboBox;
 class QLabel;
@@ -19,7 +20,6 @@ class QTimer;
 
 namespace velmora {
 class FrmNecVergleich;
-class ResonanceJob;
 struct Label;
 namespace nec {
 class NecRunner;
@@ -30,8 +30,6 @@ namespace velmora::qt {
 
 class QtPlatform;
 class FilteredLineEdit;
-
-using NecRunnerSource = std::function<std::shared_ptr<nec::NecRunner>()>;
 
 class NecDialog : public QDialog, public ModalView {
   Q_OBJECT
@@ -58,12 +56,9 @@ class NecDialog : public QDialog, public ModalView {
   FilteredLineEdit* NumberBox(const char* name);
   QLabel* Cell(const Label& label, bool value);
   void Edited();
-  // Starts or stops the background search to match the model.
-  void FollowSearch();
 
   QtPlatform& platform_;
   FrmNecVergleich& model_;
-  NecRunnerSource runner_;
   FilteredLineEdit* frequency_ = nullptr;
   FilteredLineEdit* height_ = nullptr;
   FilteredLineEdit* diameter_ = nullptr;
@@ -75,8 +70,6 @@ class NecDialog : public QDialog, public ModalView {
   QPushButton* cancel_ = nullptr;
   QPushButton* close_ = nullptr;
   QTimer* restart_ = nullptr;
-  std::unique_ptr<ResonanceJob> job_;
-  std::uint64_t jobGeneration_ = 0;
   bool syncing_ = false;
   bool inExec_ = false;
 };

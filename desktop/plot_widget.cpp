@@ -36,6 +36,16 @@ void PlotWidget::SetRenderer(Renderer renderer) {
   update();
 }
 
+void PlotWidget::SyncImage() {
+  const DisplayList& image = surface_.Image();
+  const std::array<double, 5> key{
+      static_cast<double>(image.handle), static_cast<double>(image.items.size()),
+      static_cast<double>(image.texts.size()), image.width, image.height};
+  if (key == imageKey_) return;
+  imageKey_ = key;
+  update();
+}
+
 void PlotWidget::SetNecPoints(std::vector<QPointF> points, bool legend) {
   if (points == necPoints_ && legend == necLegend_) return;
   necPoints_ = std::move(points);
