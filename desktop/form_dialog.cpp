@@ -16,10 +16,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 #include <map>
@@ -330,7 +332,8 @@ FormDialog::FormDialog(QtPlatform& platform, Form& form, const ControlTable& con
   QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
   if (screen) dpi_ = screen->logicalDotsPerInchX();
   bound_.reserve(controls.size());
-  for (const ControlEntry& entry : controls) bound_.push_back({&entry, nullptr, {}, std::nullopt});
+  for (const ControlEntry& entry : controls)
+    bound_.push_back({&entry, nullptr, {}, std::nullopt, nullptr, 0});
   static const bool factoryInstalled = (QAccessible::installFactory(&ResultLabelFactory), true);
   (void)factoryInstalled;
   Build();
@@ -364,6 +367,14 @@ void FormDialog::Build() {
   for (Bound& b : bound_) {
     const ControlEntry& bind = *b.entry;
     const auto row = static_cast<std::size_t>(&b - bound_.data());
+    if (bind.kind == ControlKind::kTimer) {
+      b.timer = new QTimer(this);
+      b.timer->setSingleShot(true);
+      connect(b.timer, &QTimer::timeout, this, [this, f = bind.events.click] {
+        if (f) Route(f);
+      });
+      continue;
+    }
     QWidget* parent = this;
     if (!bind.container.empty()) {
       auto it = frames.find(bind.container);
@@ -399,6 +410,20 @@ void FormDialog::Build() {
             label->setAutoFillBackground(true);
             label->setTextInteractionFlags(Qt::TextSelectableByMouse);
             break;
+          case LabelLook::kNumber:
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+            label->setBackgroundRole(QPalette::Base);
+            label->setAutoFillBackground(true);
+            label->setContentsMargins(4, 0, 4, 0);
+            break;
+          case LabelLook::kHeading:
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+            break;
+          case LabelLook::kNote:
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setStyleSheet(QStringLiteral("color: #8a3b00;"));
+            break;
           case LabelLook::kLeft:
           case LabelLook::kPlain:
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -425,10 +450,11 @@ void FormDialog::Build() {
         if (bind.events.lostFocus)
           edit->focusLost = [this, f = bind.events.lostFocus] { Route(f); };
         Control* control = bind.control;
-        auto store = [this, control, row](const QString& text) {
+        auto store = [this, control, row, f = bind.events.change](const QString& text) {
           if (syncing_) return;
           static_cast<TextBox*>(control)->text = FromQ(text);
           Touched(row);
+          if (f) Route(f);
         };
         connect(edit, &QLineEdit::textEdited, this, store);
         connect(edit, &FilteredLineEdit::userEdited, this, store);
@@ -437,25 +463,29 @@ void FormDialog::Build() {
       }
       case ControlKind::kComboBox: {
         auto* combo = new ChoiceBox(parent);
-        combo->setLineEdit(new ComboLineEdit(editingFinishing_, combo));
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);  // the text is what was typed, nothing completed
-        combo->setMaxVisibleItems(12);
         auto* box = static_cast<ComboBox*>(bind.control);
-        connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                [this, box, row](const QString& t) {
-                  if (syncing_) return;
-                  box->text = FromQ(t);
-                  Touched(row);
-                });
+        combo->setMaxVisibleItems(12);
+        if (!box->listOnly) {
+          combo->setLineEdit(new ComboLineEdit(editingFinishing_, combo));
+          combo->setEditable(true);
+          combo->setInsertPolicy(QComboBox::NoInsert);
+          combo->setCompleter(nullptr);  // the text is what was typed, nothing completed
+          connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                  [this, box, row, f = bind.events.change](const QString& t) {
+                    if (syncing_) return;
+                    box->text = FromQ(t);
+                    Touched(row);
+                    if (f) Route(f);
+                  });
+        }
         connect(combo, &QComboBox::activated, this,
                 [this, box, combo, row, f = bind.events.click](int i) {
                   if (syncing_ || editingFinishing_ || i < 0) return;
                   box->text = FromQ(combo->itemText(i));
                   Touched(row);
                   if (f) Route(f);
-                  combo->lineEdit()->home(false);  // a picked item shows from its start
+                  // A picked item shows from its start.
+                  if (combo->lineEdit()) combo->lineEdit()->home(false);
                 });
         b.widget = combo;
         break;
@@ -472,6 +502,15 @@ void FormDialog::Build() {
         b.widget = check;
         break;
       }
+      case ControlKind::kBusy: {
+        auto* bar = new QProgressBar(parent);
+        bar->setRange(0, 0);  // no end known: the bar runs to and fro
+        bar->setTextVisible(false);
+        b.widget = bar;
+        break;
+      }
+      case ControlKind::kTimer:
+        break;
       case ControlKind::kCommandButton: {
         auto* button = new QPushButton(parent);
         auto* model = static_cast<CommandButton*>(bind.control);
@@ -487,7 +526,7 @@ void FormDialog::Build() {
     b.widget->setObjectName(ToQ(bind.control->name));
     // Only frame captions are bold: the controls inside keep the dialog's font.
     if (!(bind.kind == ControlKind::kFrame && bind.boldCaption)) b.widget->setFont(font());
-    if (bind.kind == ControlKind::kComboBox) {
+    if (bind.kind == ControlKind::kComboBox && static_cast<QComboBox*>(b.widget)->lineEdit()) {
       auto* combo = static_cast<QComboBox*>(b.widget);
       combo->lineEdit()->setFont(font());  // not passed on under the dialog's style sheet
       combo->view()->setFont(font());
@@ -508,7 +547,9 @@ void FormDialog::ApplyTabOrder() {
   std::vector<const Bound*> order;
   for (const Bound& b : bound_) {
     const ControlKind k = b.entry->kind;
-    if (k == ControlKind::kFrame || k == ControlKind::kLabel) continue;
+    if (k == ControlKind::kFrame || k == ControlKind::kLabel || k == ControlKind::kBusy ||
+        k == ControlKind::kTimer)
+      continue;
     order.push_back(&b);
   }
   std::stable_sort(order.begin(), order.end(), [](const Bound* a, const Bound* b) {
@@ -532,7 +573,7 @@ void FormDialog::UpdateAccessibleTexts() {
   }
   for (Bound& b : bound_) {
     const ControlKind kind = b.entry->kind;
-    if (kind == ControlKind::kFrame) continue;
+    if (kind == ControlKind::kFrame || kind == ControlKind::kTimer) continue;
     const Control& c = *b.entry->control;
     const Bound* caption = nullptr;
     int bestOverlap = 0;
@@ -569,9 +610,10 @@ void FormDialog::UpdateAccessibleTexts() {
     apply(b.widget, about);
     // The line edit of a choice box has the focus while the user types: it is named alike and
     // described by the box's tool tip, which it does not have itself.
-    if (kind == ControlKind::kComboBox)
-      apply(static_cast<QComboBox*>(b.widget)->lineEdit(),
-            about.isEmpty() ? ToQ(c.toolTip) : about);
+    if (QLineEdit* line = kind == ControlKind::kComboBox
+                              ? static_cast<QComboBox*>(b.widget)->lineEdit()
+                              : nullptr)
+      apply(line, about.isEmpty() ? ToQ(c.toolTip) : about);
   }
 }
 
@@ -588,6 +630,16 @@ void FormDialog::AfterEvent() {
 
 void FormDialog::SyncOne(Bound& b) {
   const Control& c = *b.entry->control;
+  if (b.timer != nullptr) {
+    const auto& timer = static_cast<const Timer&>(c);
+    if (!timer.enabled) {
+      b.timer->stop();
+    } else if (timer.armed != b.armed) {
+      b.timer->start(timer.interval);
+    }
+    b.armed = timer.armed;
+    return;
+  }
   QWidget* w = b.widget;
   const QRect rect = PixelRect(c);
   if (rect != b.geometry) {
@@ -649,7 +701,8 @@ void FormDialog::SyncOne(Bound& b) {
         changed = true;
       }
       // Show the start of a long item, not its end, until the user edits it.
-      if (changed && !combo->hasFocus()) combo->lineEdit()->setCursorPosition(0);
+      if (changed && !combo->hasFocus() && combo->lineEdit())
+        combo->lineEdit()->setCursorPosition(0);
       break;
     }
     case ControlKind::kCheckBox: {
@@ -659,6 +712,9 @@ void FormDialog::SyncOne(Bound& b) {
       if (check->isChecked() != (model.value != 0)) check->setChecked(model.value != 0);
       break;
     }
+    case ControlKind::kBusy:
+    case ControlKind::kTimer:
+      break;
     case ControlKind::kCommandButton: {
       auto* button = static_cast<QPushButton*>(w);
       const auto& model = static_cast<const CommandButton&>(c);
@@ -678,6 +734,10 @@ void FormDialog::Sync() {
     const std::uint64_t stamp = StampOf(*b.entry);
     if (b.stamp == stamp) continue;
     b.stamp = stamp;
+    if (b.timer != nullptr) {
+      SyncOne(b);
+      continue;
+    }
     const QRect before = b.geometry;
     const QString tipBefore = b.widget->toolTip();
     SyncOne(b);
@@ -702,7 +762,7 @@ QWidget* FormDialog::WidgetFor(const Control& control) {
 void FormDialog::ExecModal() {
   form_.visible = true;
   Sync();
-  if (onActivate) Route(onActivate);
+  Route([this] { form_.Form_Activate(); });
   if (!form_.visible) return;
   inExec_ = true;
   exec();
@@ -724,14 +784,7 @@ void FormDialog::reject() {
 }
 
 void FormDialog::closeEvent(QCloseEvent* event) {
-  if (form_.visible) {
-    if (onCloseBox) {
-      Route(onCloseBox);
-    } else {
-      form_.Hide();
-      AfterEvent();
-    }
-  }
+  if (form_.visible) Route([this] { form_.Form_CloseBox(); });
   if (form_.visible) {
     event->ignore();
   } else {

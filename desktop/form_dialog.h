@@ -16,6 +16,7 @@
 #include "desktop/bound_view.h"
 
 class QComboBox;
+class QTimer;
 
 #include "platform/controls.h"
 
@@ -59,11 +60,6 @@ class FormDialog : public QDialog, public ModalView {
              QWidget* parent = nullptr);
   ~FormDialog() override;
 
-  // Runs when the dialog is shown modally, before the user sees it (the form's activation).
-  std::function<void()> onActivate;
-  // The window's close box: the model decides what that means; it must hide the form.
-  std::function<void()> onCloseBox;
-
   void Sync() override;
   QWidget* WidgetFor(const Control& control) override;
   Form& form() override { return form_; }
@@ -85,6 +81,8 @@ class FormDialog : public QDialog, public ModalView {
     QRect geometry;  // last applied, in pixels
     // StampOf the control when it was last synced; unset: the widget must be checked.
     std::optional<std::uint64_t> stamp;
+    QTimer* timer = nullptr;  // a timer row has this instead of a widget
+    std::uint64_t armed = 0;
   };
   void Build();
   void Route(const std::function<void()>& handler);

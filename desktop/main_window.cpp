@@ -20,7 +20,6 @@
 #include "desktop/about_dialog.h"
 #include "desktop/dialogs.h"
 #include "desktop/form_dialog.h"
-#include "desktop/nec_dialog.h"
 #include "desktop/nec_overlay.h"
 #include "desktop/plot_widget.h"
 #include "desktop/qt_platform.h"
@@ -172,7 +171,7 @@ ModalView* MainWindow::CreateDialogFor(Form& form) {
   }
   if (&form == &model_.frmNecVergleich) {
     if (!necDialog_) {
-      necDialog_ = std::make_unique<NecDialog>(
+      necDialog_ = MakeNecDialog(
           platform_, model_.frmNecVergleich, [this] { return necRunner_; }, this);
     }
     return necDialog_.get();

@@ -29,7 +29,6 @@ class QtPlatform;
 class PlotWidget;
 class FormDialog;
 class AboutDialog;
-class NecDialog;
 class NecOverlay;
 
 class MainWindow : public QMainWindow, public BoundView {
@@ -54,7 +53,7 @@ class MainWindow : public QMainWindow, public BoundView {
   FormDialog* SingleValueDialog() const { return singleDialog_.get(); }
   FormDialog* CurveDialog() const { return curveDialog_.get(); }
   AboutDialog* InfoDialog() const { return aboutDialog_.get(); }
-  NecDialog* NecComparisonDialog() const { return necDialog_.get(); }
+  FormDialog* NecComparisonDialog() const { return necDialog_.get(); }
   // The status panel of NEC-2's points over the curve; hidden while it has nothing to say.
   QLabel* NecPointsPanel() const { return statusNec_; }
   // What runs NEC-2 for the comparison and the points (nec2c by default); tests put in others.
@@ -106,7 +105,7 @@ class MainWindow : public QMainWindow, public BoundView {
   std::unique_ptr<FormDialog> singleDialog_;
   std::unique_ptr<FormDialog> curveDialog_;
   std::unique_ptr<AboutDialog> aboutDialog_;
-  std::unique_ptr<NecDialog> necDialog_;
+  std::unique_ptr<FormDialog> necDialog_;
   std::shared_ptr<nec::NecRunner> necRunner_;
   NecOverlay* necOverlay_ = nullptr;
   bool syncing_ = false;

@@ -73,6 +73,13 @@ inline std::uint64_t StampOf(const ControlEntry& entry) {
       stamp.Add(std::string_view(button.caption)).Add(button.isDefault);
       break;
     }
+    case ControlKind::kBusy:
+      break;
+    case ControlKind::kTimer: {
+      const auto& timer = static_cast<const Timer&>(c);
+      stamp.Add(timer.interval).Add(timer.armed);
+      break;
+    }
   }
   return stamp.Value();
 }
