@@ -35,13 +35,6 @@ bool IntDiv(std::int32_t& target, std::int64_t a, std::int64_t b) {
   return true;
 }
 
-// 276 log10(L / (d sqrt(1 + L / 4h))): the impedance of a wire over ground.
-Checked WireImpedance(float L, float d, float h) {
-  const Checked argument =
-      Checked(L) / (Checked(d) * Sqrt(Checked(1.0f) + Checked(L) / (Checked(4.0f) * h)));
-  return argument.ok() ? Checked(276.0) * Strict(Log10(argument)) : Checked::Failed();
-}
-
 // The number of characters of a UTF-8 text.
 std::int32_t Length(std::string_view text) {
   std::int32_t n = 0;
@@ -310,7 +303,7 @@ bool Run::EvaluatePoint(CurveType type) {
       Assign(h_, Checked(h_) - Checked(dm_) / 2.0f);
       Assign(w_, Strict(WireShorteningPercent(f_, dmm_)));
       sh_ = HeightShorteningPercent(f_, h_, realGround_);
-      AssignStored(y_, Single((Checked(100.0f) - sh_) * (Checked(100.0f) - w_) / 10000.0f));
+      AssignStored(y_, Single(VelocityFactor(sh_, w_)));
       return true;
     case CurveType::kVfH:
       f_ = in3_;
@@ -319,7 +312,7 @@ bool Run::EvaluatePoint(CurveType type) {
       Assign(dmm_, Checked(d_) * 1000.0f);
       Assign(w_, Strict(WireShorteningPercent(f_, dmm_)));
       sh_ = HeightShorteningPercent(f_, h_, realGround_);
-      AssignStored(y_, Single((Checked(100.0f) - sh_) * (Checked(100.0f) - w_) / 10000.0f));
+      AssignStored(y_, Single(VelocityFactor(sh_, w_)));
       return true;
     case CurveType::kVfF:
       Assign(f_, Checked(x_));
@@ -327,7 +320,7 @@ bool Run::EvaluatePoint(CurveType type) {
       Assign(dmm_, Checked(d_) * 1000.0f);
       Assign(w_, Strict(WireShorteningPercent(f_, dmm_)));
       sh_ = HeightShorteningPercent(f_, h_, realGround_);
-      AssignStored(y_, Single((Checked(100.0f) - sh_) * (Checked(100.0f) - w_) / 10000.0f));
+      AssignStored(y_, Single(VelocityFactor(sh_, w_)));
       return true;
     case CurveType::kQaH:
       Assign(h_, Checked(x_));

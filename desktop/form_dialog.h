@@ -4,9 +4,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QPointer>
-#include <QSet>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "desktop/bound_view.h"
+#include "desktop/filtered_line_edit.h"
 
 class QComboBox;
 class QTimer;
@@ -23,34 +22,6 @@ class QTimer;
 namespace velmora::qt {
 
 class QtPlatform;
-
-// A line edit that hands every typed character to a key filter before it lands in the text.
-// Navigation and editing keys, Enter and Escape keep their usual jobs; a paste is typed
-// character by character through the filter.
-class FilteredLineEdit : public QLineEdit {
-  Q_OBJECT
- public:
-  using QLineEdit::QLineEdit;
-  std::function<void(std::int16_t&)> keyFilter;
-  std::function<void()> keyRelease;
-  std::function<void()> focusLost;
-
- signals:
-  // The text changed by the user (also when a filtered key was inserted by us).
-  void userEdited(const QString& text);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
-
- private:
-  void PasteFiltered();
-  // Runs the filter on one typed character; returns the character to insert, or 0.
-  char16_t Filter(char16_t typed);
-  QSet<int> pressedHere_;
-};
 
 class FormDialog : public QDialog, public ModalView {
   Q_OBJECT
@@ -85,6 +56,8 @@ class FormDialog : public QDialog, public ModalView {
     std::uint64_t armed = 0;
   };
   void Build();
+  // The row's widget events -> the row's handlers, through Route.
+  void Connect(Bound& bound, std::size_t row);
   void Route(const std::function<void()>& handler);
   void SyncOne(Bound& bound);
   // The user changed this row's widget and the model took it over: check it at the next sync.
