@@ -12,6 +12,7 @@
 #include "formulas/parse.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
+#include "platform/plot_style.h"
 #include "platform/surface.h"
 
 namespace velmora {
@@ -131,7 +132,7 @@ void Run::SetY(Checked y) {
 
 CurveLayout Run::Execute() {
   s_.SetUnitTwips();
-  s_.SetLineWidth(2);
+  s_.SetLineWidth(kPlotStyle.axisWidth);
 
   // Factor 100: a full scale of 1 means fractions shown as percent of the full scale.
   if (req_.yFullScale <= 1) {
@@ -176,7 +177,7 @@ CurveLayout Run::Execute() {
 void Run::DrawAxes() {
   Line(m_, m_, m_, 1.1 * Checked(uy_) * (Checked(Y_) * g_ + 1));
   Line(m_, m_, Checked(ux_) * (X_ + 1), m_);
-  s_.SetLineWidth(1);
+  s_.SetLineWidth(kPlotStyle.lineWidth);
   Point(m_, m_, false);
 }
 
@@ -212,7 +213,10 @@ void Run::DrawYTicks() {
                       : FormatPattern(static_cast<double>(value) / 100, "0.00", sep_);
       s_.Print(*label);
     }
-    Line(m_ - (longTick ? 80 : halfTick ? 60 : 30), t, m_, t);
+    const int length = longTick   ? kPlotStyle.longTick
+                       : halfTick ? kPlotStyle.halfTick
+                                  : kPlotStyle.shortTick;
+    Line(m_ - length, t, m_, t);
     if (trace_ != nullptr) trace_->yTicks.push_back({k_, std::move(label)});
   }
 }
@@ -244,7 +248,8 @@ void Run::DrawXTicks() {
     SetY((m_ / 3) * 2);
     const bool labelled = kx_ % s == 0;
     if (labelled) s_.PrintNumber(kx_);
-    Line(static_cast<double>(i), m_ - (labelled ? 80 : 30), static_cast<double>(i), m_);
+    const int length = labelled ? kPlotStyle.longTick : kPlotStyle.shortTick;
+    Line(static_cast<double>(i), m_ - length, static_cast<double>(i), m_);
     if (trace_ != nullptr) {
       trace_->xTicks.push_back(
           {kx_, labelled ? std::optional(DrawingSurface::PrintedNumberText(kx_)) : std::nullopt});

@@ -12,6 +12,9 @@
 #include <optional>
 #include <vector>
 
+#include "desktop/qt_surface.h"
+#include "platform/plot_style.h"
+
 class QPainter;
 
 namespace velmora {
@@ -37,7 +40,7 @@ class PlotWidget : public QWidget {
   };
 
   // The second colour: NEC-2's points beside the formulas' curve.
-  static QColor NecColor() { return QColor(205, 40, 30); }
+  static QColor NecColor() { return ToQColor(kPlotStyle.nec); }
 
   PlotWidget(RetainedSurface& surface, QWidget* parent = nullptr);
   void SetRenderer(Renderer renderer);
