@@ -6,19 +6,12 @@
 #include <QString>
 #include <vector>
 
+#include "desktop/form_widgets.h"
+
 class QLabel;
 class QWidget;
 
-namespace velmora {
-struct ControlEntry;
-}
-
 namespace velmora::qt {
-
-struct NamedRow {
-  const ControlEntry* entry;
-  QWidget* widget;  // nullptr for a row without one (a timer)
-};
 
 // Once per program, before a screen reader first asks: result labels read out their values.
 void InstallResultLabelAccessibility();

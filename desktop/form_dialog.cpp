@@ -14,6 +14,7 @@
 
 #include "desktop/caption_fit.h"
 #include "desktop/form_accessibility.h"
+#include "desktop/form_layout.h"
 #include "desktop/form_widgets.h"
 #include "desktop/qt_platform.h"
 #include "desktop/qt_surface.h"
@@ -23,11 +24,6 @@
 #include "platform/state_stamp.h"
 
 namespace velmora::qt {
-namespace {
-
-constexpr int kMarginTwips = 60;  // right and bottom edge beyond the outermost control
-
-}  // namespace
 
 FormDialog::FormDialog(QtPlatform& platform, Form& form, const ControlTable& controls,
                        QWidget* parent)
@@ -57,24 +53,6 @@ FormDialog::~FormDialog() {
   platform_.RemoveModalView(this);
 }
 
-QRect FormDialog::PixelRect(const Control& control) const {
-  return QRect(TwipsToPixels(control.left, dpi_), TwipsToPixels(control.top, dpi_),
-               TwipsToPixels(control.width, dpi_), TwipsToPixels(control.height, dpi_));
-}
-
-QSize FormDialog::ClientSize() const {
-  int right = 0;
-  int bottom = 0;
-  for (const Bound& b : bound_) {
-    if (!b.entry->container.empty()) continue;
-    const Control& c = *b.entry->control;
-    right = std::max(right, c.left + c.width);
-    bottom = std::max(bottom, c.top + c.height);
-  }
-  return QSize(TwipsToPixels(right + kMarginTwips, dpi_),
-               TwipsToPixels(bottom + kMarginTwips, dpi_));
-}
-
 void FormDialog::Build() {
   std::map<std::string, QWidget*> frames;
   for (Bound& b : bound_) {
@@ -95,8 +73,8 @@ void FormDialog::Build() {
   }
   UpdateAccessibleTexts();  // result labels are marked before a screen reader first asks
   Sync();
-  ApplyTabOrder();
-  setFixedSize(ClientSize());
+  ApplyTabOrder(Rows());
+  setFixedSize(ClientSize(Rows(), dpi_));
 }
 
 void FormDialog::Connect(Bound& b, std::size_t row) {
@@ -176,27 +154,15 @@ void FormDialog::Connect(Bound& b, std::size_t row) {
   }
 }
 
-void FormDialog::ApplyTabOrder() {
-  std::vector<const Bound*> order;
-  for (const Bound& b : bound_) {
-    const ControlKind k = b.entry->kind;
-    if (k == ControlKind::kFrame || k == ControlKind::kLabel || k == ControlKind::kBusy ||
-        k == ControlKind::kTimer)
-      continue;
-    order.push_back(&b);
-  }
-  std::stable_sort(order.begin(), order.end(), [](const Bound* a, const Bound* b) {
-    return a->entry->control->tabIndex < b->entry->control->tabIndex;
-  });
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
-  }
-}
-
-void FormDialog::UpdateAccessibleTexts() {
+std::vector<NamedRow> FormDialog::Rows() const {
   std::vector<NamedRow> rows;
   rows.reserve(bound_.size());
   for (const Bound& b : bound_) rows.push_back({b.entry, b.widget});
+  return rows;
+}
+
+void FormDialog::UpdateAccessibleTexts() {
+  std::vector<NamedRow> rows = Rows();
   NameControls(rows);
 }
 
@@ -224,7 +190,7 @@ void FormDialog::SyncOne(Bound& b) {
     return;
   }
   QWidget* w = b.widget;
-  const QRect rect = PixelRect(c);
+  const QRect rect = PixelRect(c, dpi_);
   if (rect != b.geometry) {
     w->setGeometry(rect);
     b.geometry = rect;

@@ -13,6 +13,7 @@
 
 #include "desktop/bound_view.h"
 #include "desktop/filtered_line_edit.h"
+#include "desktop/form_widgets.h"
 
 class QComboBox;
 class QTimer;
@@ -62,9 +63,7 @@ class FormDialog : public QDialog, public ModalView {
   void SyncOne(Bound& bound);
   // The user changed this row's widget and the model took it over: check it at the next sync.
   void Touched(std::size_t row) { bound_[row].stamp.reset(); }
-  QRect PixelRect(const Control& control) const;
-  QSize ClientSize() const;
-  void ApplyTabOrder();
+  std::vector<NamedRow> Rows() const;
   // Accessible names from the caption label in each control's row; see the definition.
   void UpdateAccessibleTexts();
 

@@ -12,6 +12,12 @@ struct ControlEntry;
 
 namespace velmora::qt {
 
+// A row of a control table and the widget made for it.
+struct NamedRow {
+  const ControlEntry* entry;
+  QWidget* widget;  // nullptr for a row without one (a timer)
+};
+
 // The dialog's controls were laid out for a small font; at this size every caption fits its
 // place (wrapping onto a second line where the place is two lines high).
 inline constexpr double kDialogPointSize = 7.5;
