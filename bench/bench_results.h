@@ -38,6 +38,8 @@ inline constexpr double kMaxNecSearchInsulatedMs = 300.0;
 inline constexpr double kMaxBandClosedFormMs = 1.0;
 inline constexpr double kMaxBandNecMs = 600.0;
 inline constexpr double kMaxBandSplitRatio = 0.6;
+inline constexpr double kMaxHallwayRatio =
+    1.5;  // a key over a 4K plot with a curve vs. a small empty one
 
 // Whether this build paints into images (it needs the Qt renderer of the display list).
 bool CanPaintImages();

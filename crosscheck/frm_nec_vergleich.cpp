@@ -51,7 +51,91 @@ NecInputs Merge(NecInputs earlier, const NecInputs& later) {
 }
 
 FrmNecVergleich::FrmNecVergleich(Platform& platform)
-    : Form("frmNecVergleich"), platform_(platform) {}
+    : Form("frmNecVergleich"), platform_(platform) {
+  // Twips: two columns of inputs, the table, the note, the search's line and the buttons.
+  constexpr int kRow = 330;
+  constexpr int kBox = 285;
+  Place(lblFrequenz, 120, 120, 1260, kBox);
+  Place(txtFrequenz, 1440, 120, 1500, kBox, 0);
+  Place(lblDraht, 3060, 120, 1260, kBox);
+  Place(txtDraht, 4380, 120, 1800, kBox, 2);
+  Place(lblHoehe, 120, 120 + kRow, 1260, kBox);
+  Place(txtHoehe, 1440, 120 + kRow, 1500, kBox, 1);
+  Place(lblMaterial, 3060, 120 + kRow, 1260, kBox);
+  Place(cboMaterial, 4380, 120 + kRow, 1800, kBox, 3);
+  Place(lblBoden, 120, 120 + 2 * kRow, 1260, kBox);
+  Place(cboBoden, 1440, 120 + 2 * kRow, 4740, kBox, 4);
+  constexpr int kTable = 1260;
+  Place(lblFormel, 2520, kTable, 1140, kBox);
+  Place(lblNec, 3780, kTable, 1140, kBox);
+  Place(lblDifferenz, 5040, kTable, 1140, kBox);
+  int top = kTable + kRow;
+  for (Row* row : {&rowLaenge, &rowVf, &rowR}) {
+    Place(row->caption, 120, top, 2280, kBox);
+    Place(row->closedForm, 2520, top, 1140, kBox);
+    Place(row->nec, 3780, top, 1140, kBox);
+    Place(row->difference, 5040, top, 1140, kBox);
+    top += kRow;
+  }
+  Place(lblHinweis, 120, top + 60, 6060, 420);
+  Place(lblStatus, 120, top + 540, 6060, 600);
+  const int buttons = top + 1260;
+  Place(prgBusy, 120, buttons + 75, 1080, 210);
+  Place(cmdBerechnen, 2580, buttons, 1140, 360, 5);
+  Place(cmdAbbrechen, 3840, buttons, 1140, 360, 6);
+  Place(cmdSchliessen, 5040, buttons, 1140, 360, 7);
+  tmrNeustart.interval = kRestartMs;
+  tmrNeustart.enabled = false;
+  prgBusy.visible = false;
+  cboBoden.listOnly = true;
+
+  const auto on = [this](void (FrmNecVergleich::*handler)()) {
+    ControlEvents events;
+    events.click = [this, handler] { (this->*handler)(); };
+    return events;
+  };
+  ControlEvents number;
+  number.keyPress = [this](std::int16_t& key) { Text_KeyPress(key); };
+  number.change = on(&FrmNecVergleich::Input_Changed).click;
+  ControlEvents picked;
+  picked.click = on(&FrmNecVergleich::Input_Changed).click;
+  picked.change = picked.click;
+  const auto label = [this](Label& l, LabelLook look = LabelLook::kLeft) {
+    controls_.emplace_back(&l, ControlKind::kLabel, "", look);
+  };
+  const auto button = [this](CommandButton& b, ControlEvents events) {
+    controls_.emplace_back(&b, ControlKind::kCommandButton, "", LabelLook::kPlain, false,
+                           std::move(events));
+  };
+  label(lblFrequenz);
+  controls_.emplace_back(&txtFrequenz, ControlKind::kTextBox, "", LabelLook::kPlain, false, number);
+  label(lblDraht);
+  controls_.emplace_back(&txtDraht, ControlKind::kTextBox, "", LabelLook::kPlain, false, number);
+  label(lblHoehe);
+  controls_.emplace_back(&txtHoehe, ControlKind::kTextBox, "", LabelLook::kPlain, false, number);
+  label(lblMaterial);
+  controls_.emplace_back(&cboMaterial, ControlKind::kComboBox, "", LabelLook::kPlain, false,
+                         picked);
+  label(lblBoden);
+  controls_.emplace_back(&cboBoden, ControlKind::kComboBox, "", LabelLook::kPlain, false, picked);
+  label(lblFormel, LabelLook::kHeading);
+  label(lblNec, LabelLook::kHeading);
+  label(lblDifferenz, LabelLook::kHeading);
+  for (Row* row : {&rowLaenge, &rowVf, &rowR}) {
+    label(row->caption);
+    label(row->closedForm, LabelLook::kNumber);
+    label(row->nec, LabelLook::kNumber);
+    label(row->difference, LabelLook::kNumber);
+  }
+  label(lblHinweis, LabelLook::kNote);
+  controls_.emplace_back(&prgBusy, ControlKind::kBusy);
+  label(lblStatus, LabelLook::kLeft);
+  button(cmdBerechnen, on(&FrmNecVergleich::cmdBerechnen_Click));
+  button(cmdAbbrechen, on(&FrmNecVergleich::cmdAbbrechen_Click));
+  button(cmdSchliessen, on(&FrmNecVergleich::cmdSchliessen_Click));
+  controls_.emplace_back(&tmrNeustart, ControlKind::kTimer, "", LabelLook::kPlain, false,
+                         on(&FrmNecVergleich::tmrNeustart_Timer));
+}
 
 std::string FrmNecVergleich::Pattern(double value, const char* pattern) const {
   return FormatPattern(value, pattern, platform_.DecimalSeparator());
@@ -94,12 +178,14 @@ void FrmNecVergleich::Load(const NecInputs& prefill) {
   cboMaterial.text = in.material;
   cboBoden.text = nec::GroundText(GroundOf(in.ground));
   searching_ = false;
+  read_.reset();
   Input_Changed();
   cmdBerechnen_Click();
 }
 
 void FrmNecVergleich::Unload() {
   StopSearch();
+  tmrNeustart.enabled = false;
   loaded = false;
   visible = false;
 }
@@ -117,6 +203,7 @@ void FrmNecVergleich::StopSearch() {
   searching_ = false;
   ++generation_;
   cmdAbbrechen.enabled = false;
+  prgBusy.visible = false;
 }
 
 void FrmNecVergleich::ClearNec() {
@@ -132,6 +219,7 @@ bool FrmNecVergleich::ReadInputs() {
   const float h = ParseDecimal(txtHoehe.text);
   const float d = ParseDecimal(txtDraht.text);
   const float sigma = ParseDecimal(cboMaterial.text);
+  read_ = Inputs();
   txtHoehe.enabled = ground != nec::Ground::kFree;
   closed_.reset();
   std::string problem;
@@ -174,28 +262,39 @@ bool FrmNecVergleich::ReadInputs() {
 }
 
 void FrmNecVergleich::Input_Changed() {
+  if (read_ == Inputs()) return;
   StopSearch();
   ClearNec();
   ReadInputs();
+  tmrNeustart.Arm();
+}
+
+void FrmNecVergleich::tmrNeustart_Timer() {
+  tmrNeustart.enabled = false;
+  cmdBerechnen_Click();
 }
 
 void FrmNecVergleich::cmdBerechnen_Click() {
+  tmrNeustart.enabled = false;
   StopSearch();
   ClearNec();
   if (!ReadInputs()) return;
   searching_ = true;
   ++generation_;
   cmdAbbrechen.enabled = true;
+  prgBusy.visible = true;
   lblStatus.caption = kSearching;
 }
 
 void FrmNecVergleich::cmdAbbrechen_Click() {
+  tmrNeustart.enabled = false;
   if (!searching_) return;
   StopSearch();
   lblStatus.caption = nec::CancelledFailure().message;
 }
 
 void FrmNecVergleich::cmdSchliessen_Click() {
+  tmrNeustart.enabled = false;
   StopSearch();
   Hide();
 }

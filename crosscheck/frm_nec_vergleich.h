@@ -2,15 +2,17 @@
 // bare wire, side by side for the resonant length, Vf and the feed resistance (the formulas' Rs).
 // The closed form follows every input at once; NEC-2's search runs in the background.
 //
-// Plain state, like the other form models. The binding calls the handlers for the widget
-// events and runs the search for SearchWire() while Searching(), handing its result to
-// SearchFinished() with the generation it started it for; every new search, input or cancel
-// makes a new generation, so an older result is dropped.
+// Plain state, like the other form models, with its controls and events in one table
+// (Controls()). The binding runs the search for SearchWire() while Searching(), handing its
+// result to SearchFinished() with the generation it started it for; every new search, input or
+// cancel makes a new generation, so an older result is dropped. An input stops the search and
+// starts it again once typing pauses (tmrNeustart).
 //
 // clang-format off
 //   the command opens it                      Load(prefill)
 //   a character typed into one of the boxes   Text_KeyPress(key); key 0 afterwards: swallow
 //   a box edited, a list item picked          Input_Changed()
+//   typing paused for kRestartMs              tmrNeustart_Timer()
 //   cmdBerechnen (Enter)                      cmdBerechnen_Click()
 //   cmdAbbrechen                              cmdAbbrechen_Click()
 //   cmdSchliessen, Escape, the close box      cmdSchliessen_Click()
@@ -51,6 +53,8 @@ class FrmNecVergleich : public Form {
  public:
   static constexpr const char* kCaption = "NEC-2-Vergleich";
   static constexpr const char* kSearching = "NEC-2 rechnet …";
+  // How long typing pauses before the search starts again.
+  static constexpr int kRestartMs = 500;
 
   explicit FrmNecVergleich(Platform& platform);
 
@@ -83,6 +87,10 @@ class FrmNecVergleich : public Form {
   CommandButton cmdBerechnen{"cmdBerechnen"};
   CommandButton cmdAbbrechen{"cmdAbbrechen"};  // enabled while the search runs
   CommandButton cmdSchliessen{"cmdSchliessen"};
+  Control prgBusy{"prgBusy"};  // runs while NEC-2 searches
+  Timer tmrNeustart{"tmrNeustart"};
+
+  const ControlTable& Controls() const { return controls_; }
 
   // Loads the window with `prefill` over the defaults and starts the search.
   void Load(const NecInputs& prefill);
@@ -94,6 +102,8 @@ class FrmNecVergleich : public Form {
   void cmdBerechnen_Click();
   void cmdAbbrechen_Click();
   void cmdSchliessen_Click();
+  void tmrNeustart_Timer();
+  void Form_CloseBox() override { cmdSchliessen_Click(); }
 
   // --- for the binding ---
   bool Searching() const { return searching_; }
@@ -110,6 +120,9 @@ class FrmNecVergleich : public Form {
   std::string Pattern(double value, const char* pattern) const;
 
   Platform& platform_;
+  ControlTable controls_;
+  // The inputs ReadInputs() last read: an event that changed none of them changes nothing.
+  std::optional<NecInputs> read_;
   nec::Wire wire_;
   std::optional<ClosedForm> closed_;
   bool searching_ = false;

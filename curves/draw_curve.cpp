@@ -12,6 +12,7 @@
 #include "formulas/parse.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
+#include "platform/plot_style.h"
 #include "platform/surface.h"
 
 namespace velmora {
@@ -33,13 +34,6 @@ bool IntDiv(std::int32_t& target, std::int64_t a, std::int64_t b) {
   if (r < INT32_MIN || r > INT32_MAX) return false;
   target = static_cast<std::int32_t>(r);
   return true;
-}
-
-// 276 log10(L / (d sqrt(1 + L / 4h))): the impedance of a wire over ground.
-Checked WireImpedance(float L, float d, float h) {
-  const Checked argument =
-      Checked(L) / (Checked(d) * Sqrt(Checked(1.0f) + Checked(L) / (Checked(4.0f) * h)));
-  return argument.ok() ? Checked(276.0) * Strict(Log10(argument)) : Checked::Failed();
 }
 
 // The number of characters of a UTF-8 text.
@@ -138,7 +132,7 @@ void Run::SetY(Checked y) {
 
 CurveLayout Run::Execute() {
   s_.SetUnitTwips();
-  s_.SetLineWidth(2);
+  s_.SetLineWidth(kPlotStyle.axisWidth);
 
   // Factor 100: a full scale of 1 means fractions shown as percent of the full scale.
   if (req_.yFullScale <= 1) {
@@ -183,7 +177,7 @@ CurveLayout Run::Execute() {
 void Run::DrawAxes() {
   Line(m_, m_, m_, 1.1 * Checked(uy_) * (Checked(Y_) * g_ + 1));
   Line(m_, m_, Checked(ux_) * (X_ + 1), m_);
-  s_.SetLineWidth(1);
+  s_.SetLineWidth(kPlotStyle.lineWidth);
   Point(m_, m_, false);
 }
 
@@ -219,7 +213,10 @@ void Run::DrawYTicks() {
                       : FormatPattern(static_cast<double>(value) / 100, "0.00", sep_);
       s_.Print(*label);
     }
-    Line(m_ - (longTick ? 80 : halfTick ? 60 : 30), t, m_, t);
+    const int length = longTick   ? kPlotStyle.longTick
+                       : halfTick ? kPlotStyle.halfTick
+                                  : kPlotStyle.shortTick;
+    Line(m_ - length, t, m_, t);
     if (trace_ != nullptr) trace_->yTicks.push_back({k_, std::move(label)});
   }
 }
@@ -251,7 +248,8 @@ void Run::DrawXTicks() {
     SetY((m_ / 3) * 2);
     const bool labelled = kx_ % s == 0;
     if (labelled) s_.PrintNumber(kx_);
-    Line(static_cast<double>(i), m_ - (labelled ? 80 : 30), static_cast<double>(i), m_);
+    const int length = labelled ? kPlotStyle.longTick : kPlotStyle.shortTick;
+    Line(static_cast<double>(i), m_ - length, static_cast<double>(i), m_);
     if (trace_ != nullptr) {
       trace_->xTicks.push_back(
           {kx_, labelled ? std::optional(DrawingSurface::PrintedNumberText(kx_)) : std::nullopt});
@@ -310,7 +308,7 @@ bool Run::EvaluatePoint(CurveType type) {
       Assign(h_, Checked(h_) - Checked(dm_) / 2.0f);
       Assign(w_, Strict(WireShorteningPercent(f_, dmm_)));
       sh_ = HeightShorteningPercent(f_, h_, realGround_);
-      AssignStored(y_, Single((Checked(100.0f) - sh_) * (Checked(100.0f) - w_) / 10000.0f));
+      AssignStored(y_, Single(VelocityFactor(sh_, w_)));
       return true;
     case CurveType::kVfH:
       f_ = in3_;
@@ -319,7 +317,7 @@ bool Run::EvaluatePoint(CurveType type) {
       Assign(dmm_, Checked(d_) * 1000.0f);
       Assign(w_, Strict(WireShorteningPercent(f_, dmm_)));
       sh_ = HeightShorteningPercent(f_, h_, realGround_);
-      AssignStored(y_, Single((Checked(100.0f) - sh_) * (Checked(100.0f) - w_) / 10000.0f));
+      AssignStored(y_, Single(VelocityFactor(sh_, w_)));
       return true;
     case CurveType::kVfF:
       Assign(f_, Checked(x_));
@@ -327,7 +325,7 @@ bool Run::EvaluatePoint(CurveType type) {
       Assign(dmm_, Checked(d_) * 1000.0f);
       Assign(w_, Strict(WireShorteningPercent(f_, dmm_)));
       sh_ = HeightShorteningPercent(f_, h_, realGround_);
-      AssignStored(y_, Single((Checked(100.0f) - sh_) * (Checked(100.0f) - w_) / 10000.0f));
+      AssignStored(y_, Single(VelocityFactor(sh_, w_)));
       return true;
     case CurveType::kQaH:
       Assign(h_, Checked(x_));

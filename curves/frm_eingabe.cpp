@@ -7,6 +7,7 @@
 #include "formulas/parse.h"
 #include "platform/platform.h"
 #include "single/materials.h"
+#include "single/skin_effect.h"
 
 namespace velmora {
 namespace {
@@ -401,15 +402,9 @@ void FrmEingabe::CancelButton_Click() {
 }
 
 void FrmEingabe::ShowSkinEffectLoss() {
-  const std::optional<float> loss =
-      ConductorLossReadout(Text7.text, Text8.text, Text9.text, Combo2.text);
-  if (!loss) {
-    Label13.caption.clear();
-    Label12.caption.clear();
-    return;
-  }
-  Label13.caption = FormatPattern(*loss, "##0.0# Ohm", platform_.DecimalSeparator());
-  Label12.caption = "Rv mit Skineffekt:";
+  velmora::ShowSkinEffectLoss(
+      {Text7, Text8, Text9, Combo2, Label13, Label12, "##0.0# Ohm", "Rv mit Skineffekt:"},
+      platform_.DecimalSeparator());
 }
 
 }  // namespace velmora

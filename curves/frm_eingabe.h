@@ -66,7 +66,9 @@ class FrmEingabe : public Form {
 
   // --- event handlers ---
   void Form_Load();
-  void Form_Activate();  // the window system calls it on each showing
+  void Form_Activate() override;  // the window system calls it on each showing
+  // The close box takes the window away as if unloaded: the command does not see "OK".
+  void Form_CloseBox() override { Unload(); }
   void Combo1_Click();
   void Combo2_Click();
   void Text3_KeyPress(std::int16_t& keyAscii) { FilterKey(keyAscii); }

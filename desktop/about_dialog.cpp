@@ -131,7 +131,7 @@ void AboutDialog::ExecModal() {
 
 void AboutDialog::Ok() {
   model_.cmdOK_Click();
-  platform_.SyncViews();
+  platform_.ModelChanged();
   if (!model_.visible && inExec_) done(QDialog::Accepted);
 }
 

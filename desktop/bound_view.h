@@ -14,7 +14,8 @@ namespace velmora::qt {
 class BoundView {
  public:
   virtual ~BoundView() = default;
-  // Model -> widgets. Must not route anything back into the model.
+  // Model -> widgets, touching only what changed since the last call (cheap when nothing did:
+  // it runs after every event). Must not route anything back into the model.
   virtual void Sync() = 0;
   // The widget bound to a control of this view's model, or nullptr.
   virtual QWidget* WidgetFor(const Control& control) = 0;
@@ -26,6 +27,15 @@ class ModalView : public BoundView {
   virtual Form& form() = 0;
   // Shows the dialog modally; returns once the model's form is hidden.
   virtual void ExecModal() = 0;
+};
+
+// Work that runs beside a model (NEC-2's searches): started, followed and stopped in one step
+// after each model change, never while the widgets are synced.
+class BackgroundWork {
+ public:
+  virtual ~BackgroundWork() = default;
+  // Starts what the model now asks for and stops what it no longer asks for.
+  virtual void Follow() = 0;
 };
 
 }  // namespace velmora::qt

@@ -1,5 +1,6 @@
 #include "desktop/dialogs.h"
 
+#include "crosscheck/frm_nec_vergleich.h"
 #include "curves/frm_eingabe.h"
 #include "desktop/form_dialog.h"
 #include "desktop/qt_platform.h"
@@ -11,19 +12,28 @@ std::unique_ptr<FormDialog> MakeSingleValueDialog(QtPlatform& platform, FrmEinze
                                                   QWidget* parent) {
   auto dialog = std::make_unique<FormDialog>(platform, f, f.Controls(), parent);
   dialog->setObjectName(QStringLiteral("frmEinzel_Eingabe"));
-  dialog->onActivate = [&f] { f.Form_Activate(); };
-  // The close box closes the window without the Cancel button's handler; the command that
-  // opened it unloads it.
-  dialog->onCloseBox = [&f] { f.Hide(); };
   return dialog;
 }
 
 std::unique_ptr<FormDialog> MakeCurveDialog(QtPlatform& platform, FrmEingabe& f, QWidget* parent) {
   auto dialog = std::make_unique<FormDialog>(platform, f, f.Controls(), parent);
   dialog->setObjectName(QStringLiteral("frmEingabe"));
-  dialog->onActivate = [&f] { f.Form_Activate(); };
-  // The close box takes the window away as if unloaded: the command does not see "OK".
-  dialog->onCloseBox = [&f] { f.Unload(); };
+  return dialog;
+}
+
+std::unique_ptr<FormDialog> MakeNecDialog(QtPlatform& platform, FrmNecVergleich& f,
+                                          NecRunnerSource runner, QWidget* parent) {
+  auto dialog = std::make_unique<FormDialog>(platform, f, f.Controls(), parent);
+  dialog->setObjectName(QStringLiteral("frmNecVergleich"));
+  NecSearches::Model searched;
+  searched.wanted = [&f] { return f.Searching(); };
+  searched.generation = [&f] { return f.SearchGeneration(); };
+  searched.wires = [&f] { return std::vector<nec::Wire>{f.SearchWire()}; };
+  searched.found = [&f](std::uint64_t generation, std::size_t,
+                        const nec::Result<nec::Resonance>& result) {
+    f.SearchFinished(generation, result);
+  };
+  new NecSearches(platform, std::move(runner), 1, std::move(searched), dialog.get());
   return dialog;
 }
 

@@ -1,21 +1,22 @@
-// The Qt dialogs of the program, each bound to its form model.
+// The Qt dialogs of the program, each built from its form model's control table.
 #pragma once
 
 #include <memory>
+
+#include "desktop/nec_searches.h"
 
 class QWidget;
 
 namespace velmora {
 class FrmEinzelEingabe;
 class FrmEingabe;
-class FrmAbout;
+class FrmNecVergleich;
 }  // namespace velmora
 
 namespace velmora::qt {
 
 class QtPlatform;
 class FormDialog;
-class AboutDialog;
 
 // "Eingabe für Berechnung": controls at the model's twips positions.
 std::unique_ptr<FormDialog> MakeSingleValueDialog(QtPlatform& platform, FrmEinzelEingabe& form,
@@ -23,5 +24,8 @@ std::unique_ptr<FormDialog> MakeSingleValueDialog(QtPlatform& platform, FrmEinze
 // "Eingabe für Kurvenberechnung": the three frames, focus order as the model gives it.
 std::unique_ptr<FormDialog> MakeCurveDialog(QtPlatform& platform, FrmEingabe& form,
                                             QWidget* parent);
+// "NEC-2-Vergleich", with the search the model asks for on one worker.
+std::unique_ptr<FormDialog> MakeNecDialog(QtPlatform& platform, FrmNecVergleich& form,
+                                          NecRunnerSource runner, QWidget* parent);
 
 }  // namespace velmora::qt

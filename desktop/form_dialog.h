@@ -4,51 +4,25 @@
 #pragma once
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QPointer>
-#include <QSet>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "desktop/bound_view.h"
+#include "desktop/filtered_line_edit.h"
+#include "desktop/form_widgets.h"
 
 class QComboBox;
+class QTimer;
 
 #include "platform/controls.h"
 
 namespace velmora::qt {
 
 class QtPlatform;
-
-// A line edit that hands every typed character to a key filter before it lands in the text.
-// Navigation and editing keys, Enter and Escape keep their usual jobs; a paste is typed
-// character by character through the filter.
-class FilteredLineEdit : public QLineEdit {
-  Q_OBJECT
- public:
-  using QLineEdit::QLineEdit;
-  std::function<void(std::int16_t&)> keyFilter;
-  std::function<void()> keyRelease;
-  std::function<void()> focusLost;
-
- signals:
-  // The text changed by the user (also when a filtered key was inserted by us).
-  void userEdited(const QString& text);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
-
- private:
-  void PasteFiltered();
-  // Runs the filter on one typed character; returns the character to insert, or 0.
-  char16_t Filter(char16_t typed);
-  QSet<int> pressedHere_;
-};
 
 class FormDialog : public QDialog, public ModalView {
   Q_OBJECT
@@ -57,11 +31,6 @@ class FormDialog : public QDialog, public ModalView {
   FormDialog(QtPlatform& platform, Form& form, const ControlTable& controls,
              QWidget* parent = nullptr);
   ~FormDialog() override;
-
-  // Runs when the dialog is shown modally, before the user sees it (the form's activation).
-  std::function<void()> onActivate;
-  // The window's close box: the model decides what that means; it must hide the form.
-  std::function<void()> onCloseBox;
 
   void Sync() override;
   QWidget* WidgetFor(const Control& control) override;
@@ -82,13 +51,19 @@ class FormDialog : public QDialog, public ModalView {
     const ControlEntry* entry = nullptr;
     QWidget* widget = nullptr;
     QRect geometry;  // last applied, in pixels
+    // StampOf the control when it was last synced; unset: the widget must be checked.
+    std::optional<std::uint64_t> stamp;
+    QTimer* timer = nullptr;  // a timer row has this instead of a widget
+    std::uint64_t armed = 0;
   };
   void Build();
+  // The row's widget events -> the row's handlers, through Route.
+  void Connect(Bound& bound, std::size_t row);
   void Route(const std::function<void()>& handler);
   void SyncOne(Bound& bound);
-  QRect PixelRect(const Control& control) const;
-  QSize ClientSize() const;
-  void ApplyTabOrder();
+  // The user changed this row's widget and the model took it over: check it at the next sync.
+  void Touched(std::size_t row) { bound_[row].stamp.reset(); }
+  std::vector<NamedRow> Rows() const;
   // Accessible names from the caption label in each control's row; see the definition.
   void UpdateAccessibleTexts();
 

@@ -20,7 +20,6 @@
 #include "desktop/about_dialog.h"
 #include "desktop/dialogs.h"
 #include "desktop/form_dialog.h"
-#include "desktop/nec_dialog.h"
 #include "desktop/nec_overlay.h"
 #include "desktop/plot_widget.h"
 #include "desktop/qt_platform.h"
@@ -28,6 +27,7 @@
 #include "desktop/text.h"
 #include "desktop/twips.h"
 #include "nec/runner.h"
+#include "platform/state_stamp.h"
 #include "shell/frm_main.h"
 #include "shell/window_settings.h"
 
@@ -133,8 +133,8 @@ MainWindow::MainWindow(QtPlatform& platform, FrmMain& model)
   BindPlotEvents();
   setCentralWidget(plotArea_);
   BuildStatusBar();
-  necOverlay_ = new NecOverlay(model_.necPoints, model_.picture(), *plot_, *statusNec_, *this,
-                               [this] { return necRunner_; });
+  necOverlay_ = new NecOverlay(platform_, model_.necPoints, model_.picture(), *plot_, *statusNec_,
+                               *this, [this] { return necRunner_; });
   platform_.SetStatusLabel(statusText_);
   platform_.SetMainWidget(this);
 
@@ -171,7 +171,7 @@ ModalView* MainWindow::CreateDialogFor(Form& form) {
   }
   if (&form == &model_.frmNecVergleich) {
     if (!necDialog_) {
-      necDialog_ = std::make_unique<NecDialog>(
+      necDialog_ = MakeNecDialog(
           platform_, model_.frmNecVergleich, [this] { return necRunner_; }, this);
     }
     return necDialog_.get();
@@ -342,7 +342,7 @@ void MainWindow::Load() {
   loading_ = false;
   MeasureInto();
   model_.Form_Paint();
-  platform_.SyncViews();
+  platform_.ModelChanged();
 }
 
 void MainWindow::MeasureInto() {
@@ -371,12 +371,35 @@ void MainWindow::MeasureInto() {
 void MainWindow::Route(const std::function<void()>& handler) {
   ClearUpperVectorState();
   handler();
-  platform_.SyncViews();
+  platform_.ModelChanged();
 }
 
 void MainWindow::Sync() {
   if (syncing_) return;
   syncing_ = true;
+  // Title, menu, bars and the plot's place: re-checked only when one of them changed.
+  StateStamp stamp;
+  stamp.Add(std::string_view(model_.caption)).Add(Dpi());
+  for (const FrmMain::MenuEntry& entry : model_.Menu()) {
+    const MenuItem& item = *entry.item;
+    stamp.Add(std::string_view(item.caption)).Add(item.enabled).Add(item.visible);
+    stamp.Add(item.checked);
+  }
+  stamp.Add(model_.tbToolBar.visible).Add(model_.sbStatusBar.visible);
+  stamp.Add(model_.Picture1.width).Add(model_.Picture1.height);
+  if (stamp.Value() != frameStamp_ || !frameSynced_) {
+    frameStamp_ = stamp.Value();
+    frameSynced_ = true;
+    SyncFrame();
+  }
+  plot_->SyncImage();
+  UpdatePlotAccessibility(plot_, statusText_);
+  SyncReadout();
+  necOverlay_->Sync();
+  syncing_ = false;
+}
+
+void MainWindow::SyncFrame() {
   const QString title = ToQ(model_.caption);
   if (windowTitle() != title) setWindowTitle(title);
   for (const FrmMain::MenuEntry& entry : model_.Menu()) {
@@ -401,11 +424,6 @@ void MainWindow::Sync() {
   const QRect plotRect(0, 0, TwipsToPixels(model_.Picture1.width, dpi),
                        TwipsToPixels(model_.Picture1.height, dpi));
   if (plot_->geometry() != plotRect) plot_->setGeometry(plotRect);
-  plot_->update();
-  UpdatePlotAccessibility(plot_, statusText_);
-  SyncReadout();
-  necOverlay_->Sync();
-  syncing_ = false;
 }
 
 void MainWindow::BindPlotEvents() {
@@ -443,11 +461,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   MeasureInto();
   if (model_.Form_QueryUnload()) {
     event->ignore();
-    platform_.SyncViews();
+    platform_.ModelChanged();
     return;
   }
   model_.Form_Unload();
-  platform_.SyncViews();
+  platform_.ModelChanged();
   event->accept();
 }
 

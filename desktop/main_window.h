@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -28,7 +29,6 @@ class QtPlatform;
 class PlotWidget;
 class FormDialog;
 class AboutDialog;
-class NecDialog;
 class NecOverlay;
 
 class MainWindow : public QMainWindow, public BoundView {
@@ -53,7 +53,7 @@ class MainWindow : public QMainWindow, public BoundView {
   FormDialog* SingleValueDialog() const { return singleDialog_.get(); }
   FormDialog* CurveDialog() const { return curveDialog_.get(); }
   AboutDialog* InfoDialog() const { return aboutDialog_.get(); }
-  NecDialog* NecComparisonDialog() const { return necDialog_.get(); }
+  FormDialog* NecComparisonDialog() const { return necDialog_.get(); }
   // The status panel of NEC-2's points over the curve; hidden while it has nothing to say.
   QLabel* NecPointsPanel() const { return statusNec_; }
   // What runs NEC-2 for the comparison and the points (nec2c by default); tests put in others.
@@ -76,6 +76,8 @@ class MainWindow : public QMainWindow, public BoundView {
   // The plot's pointer, keys and Ctrl+C -> model; its marker and status panel 4 <- model.
   void BindPlotEvents();
   void SyncReadout();
+  // Title, menu, bars and the plot's place.
+  void SyncFrame();
   ModalView* CreateDialogFor(Form& form);
   void Route(const std::function<void()>& handler);
   // Window geometry and bar heights -> model, in twips.
@@ -103,10 +105,12 @@ class MainWindow : public QMainWindow, public BoundView {
   std::unique_ptr<FormDialog> singleDialog_;
   std::unique_ptr<FormDialog> curveDialog_;
   std::unique_ptr<AboutDialog> aboutDialog_;
-  std::unique_ptr<NecDialog> necDialog_;
+  std::unique_ptr<FormDialog> necDialog_;
   std::shared_ptr<nec::NecRunner> necRunner_;
   NecOverlay* necOverlay_ = nullptr;
   bool syncing_ = false;
+  std::uint64_t frameStamp_ = 0;
+  bool frameSynced_ = false;
   bool loading_ = false;
   // A resize that arrives while a resize is being handled (the redraw lets events run) is
   // handled once more afterwards instead of inside it.

@@ -1,13 +1,11 @@
-// NEC-2's points over the curve on screen: runs the searches the NecPoints model asks for on two
-// workers (both cores), hands each result back on the user-interface thread, shows the points
-// on the plot and their progress in a status bar panel of their own. Esc stops them.
+// NEC-2's points over the curve on screen: the searches the NecPoints model asks for run on two
+// workers (both cores) through NecSearches; this shows the points on the plot and their progress
+// in a status bar panel of their own. Esc stops them.
 #pragma once
 
 #include <QObject>
-#include <cstdint>
-#include <memory>
 
-#include "desktop/nec_dialog.h"
+#include "desktop/nec_searches.h"
 
 class QLabel;
 class QShortcut;
@@ -15,13 +13,13 @@ class QWidget;
 
 namespace velmora {
 class NecPoints;
-class ResonanceJob;
 class RetainedSurface;
 }  // namespace velmora
 
 namespace velmora::qt {
 
 class PlotWidget;
+class QtPlatform;
 
 class NecOverlay : public QObject {
   Q_OBJECT
@@ -29,24 +27,19 @@ class NecOverlay : public QObject {
   static constexpr int kWorkers = 2;
 
   // `panel` sits in the window's status bar; Esc works while `window` is active.
-  NecOverlay(NecPoints& model, const RetainedSurface& surface, PlotWidget& plot, QLabel& panel,
-             QWidget& window, NecRunnerSource runner);
-  ~NecOverlay() override;
+  NecOverlay(QtPlatform& platform, NecPoints& model, const RetainedSurface& surface,
+             PlotWidget& plot, QLabel& panel, QWidget& window, NecRunnerSource runner);
 
-  // Model -> searches, plot and panel.
+  // Model -> plot and panel.
   void Sync();
 
  private:
-  void FollowSearches();
-
   NecPoints& model_;
   const RetainedSurface& surface_;
   PlotWidget& plot_;
   QLabel& panel_;
   QShortcut* escape_ = nullptr;
-  NecRunnerSource runner_;
-  std::unique_ptr<ResonanceJob> job_;
-  std::uint64_t jobGeneration_ = 0;
+  NecSearches* searches_ = nullptr;
 };
 
 }  // namespace velmora::qt

@@ -15,10 +15,8 @@
 namespace velmora::qt {
 namespace {
 
-constexpr double kNecRadiusTwips = 50;  // about 3.5 pixels on a 96 dpi screen
-
 void DrawNecMarker(QPainter& painter, const QPointF& at) {
-  painter.drawEllipse(at, kNecRadiusTwips, kNecRadiusTwips);
+  painter.drawEllipse(at, kPlotStyle.necRadius, kPlotStyle.necRadius);
 }
 
 }  // namespace
@@ -33,6 +31,16 @@ PlotWidget::PlotWidget(RetainedSurface& surface, QWidget* parent)
 
 void PlotWidget::SetRenderer(Renderer renderer) {
   renderer_ = std::move(renderer);
+  update();
+}
+
+void PlotWidget::SyncImage() {
+  const DisplayList& image = surface_.Image();
+  const std::array<double, 5> key{
+      static_cast<double>(image.handle), static_cast<double>(image.items.size()),
+      static_cast<double>(image.texts.size()), image.width, image.height};
+  if (key == imageKey_) return;
+  imageKey_ = key;
   update();
 }
 
@@ -64,7 +72,7 @@ void PlotWidget::PaintOverlay(QPainter& painter, double pixelsPerTwip) {
   if (marker_) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(QColor(0, 90, 200), 1);
+    QPen pen(ToQColor(kPlotStyle.marker), 1);
     pen.setCosmetic(true);
     painter.setPen(pen);
     const double x = std::floor(*marker_ * pixelsPerTwip) + 0.5;
@@ -75,7 +83,7 @@ void PlotWidget::PaintOverlay(QPainter& painter, double pixelsPerTwip) {
   painter.save();
   painter.scale(pixelsPerTwip, pixelsPerTwip);
   painter.setRenderHint(QPainter::Antialiasing, true);
-  QPen pen(NecColor().darker(130), 1.2);
+  QPen pen(NecColor().darker(kPlotStyle.necOutlineDarker), kPlotStyle.necOutlineWidth);
   pen.setCosmetic(true);
   painter.setPen(pen);
   painter.setBrush(NecColor());
@@ -86,37 +94,38 @@ void PlotWidget::PaintOverlay(QPainter& painter, double pixelsPerTwip) {
 }
 
 void PlotWidget::PaintNecLegend(QPainter& painter) {
-  // Top right, clear of the y axis' name on the left: a line for the curve, a marker for NEC-2.
+  const PlotStyle& style = kPlotStyle;
   const QFont font = PlotFont();
   painter.setFont(font);
   const QFontMetricsF metrics(font);
   const QString formula = QStringLiteral("Formel");
   const QString nec = QStringLiteral("NEC-2");
   const double line = metrics.height();
-  const double sample = 240;
+  const double sample = style.legendSample;
   const double textWidth =
       std::max(metrics.horizontalAdvance(formula), metrics.horizontalAdvance(nec));
-  const double width = sample + 90 + textWidth + 120;
-  const double right = surface_.Image().width - 150;
-  const QRectF box(right - width, 90, width, 2 * line + 90);
+  const double pad = style.legendPadding;
+  const double width = sample + style.legendTextGap + textWidth + 2 * pad;
+  const double right = surface_.Image().width - style.legendRightGap;
+  const QRectF box(right - width, style.legendTop, width, 2 * line + 1.5 * pad);
   const QPen markerPen = painter.pen();
   const QBrush markerBrush = painter.brush();
-  painter.setPen(QPen(QColor(160, 160, 160), 0));
-  painter.setBrush(QColor(255, 255, 255, 230));
+  painter.setPen(QPen(ToQColor(style.legendFrame), 0));
+  painter.setBrush(ToQColor(style.legendFill));
   painter.drawRect(box);
-  const double x = box.left() + 60;
-  const double y1 = box.top() + 45 + line / 2;
+  const double x = box.left() + pad;
+  const double y1 = box.top() + 0.75 * pad + line / 2;
   const double y2 = y1 + line;
-  QPen curvePen(QColor(16, 16, 16), 0);
+  QPen curvePen(ToQColor(style.foreground), 0);
   painter.setPen(curvePen);
   painter.drawLine(QPointF(x, y1), QPointF(x + sample, y1));
   painter.setPen(markerPen);
   painter.setBrush(markerBrush);
   DrawNecMarker(painter, QPointF(x + sample / 2, y2));
-  painter.setPen(QColor(16, 16, 16));
-  const double textX = x + sample + 90;
-  painter.drawText(QRectF(textX, y1 - line / 2, textWidth + 60, line), Qt::AlignVCenter, formula);
-  painter.drawText(QRectF(textX, y2 - line / 2, textWidth + 60, line), Qt::AlignVCenter, nec);
+  painter.setPen(ToQColor(style.foreground));
+  const double textX = x + sample + style.legendTextGap;
+  painter.drawText(QRectF(textX, y1 - line / 2, textWidth + pad, line), Qt::AlignVCenter, formula);
+  painter.drawText(QRectF(textX, y2 - line / 2, textWidth + pad, line), Qt::AlignVCenter, nec);
 }
 
 void PlotWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -7,9 +7,13 @@
 #include <QColor>
 #include <QPointF>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
+
+#include "desktop/qt_surface.h"
+#include "platform/plot_style.h"
 
 class QPainter;
 
@@ -36,10 +40,13 @@ class PlotWidget : public QWidget {
   };
 
   // The second colour: NEC-2's points beside the formulas' curve.
-  static QColor NecColor() { return QColor(205, 40, 30); }
+  static QColor NecColor() { return ToQColor(kPlotStyle.nec); }
 
   PlotWidget(RetainedSurface& surface, QWidget* parent = nullptr);
   void SetRenderer(Renderer renderer);
+  // Repaints when the retained image changed since the last call: a new drawing, more of it, or
+  // a new size. Within one image the list only grows.
+  void SyncImage();
   void SetEvents(Events events) { events_ = std::move(events); }
   // The read-out's marker, in twips from the left edge; nullopt: none.
   void SetMarker(std::optional<double> x);
@@ -67,6 +74,7 @@ class PlotWidget : public QWidget {
   std::optional<double> marker_;
   std::vector<QPointF> necPoints_;
   bool necLegend_ = false;
+  std::array<double, 5> imageKey_{};
 };
 
 }  // namespace velmora::qt

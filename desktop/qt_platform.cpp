@@ -49,16 +49,33 @@ void QtPlatform::SetMainWidget(QWidget* widget) {
   mainWidget_ = widget;
 }
 
+void QtPlatform::AddWork(BackgroundWork* work) {
+  work_.push_back(work);
+}
+
+void QtPlatform::RemoveWork(BackgroundWork* work) {
+  std::erase(work_, work);
+}
+
+void QtPlatform::ModelChanged() {
+  // Work may be removed while another one follows its model (a job's end closing nothing yet,
+  // but a window may go); iterate over a copy.
+  const std::vector<BackgroundWork*> work = work_;
+  for (BackgroundWork* w : work) {
+    if (std::find(work_.begin(), work_.end(), w) != work_.end()) w->Follow();
+  }
+  SyncViews();
+}
+
 void QtPlatform::SyncViews() {
-  // A sync that moves widgets can run a handler (a window that grows to fit a bar shown again
-  // redraws its curve): what that handler changed is caught up with in one more pass.
   if (syncing_) {
     syncAgain_ = true;
     return;
   }
   syncing_ = true;
-  constexpr int kMaxPasses = 4;
-  for (int pass = 0; pass < kMaxPasses; ++pass) {
+  // One pass. A sync that moves widgets can run a handler that syncs again (the plot area's
+  // resize lays out the plot anew): that cascade gets the second pass, and only it.
+  for (int pass = 0; pass < 2; ++pass) {
     syncAgain_ = false;
     // A view may be removed while another one syncs (a window closing); iterate over a copy.
     const std::vector<BoundView*> views = views_;

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace velmora::qt {
 
+class BackgroundWork;
 class BoundView;
 class ModalView;
 
@@ -36,8 +37,13 @@ class QtPlatform : public Platform {
   // The main window's status panel 1 and the parent of message boxes outside dialogs.
   void SetStatusLabel(QLabel* label);
   void SetMainWidget(QWidget* widget);
-  // Model -> widgets for every bound window.
+  void AddWork(BackgroundWork* work);
+  void RemoveWork(BackgroundWork* work);
+  // Model -> widgets for every bound window; each touches only what changed.
   void SyncViews();
+  // The step after a handler changed a model: background work follows the models, then every
+  // window catches up with its own.
+  void ModelChanged();
   // How often the program beeped; a beep cannot be heard on every display.
   int Beeps() const { return beeps_; }
 
@@ -67,6 +73,7 @@ class QtPlatform : public Platform {
 
   std::vector<BoundView*> views_;
   std::vector<ModalView*> modalViews_;
+  std::vector<BackgroundWork*> work_;
   std::function<ModalView*(Form&)> viewFactory_;
   QPointer<QLabel> statusLabel_;
   QPointer<QWidget> mainWidget_;

@@ -26,10 +26,9 @@ __attribute__((target("avx"))) void ZeroUpperVectorHalves() {
 }
 #endif
 
-constexpr int kFontTwips = 156;  // 7.8 pt at 20 twips per point
-const QColor kBackground(255, 255, 255);
-const QColor kForeground(16, 16, 16);
-const QColor kStatusBackground(240, 240, 240);
+const QColor kBackground = ToQColor(kPlotStyle.background);
+const QColor kForeground = ToQColor(kPlotStyle.foreground);
+const QColor kStatusBackground = ToQColor(kPlotStyle.statusBackground);
 
 QPen PenOf(int lineWidth) {
   QPen pen(kForeground, lineWidth * kTwipsPerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
@@ -157,12 +156,10 @@ void PaintPlot(QPainter& painter, const DisplayList& list, const std::string& ti
 }  // namespace
 
 QFont PlotFont() {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(kFontTwips);
+  QFont font(QString::fromLatin1(kPlotStyle.fontFamily));
+  font.setPixelSize(kPlotStyle.fontTwips);
   font.setStyleHint(QFont::SansSerif);
-  // DejaVu Sans runs wider than the classic dialog font the layout's text positions were made
-  // for; narrowed, tick labels end before the axis instead of running into it.
-  font.setStretch(86);
+  font.setStretch(kPlotStyle.fontStretch);
   return font;
 }
 

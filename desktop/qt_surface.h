@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -12,12 +13,17 @@
 #include <optional>
 #include <string>
 
+#include "platform/plot_style.h"
 #include "platform/retained_surface.h"
 
 namespace velmora::qt {
 
 // The plot font, 7.8 pt, sized in twips (156): draw it under a twips-to-device scale.
 QFont PlotFont();
+// A colour of the plot's style record.
+inline QColor ToQColor(const Rgb& c) {
+  return QColor(c.r, c.g, c.b, c.alpha);
+}
 // The height of one printed line of the plot font, in twips: where Print leaves the position.
 double PlotLineHeightTwips();
 

@@ -29,7 +29,6 @@
 #include "desktop/about_dialog.h"
 #include "desktop/desktop.h"
 #include "desktop/form_dialog.h"
-#include "desktop/nec_dialog.h"
 #include "desktop/plot_widget.h"
 #include "nec/runner.h"
 

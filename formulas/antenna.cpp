@@ -70,6 +70,17 @@ Checked ConductorLossResistance(float L, float d, float f, float sigma) {
   return Strict(Checked(L) / Checked(d) * q);
 }
 
+Checked VelocityFactor(float heightPercent, float wirePercent) {
+  return (Checked(100.0f) - Checked(heightPercent)) * (Checked(100.0f) - Checked(wirePercent)) /
+         Checked(10000.0f);
+}
+
+Checked WireImpedance(float L, float d, float h) {
+  const Checked argument =
+      Checked(L) / (Checked(d) * Sqrt(Checked(1.0f) + Checked(L) / (Checked(4.0f) * Checked(h))));
+  return argument.ok() ? Checked(276.0) * Strict(Log10(argument)) : Checked::Failed();
+}
+
 Checked WireShorteningPercent(float f, float d) {
   const Checked lambda = kSpeedOfLight / Checked(f);
   const Checked ratio = lambda / (Checked(d) / 1000.0f);
@@ -109,12 +120,6 @@ Checked InsulationShortening(float epsR, float D, float dc, float Vf) {
   if (g.ok() && g.value() < 0.001) g = Checked(0.001);  // bare wire: ln(1) = 0 below
   const Checked b = Ln(g * 1000.0);
   return Strict(a * b / (Checked(Vf) * 1623.3333) * (1 - q));
-}
-
-Checked WireImpedance(float L, float d, float h) {
-  return Checked(276.0) *
-         Log10(Checked(L) /
-               (Checked(d) * Sqrt(Checked(1.0f) + Checked(L) / (Checked(4.0f) * Checked(h)))));
 }
 
 Checked ResonantDipoleLength(float k, float Vf, double s, float f) {

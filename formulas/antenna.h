@@ -40,13 +40,17 @@ Checked WireShorteningPercent(float f, float d);
 // For a height of 0 or less (also f = 0): exactly 100.
 float HeightShorteningPercent(float f, float h, std::int16_t realGround);
 
+// The velocity factor of the bare wire from the two shortenings in percent:
+// (100 - heightPercent) (100 - wirePercent) / 10000, not rounded. (4.94061, 2.5615): 0.92624.
+Checked VelocityFactor(float heightPercent, float wirePercent);
+
+// The mean characteristic impedance (ohms) of a wire of length L (m) and diameter d (m) h metres
+// over ground: 276 log10(L / (d sqrt(1 + L / 4h))), not rounded.
+Checked WireImpedance(float L, float d, float h);
+
 // Additional shortening by the insulation, a fraction; D outer and dc conductor diameter (mm),
 // Vf velocity factor of the bare wire.
 Checked InsulationShortening(float epsR, float D, float dc, float Vf);
-
-// The wire's mean characteristic impedance over ground (ohms), as the antenna quality Qa takes
-// it: 276 log10(L / (d sqrt(1 + L / 4h))); L and h in m, d in m.
-Checked WireImpedance(float L, float d, float h);
 
 // Length (m) of the resonant dipole: Vf (1 - 2s) lambda / 2 for k = 1.
 Checked ResonantDipoleLength(float k, float Vf, double s, float f);

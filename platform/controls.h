@@ -48,6 +48,7 @@ struct ComboBox : Control {
   using Control::Control;
   std::string text;
   std::vector<std::string> items;
+  bool listOnly = false;  // a drop-down list: only its items can be picked, nothing typed
   void AddItem(std::string item) { items.push_back(std::move(item)); }
 };
 
@@ -69,6 +70,18 @@ struct CommandButton : Control {
   bool isCancel = false;   // pressed by Escape
 };
 
+// A timer: its event runs once, `interval` milliseconds after the last Arm(), unless it is
+// disabled before.
+struct Timer : Control {
+  using Control::Control;
+  int interval = 0;
+  std::uint64_t armed = 0;  // counts the Arm() calls, so the binding sees each one
+  void Arm() {
+    enabled = true;
+    ++armed;
+  }
+};
+
 struct MenuItem : Control {
   using Control::Control;
   std::string caption;     // with "&" before the access key; "-" for a separator line
@@ -77,12 +90,25 @@ struct MenuItem : Control {
   bool checked = false;
 };
 
-enum class ControlKind { kFrame, kLabel, kTextBox, kComboBox, kCheckBox, kCommandButton };
+// kBusy: a bar that runs to and fro while the control is visible (work with no end known).
+enum class ControlKind {
+  kFrame,
+  kLabel,
+  kTextBox,
+  kComboBox,
+  kCheckBox,
+  kCommandButton,
+  kBusy,
+  kTimer
+};
 enum class LabelLook {
   kPlain,    // not a label, or a label without a look of its own
   kCaption,  // row and caption labels: right-aligned
   kLeft,     // left-aligned caption
   kValue,    // result values: window background, single-line border, centred
+  kNumber,   // numbers in a table: window background, border, right-aligned
+  kHeading,  // a table's column heading: centred
+  kNote,     // a warning beside the results: left-aligned, in a warning colour
 };
 
 // The handlers a control's events run; an empty one means the event raises nothing.
@@ -91,6 +117,7 @@ struct ControlEvents {
   std::function<void(std::int16_t& key)> keyPress;  // set: the box filters typed characters
   std::function<void()> keyUp;                      // any key released in the box
   std::function<void()> lostFocus;
+  std::function<void()> change = {};  // the user changed the text of a box or a choice box
 };
 
 // One row of a form's control table: the control, how it is shown, where it sits and what its
@@ -149,6 +176,10 @@ class Form {
 
   // Closing a dialog hides it; the command that showed it modally then returns.
   void Hide() { visible = false; }
+  // The window is shown modally, before the user sees it.
+  virtual void Form_Activate() {}
+  // The window's close box: the form decides what it means; it must hide the form.
+  virtual void Form_CloseBox() { Hide(); }
 };
 
 }  // namespace velmora

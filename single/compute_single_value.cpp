@@ -14,12 +14,6 @@ constexpr const char* kWrongFormulaStatus = " Falsche Formel !";
 constexpr std::int16_t kTrue = -1;
 constexpr std::int16_t kFalse = 0;
 
-// The velocity factor from the two shortenings in percent.
-Checked VelocityFactor(float heightPercent, float wirePercent) {
-  return (Checked(100.0f) - Checked(heightPercent)) * (Checked(100.0f) - Checked(wirePercent)) /
-         Checked(10000.0f);
-}
-
 std::string Description(const std::string& what, const std::string& t7, const std::string& middle,
                         const std::string& t9) {
   return " Berechnung: " + what + " (Dipol-Länge = " + t7 + " m, " + middle + " bei " + t9 +
@@ -135,11 +129,7 @@ void FrmEinzelEingabe::ComputeSingleValue() {
     Assign(loss, Checked(conductorLoss) + Checked(groundLoss));
     // The mean characteristic impedance of the dipole over ground.
     double impedance = 0.0;
-    Assign(impedance,
-           Checked(276.0) *
-               Log10(Checked(length) /
-                     (Checked(d) *
-                      Sqrt(Checked(1.0f) + Checked(length) / (Checked(4.0f) * Checked(height))))));
+    Assign(impedance, WireImpedance(length, d, height));
     float rs = 0.0f;
     Assign(rs, Checked(RadiationResistance(frequency, height, kTrue)));
     Assign(result,

@@ -7,6 +7,7 @@
 #include "formulas/numtext.h"
 #include "formulas/parse.h"
 #include "single/materials.h"
+#include "single/skin_effect.h"
 
 namespace velmora {
 namespace {
@@ -453,15 +454,9 @@ void FrmEinzelEingabe::Text8_KeyUp() {
 }
 
 void FrmEinzelEingabe::ShowSkinEffectLoss() {
-  const std::optional<float> loss =
-      ConductorLossReadout(Text7.text, Text8.text, Text9.text, Combo2.text);
-  if (!loss) {
-    Label13.caption.clear();
-    Label12.caption.clear();
-    return;
-  }
-  Label13.caption = Pattern(*loss, "##0.0#");  // a failed step shows "0,0"
-  Label12.caption = kSkinEffectCaption;
+  velmora::ShowSkinEffectLoss(
+      {Text7, Text8, Text9, Combo2, Label13, Label12, "##0.0#", kSkinEffectCaption},
+      platform_.DecimalSeparator());
 }
 
 void FrmEinzelEingabe::CancelButton_Click() {

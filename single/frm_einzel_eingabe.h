@@ -114,7 +114,7 @@ class FrmEinzelEingabe : public Form {
   void Load();  // sets loaded, resets every control to its design state, runs Form_Load
   void Unload();
   void Form_Load();
-  void Form_Activate();  // runs the choice handler the first time after each Load()
+  void Form_Activate() override;  // runs the choice handler the first time after each Load()
   void Combo1_Click();
   void Combo2_Click();
   void Combo3_Click();

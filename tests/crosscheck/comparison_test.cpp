@@ -9,6 +9,18 @@ namespace {
 
 using nec::Ground;
 
+TEST(ClosedFormTest, PerGroundPerfectGroundTakesTheFreeSpaceRs) {
+  const std::optional<ClosedForm> real = ClosedFormOf(3.6f, 12.0f, 2.05f, Ground::kAverage);
+  const std::optional<ClosedForm> perfect = ClosedFormOf(3.6f, 12.0f, 2.05f, Ground::kPerfect);
+  ASSERT_TRUE(real && perfect);
+  EXPECT_NEAR(real->rs, 44.2407, 1e-4);
+  EXPECT_NEAR(perfect->rs, 37.5209, 1e-4);
+  EXPECT_NEAR(real->vf, 0.92624, 1e-5);
+  EXPECT_NEAR(perfect->vf, 0.92697, 1e-5);
+  EXPECT_NEAR(real->lengthM, real->vf * kSpeedOfLight / 7.2, 1e-4);
+  EXPECT_FALSE(ClosedFormOf(3.6f, 12.0f, 2.05f, Ground::kFree)) << "no counterpart in free space";
+}
+
 TEST(ClosedFormTest, RsDriftsBelowAFifthOfAWavelengthOverRealGroundOnly) {
   const double fifth = 0.2 * kSpeedOfLight / 3.6;
   const struct {

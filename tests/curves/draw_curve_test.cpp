@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -86,9 +87,24 @@ TEST(DrawCurve, LayoutOfTheRun) {
   }
 }
 
+// The tick lines' lengths in drawing order, y ticks (horizontal) then x ticks (vertical), as
+// letters: L 80 twips, H 60, S 30.
+std::string TickLengths(const CurveSession& s) {
+  std::string y, x;
+  for (const DrawnItem& item : s.surface.Image().items) {
+    const double dx = item.x2 - item.x1, dy = item.y2 - item.y1;
+    if (item.kind != DrawnItem::Kind::kLine || std::abs(dx) + std::abs(dy) > 100) continue;
+    const double length = std::abs(dx) + std::abs(dy);
+    (dy == 0 ? y : x) += length > 70 ? 'L' : length > 45 ? 'H' : 'S';
+  }
+  return y + "|" + x;
+}
+
 TEST(DrawCurve, TickLabels) {
   CurveSession s;
   Redraw(s, Request("Verkürzung Vf bei d", 1, 15));  // percent mode: fractions from one half
+  const std::string ten = "LSSSSSSSSSHSSSSSSSSS";    // y: a long tick every 10, a half one between
+  EXPECT_EQ(TickLengths(s), ten + ten + "LSSSSSSSSS|LSSSSLSSSSLSSSSL");
   std::vector<std::string> y = Labels(s.trace.yTicks);
   std::erase(y, "-");
   EXPECT_EQ(y, (std::vector<std::string>{"0,50", "0,60", "0,70", "0,80", "0,90"}));

@@ -2,6 +2,7 @@
 // named by the caption in their row, result labels read out their value.
 #include <QAccessible>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 
 #include "desktop/plot_widget.h"
@@ -78,18 +79,24 @@ class TestAccessibility : public QObject {
       if (auto* box = qobject_cast<QComboBox*>(w)) w = box->lineEdit();
       names << Read(w, QAccessible::Name);
     };
-    InDialogOf(Model().mnuEinzelBerechnung, [&name](QWidget* d) {
+    InDialogOf(Model().mnuEinzelBerechnung, [&name, &names](QWidget* d) {
       name(d, "Verkürzungsfaktor Vf", "Text6");
       name(d, "Verkürzungsfaktor Vf", "Label5");
       name(d, "resonante Dipollänge", "Combo3");
+      Pick(Choice(d), QStringLiteral("Verkürzungsfaktor Vf"));
+      Press(d, "OKButton");
+      auto* result = d->findChild<QLabel*>(QStringLiteral("Label5"));
+      const auto* text = QAccessible::queryAccessibleInterface(result)->textInterface();
+      names << result->text() + " read as " + Read(result, QAccessible::Value) + "/" +
+                   text->text(0, text->characterCount());
       Press(d, "CancelButton");
     });
     InDialogOf(Model().mnuKurveAnzeigen, [&name](QWidget* d) {
       name(d, "Strahlungswiderstand Rs", "Text3");
       Press(d, "CancelButton");
     });
-    QCOMPARE(names,
-             QStringList({"Ant.-Höhe [m]", "Ergebnis: Vf-Gesamt", "Isolierung", "Y-Meßlänge"}));
+    QCOMPARE(names, QStringList({"Ant.-Höhe [m]", "Ergebnis: Vf-Gesamt", "Isolierung",
+                                 "0,926 read as 0,926/0,926", "Y-Meßlänge"}));
   }
 };
 

@@ -5,13 +5,13 @@
 #include <QPushButton>
 
 #include "crosscheck/frm_nec_vergleich.h"
-#include "desktop/nec_dialog.h"
+#include "desktop/form_dialog.h"
 #include "desktop/plot_widget.h"
 #include "desktop/text.h"
 #include "tests/crosscheck/scripted_runner.h"
 #include "tests/desktop/ui_driver.h"
 
-using velmora::qt::NecDialog;
+using NecDialog = velmora::qt::FormDialog;
 using velmora::testing::DesktopFixture;
 using velmora::testing::ScriptedRunner;
 using velmora::testing::WhileModal;
@@ -38,6 +38,9 @@ class TestNec : public QObject {
     return dialog->findChild<QPushButton*>(QLatin1String(name));
   }
   // Ctrl+G opens the comparison; `user` acts in it, then it is closed.
+  static bool Busy(QWidget* dialog) {
+    return dialog->findChild<QProgressBar*>(QStringLiteral("prgBusy"))->isVisible();
+  }
   bool InDialog(const std::function<void(NecDialog*)>& user) {
     return WhileModal<NecDialog>(
                [&] { QTest::keyClick(&Window(), Qt::Key_G, Qt::ControlModifier); },
@@ -76,7 +79,7 @@ class TestNec : public QObject {
     QVERIFY(InDialog([&](NecDialog* d) {
       if (Idle()) vf = Text(d, "lblVfNec");
       mirrored = Mirrored(d);
-      busy = d->BusyIndicator()->isVisible() || Button(d, "cmdAbbrechen")->isEnabled();
+      busy = Busy(d) || Button(d, "cmdAbbrechen")->isEnabled();
     }));
     QCOMPARE(vf, QStringLiteral("0,9600"));
     QVERIFY(mirrored);
@@ -91,14 +94,13 @@ class TestNec : public QObject {
     QString status;
     QVERIFY(InDialog([&](NecDialog* d) {
       const auto step = [&steps](bool seen) { steps += seen ? '+' : '-'; };
-      step(QTest::qWaitFor([&] { return runner_->runs == 1; }) && d->BusyIndicator()->isVisible());
+      step(QTest::qWaitFor([&] { return runner_->runs == 1; }) && Busy(d));
       // The window takes keys while NEC-2 runs, and the new input kills the running child.
       velmora::testing::TypeOver(d->findChild<QLineEdit*>("txtFrequenz"), QStringLiteral("7"));
       step(QTest::qWaitFor([&] { return runner_->stops == 1; }, 1000));
       step(QTest::qWaitFor([&] { return runner_->runs == 2; }, 3000));
       Button(d, "cmdAbbrechen")->click();
-      step(QTest::qWaitFor([&] { return runner_->stops == 2; }, 1000) &&
-           !d->BusyIndicator()->isVisible());
+      step(QTest::qWaitFor([&] { return runner_->stops == 2; }, 1000) && !Busy(d));
       status = Text(d, "lblStatus");
     }));
     QCOMPARE(steps, QStringLiteral("++++"));

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "headless/headless_platform.h"
@@ -263,6 +264,41 @@ TEST_F(FrmMainTest, ViewTogglesFlipCheckAndBar) {
     EXPECT_EQ(s.main.mnuViewStatusBar.checked, shown);
     EXPECT_EQ(s.main.sbStatusBar.visible, shown);
   }
+}
+
+TEST_F(FrmMainTest, FileCommandsAreNotPossibleYet) {
+  const std::pair<void (FrmMain::*)(), const char*> rows[] = {
+      {&FrmMain::mnuFileOpen_Click, "Öffnen noch nicht möglich"},
+      {&FrmMain::mnuFileSave_Click, "Speichern noch nicht möglich"},
+      {&FrmMain::mnuFileSaveAs_Click, "Speichern unter... noch nicht möglich"}};
+  for (const auto& [command, text] : rows) {
+    s.platform.messages.clear();
+    (s.main.*command)();
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_EQ(s.platform.messages[0].text, text);
+    EXPECT_EQ(s.platform.messages[0].title, "Velmora");
+  }
+}
+
+TEST_F(FrmMainTest, NecComparisonPrefilledFromTheSingleValueInputs) {
+  s.platform.modalScripts["frmEinzel_Eingabe"] = [](Form& form) {
+    auto& single = static_cast<FrmEinzelEingabe&>(form);
+    single.Form_Activate();
+    single.Combo1.text = "Verkürzungsfaktor Vf";
+    single.Combo1_Click();
+    single.Text9.text = "7,1";
+    single.Text6.text = "15";
+    single.Check1.value = 1;
+    single.Hide();
+  };
+  s.main.mnuEinzelBerechnung_Click();
+  NecInputs seen;
+  s.platform.modalScripts["frmNecVergleich"] = [&seen](Form& form) {
+    seen = static_cast<FrmNecVergleich&>(form).Inputs();
+    form.Hide();
+  };
+  s.main.mnuNecVergleich_Click();
+  EXPECT_EQ(seen, (NecInputs{"7,1", "15", "2,05", "56 Cu", "idealer Boden (leitende Ebene)"}));
 }
 
 TEST_F(FrmMainTest, HelpBoxes) {

@@ -112,6 +112,18 @@ TEST_F(DialogSession, VelocityFactorBelowOneCentimetreRaisesTheHeightFirst) {
   EXPECT_EQ(dialog.Label13.caption + "|" + dialog.Label5.caption, "20,422|0,775");
 }
 
+TEST_F(DialogSession, VelocityFactorWithoutAFrequencyOnlyBeeps) {
+  Open();
+  Choose("Verkürzungsfaktor Vf");
+  Retype(dialog.Text9, "");
+  PressOk();
+  EXPECT_EQ(platform.beeps, 1);
+  EXPECT_EQ(platform.focus, "Text9");
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(dialog.Label3.caption + dialog.Label13.caption + dialog.Label5.caption, "");
+  EXPECT_EQ(platform.statusText, kOpenStatus);
+}
+
 TEST_F(DialogSession, UnknownCalculationIsRefusedWithAMessage) {
   Open();
   Choose("Ant. - Güte Qa bei h");

@@ -69,6 +69,16 @@ TEST_F(PrintDialog, PageShowsTheTextBlockInsteadOfTheButtons) {
   EXPECT_EQ(platform.doEventsCalls, 2);
 }
 
+TEST_F(PrintDialog, CancelOnTheQuestionPrintsNothing) {
+  platform.messageAnswers = {kIdCancel};
+  dialog.PrintButton_Click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Drucker bereit?");
+  EXPECT_TRUE(platform.printedForms.empty());
+  EXPECT_EQ(Look(dialog), before);
+  EXPECT_EQ(Pointers(platform.pointerHistory), "");
+}
+
 TEST_F(PrintDialog, FailureBoxThenTheDialogsNormalLookWhateverTheAnswer) {
   const std::tuple<int, const char*, int> rows[] = {{kIdOk, "HDHD", 3}, {kIdCancel, "HD", 1}};
   for (const auto& [answer, pointers, doEvents] : rows) {
