@@ -72,7 +72,7 @@ std::string Read(const QCommandLineParser& parser, band::BandTexts& texts) {
         (text.empty() || text.find_first_not_of(kNumericKeys) != std::string::npos)) {
       return Fill(
           Tr("band", "--%1 \"%2\": type a number with digits and a comma or a point, e.g. 3,6"),
-          std::string(option), text.substr(0, 40));
+          std::string(option), Clip(text));
     }
   }
   if (parser.isSet("band") == (parser.isSet("from") || parser.isSet("to"))) {
@@ -84,7 +84,7 @@ std::string Read(const QCommandLineParser& parser, band::BandTexts& texts) {
       return Fill(Tr("band",
                      "--band \"%1\": use 160m, 80m, 60m, 40m, 30m, 20m, 17m, 15m, 12m "
                      "or 10m"),
-                  name.substr(0, 40));
+                  Clip(name));
     }
     texts.band = name;
   } else {
@@ -111,7 +111,7 @@ std::string Read(const QCommandLineParser& parser, band::BandTexts& texts) {
   const QString ground = parser.isSet("ground") ? parser.value("ground") : "average";
   if (ground != "average" && ground != "perfect") {
     return Fill(Tr("band", "--ground \"%1\": use average or perfect"),
-                ground.left(40).toStdString());
+                Clip(ground.toStdString()));
   }
   texts.ground =
       nec::GroundText(ground == "perfect" ? nec::Ground::kPerfect : nec::Ground::kAverage);
@@ -119,7 +119,7 @@ std::string Read(const QCommandLineParser& parser, band::BandTexts& texts) {
     return Fill(
         Tr("band",
            "--material \"%1\": no conductivity (it starts with its number, e.g. \"56 Cu\")"),
-        texts.material.substr(0, 40));
+        Clip(texts.material));
   }
   return {};
 }

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <memory>
 
+#include "formulas/numtext.h"
+
 namespace velmora::cli {
 namespace {
 
@@ -89,7 +91,7 @@ bool ParseArguments(QCommandLineParser& parser, const std::string& command, cons
     UsageError(command,
                Fill(Tr("velmora-calc",
                        "unexpected argument \"%1\" (a value follows its option: --option value)"),
-                    parser.positionalArguments().first().toStdString()));
+                    Clip(parser.positionalArguments().first().toStdString())));
     return false;
   }
   return true;

@@ -75,7 +75,7 @@ std::optional<float> Positive(const QCommandLineParser& parser, const char* opti
   if (text.empty() || text.find_first_not_of(kNumericKeys) != std::string::npos) {
     problem = Fill(
         Tr("measure", "--%1 \"%2\": type a number with digits and a comma or a point, e.g. 3,6"),
-        std::string(option), text);
+        std::string(option), Clip(text));
     return std::nullopt;
   }
   const float value = ParseDecimal(text);
@@ -118,7 +118,7 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
       in.ground = nec::Ground::kPerfect;
     } else if (ground != "average") {
       return Fill(Tr("measure", "--ground \"%1\": use free, perfect or average"),
-                  ground.toStdString());
+                  Clip(ground.toStdString()));
     }
   }
   const bool heightNeeded = in.ground != nec::Ground::kFree;
@@ -155,7 +155,7 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
       return Fill(Tr("measure",
                      "--insulation \"%1\": no permittivity of 1 or more (it starts "
                      "with its number, e.g. \"2,3 PE\")"),
-                  parser.value("insulation").toStdString());
+                  Clip(parser.value("insulation").toStdString()));
     }
   }
   const std::string material =
@@ -165,7 +165,7 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
     return Fill(Tr("measure",
                    "--material \"%1\": no conductivity (it starts with its number, "
                    "e.g. \"56 Cu\")"),
-                material);
+                Clip(material));
   }
   return {};
 }

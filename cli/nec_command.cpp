@@ -103,7 +103,7 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
       in.ground = nec::Ground::kPerfect;
     } else if (in.groundName != "average") {
       return Fill(Tr("nec", "--ground \"%1\": use free, perfect or average"),
-                  in.groundName.toStdString());
+                  Clip(in.groundName.toStdString()));
     }
   }
   for (const char* required : {"frequency", "diameter", "height"}) {

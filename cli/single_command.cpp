@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "formulas/numtext.h"
 #include "headless/headless_platform.h"
 #include "single/frm_einzel_eingabe.h"
 
@@ -76,7 +77,7 @@ TextBox* BoxFor(const std::string& option, FrmEinzelEingabe& dialog) {
 std::string Apply(const std::string& option, const std::string& value, FrmEinzelEingabe& dialog) {
   const std::string hidden =
       Fill(Tr("single", "--%1: the calculation \"%2\" has no such box on screen"), option,
-           dialog.Combo1.text);
+           Clip(dialog.Combo1.text));
   if (TextBox* box = BoxFor(option, dialog)) {
     if (!dialog.IsShown(*box)) return hidden;
     if (value.empty()) {
@@ -87,7 +88,7 @@ std::string Apply(const std::string& option, const std::string& value, FrmEinzel
     if (!typed.AllAccepted()) {
       return Fill(
           Tr("single", "--%1 \"%2\": the box refuses \"%3\" (it takes only digits, ',' and '.')"),
-          option, value, typed.refusedChar);
+          option, Clip(value), typed.refusedChar);
     }
     if (typed.cutOffCount > 0) {
       return Fill(Tr("single", "--%1: the box takes at most %2 characters"), option,
