@@ -110,8 +110,7 @@ std::string Read(const QCommandLineParser& parser, band::BandTexts& texts) {
   if (parser.isSet("impedance")) texts.impedance = parser.value("impedance").toStdString();
   const QString ground = parser.isSet("ground") ? parser.value("ground") : "average";
   if (ground != "average" && ground != "perfect") {
-    return Fill(Tr("band", "--ground \"%1\": use average or perfect"),
-                Clip(ground.toStdString()));
+    return Fill(Tr("band", "--ground \"%1\": use average or perfect"), Clip(ground.toStdString()));
   }
   texts.ground =
       nec::GroundText(ground == "perfect" ? nec::Ground::kPerfect : nec::Ground::kAverage);
