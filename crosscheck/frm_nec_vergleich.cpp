@@ -66,21 +66,22 @@ FrmNecVergleich::FrmNecVergleich(Platform& platform)
   // Twips: two columns of inputs, the table, the note, the search's line and the buttons.
   constexpr int kRow = 330;
   constexpr int kBox = 285;
+  // The numbers in two columns, the lists across the window.
   Place(lblFrequenz, 120, 120, 1260, kBox);
   Place(txtFrequenz, 1440, 120, 1500, kBox, 0);
   Place(lblDraht, 3060, 120, 1260, kBox);
   Place(txtDraht, 4380, 120, 1800, kBox, 2);
   Place(lblHoehe, 120, 120 + kRow, 1260, kBox);
   Place(txtHoehe, 1440, 120 + kRow, 1500, kBox, 1);
-  Place(lblMaterial, 3060, 120 + kRow, 1260, kBox);
-  Place(cboMaterial, 4380, 120 + kRow, 1800, kBox, 3);
-  Place(lblAussen, 120, 120 + 2 * kRow, 1260, kBox);
-  Place(txtAussen, 1440, 120 + 2 * kRow, 1500, kBox, 4);
-  Place(lblIsolierung, 3060, 120 + 2 * kRow, 1260, kBox);
-  Place(cboIsolierung, 4380, 120 + 2 * kRow, 1800, kBox, 5);
-  Place(lblBoden, 120, 120 + 3 * kRow, 1260, kBox);
-  Place(cboBoden, 1440, 120 + 3 * kRow, 4740, kBox, 6);
-  constexpr int kTable = 1590;
+  Place(lblAussen, 3060, 120 + kRow, 1260, kBox);
+  Place(txtAussen, 4380, 120 + kRow, 1800, kBox, 3);
+  Place(lblMaterial, 120, 120 + 2 * kRow, 1260, kBox);
+  Place(cboMaterial, 1440, 120 + 2 * kRow, 4740, kBox, 4);
+  Place(lblIsolierung, 120, 120 + 3 * kRow, 1260, kBox);
+  Place(cboIsolierung, 1440, 120 + 3 * kRow, 4740, kBox, 5);
+  Place(lblBoden, 120, 120 + 4 * kRow, 1260, kBox);
+  Place(cboBoden, 1440, 120 + 4 * kRow, 4740, kBox, 6);
+  constexpr int kTable = 1920;
   Place(lblFormel, 2520, kTable, 1140, kBox);
   Place(lblNec, 3780, kTable, 1140, kBox);
   Place(lblDifferenz, 5040, kTable, 1140, kBox);
