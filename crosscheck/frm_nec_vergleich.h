@@ -36,11 +36,11 @@ class FrmEinzelEingabe;
 
 // The inputs of the comparison as the texts of its boxes; an empty text: none known.
 struct NecInputs {
-  std::string frequency;        // MHz
-  std::string height;           // m
-  std::string diameter;         // mm; the conductor's with an insulation
-  std::string material;         // "56 Cu"
-  std::string ground;           // "mittlerer Boden", "idealer Boden (leitende Ebene)", "ohne Boden"
+  std::string frequency;  // MHz
+  std::string height;     // m
+  std::string diameter;   // mm; the conductor's with an insulation
+  std::string material;   // "56 Cu"
+  std::string ground;     // "mittlerer Boden", "idealer Boden (leitende Ebene)", "ohne Boden"
   // The sheath's two, initialised, may be left out of a brace list: bare wire.
   std::string outerDiameter{};  // mm; empty, or the conductor's: bare wire
   std::string insulation{};     // "4,0   PVC (3,5...4,5)"
