@@ -182,6 +182,7 @@ void FrmNecVergleich::Load(const NecInputs& prefill) {
   lblDifferenz.caption = "Differenz";
   // DifferencePercent: (Formel - NEC-2) / NEC-2.
   lblDifferenz.toolTip = kDifferenceTip;
+  for (Row* row : {&rowLaenge, &rowVf, &rowR}) row->difference.toolTip = kDifferenceTip;
   rowLaenge.caption.caption = "Resonanzlänge [m]:";
   rowVf.caption.caption = "Verkürzungsfaktor Vf:";
   rowR.caption.caption = "Speisewiderstand [Ohm]:";
@@ -366,7 +367,6 @@ void FrmNecVergleich::SearchFinished(std::uint64_t generation,
   rowLaenge.nec.caption = Pattern(r.lengthM, "0.000");
   rowVf.nec.caption = Pattern(r.vf, "0.0000");
   rowR.nec.caption = Pattern(r.impedance.r, "0.0");
-  for (Row* row : {&rowLaenge, &rowVf, &rowR}) row->difference.toolTip = kDifferenceTip;
   auto difference = [this](double closed, double nec) {
     return Pattern(DifferencePercent(closed, nec), "0.00") + " %";
   };
