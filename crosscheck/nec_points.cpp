@@ -160,7 +160,8 @@ std::string NecPoints::StatusText() const {
     case State::kComputing:
       return prefix + found + " …" + failures + " (Esc bricht ab)";
     case State::kCancelled:
-      return prefix + "abgebrochen, " + found + failures;
+      return prefix + "abgebrochen, " + found + failures +
+             (failed_ == 0 ? "" : ": " + Clip(firstFailure_, kReasonChars));
     case State::kMissing:
       return prefix + "nec2c fehlt (" + nec::kInstallHint + ")";
     case State::kGaveUp:
