@@ -1,5 +1,7 @@
 // frmNecVergleich, the dialog "NEC-2-Vergleich": the formulas against NEC-2 for one dipole of
-// bare wire, side by side for the resonant length, Vf and the feed resistance (the formulas' Rs).
+// bare or insulated wire, side by side for the resonant length, Vf and the feed resistance (the
+// formulas' Rs). For an insulated wire the formulas' column is the single-value "resonante
+// Dipollänge" and NEC-2 models the sheath.
 // The closed form follows every input at once; NEC-2's search runs in the background.
 //
 // Plain state, like the other form models, with its controls and events in one table
@@ -36,17 +38,22 @@ class FrmEinzelEingabe;
 struct NecInputs {
   std::string frequency;  // MHz
   std::string height;     // m
-  std::string diameter;   // mm
+  std::string diameter;   // mm; the conductor's with an insulation
   std::string material;   // "56 Cu"
   std::string ground;     // "mittlerer Boden", "idealer Boden (leitende Ebene)", "ohne Boden"
+  // The sheath's two, initialised, may be left out of a brace list: bare wire.
+  std::string outerDiameter{};  // mm; empty, or the conductor's: bare wire
+  std::string insulation{};     // "4,0   PVC (3,5...4,5)"
 
   bool operator==(const NecInputs&) const = default;
 };
 
 // What the single-value dialog holds for the comparison: frequency, height, diameter and
-// material wherever it shows them, and its "Freiraum" box as the ground.
+// material wherever it shows them, and its "Freiraum" box as the ground. Under "resonante
+// Dipollänge" its insulated wire over real ground, which is all that calculation knows; under the
+// others a bare wire.
 NecInputs NecInputsFrom(FrmEinzelEingabe& dialog);
-// `later` over `earlier` wherever `later` has a text.
+// `later` over `earlier` wherever `later` has a text; the outer diameter goes with the diameter.
 NecInputs Merge(NecInputs earlier, const NecInputs& later);
 
 class FrmNecVergleich : public Form {
@@ -66,6 +73,10 @@ class FrmNecVergleich : public Form {
   TextBox txtDraht{"txtDraht"};
   Label lblMaterial{"lblMaterial"};
   ComboBox cboMaterial{"cboMaterial"};  // the conductor list; its leading number counts
+  Label lblAussen{"lblAussen"};
+  TextBox txtAussen{"txtAussen"};  // the insulation's outer diameter; empty: bare wire
+  Label lblIsolierung{"lblIsolierung"};
+  ComboBox cboIsolierung{"cboIsolierung"};  // the single-value insulation list; its number is er
   Label lblBoden{"lblBoden"};
   ComboBox cboBoden{"cboBoden"};  // one of the three grounds
   // The table: a caption and three columns per row.

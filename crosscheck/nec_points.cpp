@@ -139,6 +139,15 @@ std::vector<NecPoints::Marker> NecPoints::Markers(const RetainedSurface& plot) c
   return markers;
 }
 
+std::vector<SidePoint> NecPoints::FoundPoints() const {
+  std::vector<SidePoint> found;
+  if (!Shown()) return found;
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    if (values_[i]) found.push_back({plan_.xs[i], *values_[i]});
+  }
+  return found;
+}
+
 std::string NecPoints::StatusText() const {
   if (!enabled_ || hidden_ || !curve_) return {};
   const std::string prefix = "NEC-2-Punkte: ";
@@ -151,7 +160,8 @@ std::string NecPoints::StatusText() const {
     case State::kComputing:
       return prefix + found + " …" + failures + " (Esc bricht ab)";
     case State::kCancelled:
-      return prefix + "abgebrochen, " + found + failures;
+      return prefix + "abgebrochen, " + found + failures +
+             (failed_ == 0 ? "" : ": " + Clip(firstFailure_, kReasonChars));
     case State::kMissing:
       return prefix + "nec2c fehlt (" + nec::kInstallHint + ")";
     case State::kGaveUp:

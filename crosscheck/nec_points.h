@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "curves/curve_output.h"
 #include "curves/curve_request.h"
 #include "curves/curve_types.h"
 #include "curves/draw_curve.h"
@@ -71,6 +72,9 @@ class NecPoints {
   bool Shown() const { return enabled_ && !hidden_ && curve_; }
   // The points found, where the plot shows them; empty unless Shown().
   std::vector<Marker> Markers(const RetainedSurface& plot) const;
+  // The points found, in axis units, for the read-out and the curve's export; empty unless
+  // Shown().
+  std::vector<SidePoint> FoundPoints() const;
   // The status bar's panel for the points while they are computed, or where some are missing,
   // with why (the first failure, or the one they were given up after); empty: the panel is
   // hidden.

@@ -28,9 +28,21 @@ std::string Decimals(int decimals) {
   return decimals <= 0 ? "0" : "0." + std::string(static_cast<std::size_t>(decimals), '#');
 }
 
+// The sample whose x lies nearest to x (axis units); samples run from left to right.
+std::size_t NearestByX(const CurveTrace& run, double x) {
+  const auto at =
+      std::lower_bound(run.samples.begin(), run.samples.end(), x,
+                       [](const CurveTrace::Sample& s, double value) { return s.x < value; });
+  std::size_t i = static_cast<std::size_t>(at - run.samples.begin());
+  if (i == run.samples.size()) return i - 1;
+  if (i > 0 && x - run.samples[i - 1].x < run.samples[i].x - x) --i;
+  return i;
+}
+
 }  // namespace
 
-std::string CurveCsv(const CurveRequest& request, const CurveTrace& run, char decimalSeparator) {
+std::string CurveCsv(const CurveRequest& request, const CurveTrace& run, char decimalSeparator,
+                     const std::vector<SidePoint>* nec) {
   // With a decimal comma the fields are separated by semicolons, as spreadsheets here expect.
   const char fieldSeparator = decimalSeparator == ',' ? ';' : ',';
   auto axis = [](const std::string& name, const std::string& unit) {
@@ -43,11 +55,30 @@ std::string CurveCsv(const CurveRequest& request, const CurveTrace& run, char de
     return quoted + "\"";
   };
   std::string out = field(axis(request.xName, request.xUnit)) + fieldSeparator +
-                    field(axis(request.yName, request.yUnit)) + "\n";
-  for (const auto& s : run.samples) {
+                    field(axis(request.yName, request.yUnit));
+  std::vector<std::optional<double>> side;
+  if (nec != nullptr) {
+    out += fieldSeparator + std::string("NEC-2");
+    side.resize(run.samples.size());
+    for (const SidePoint& point : *nec) {
+      if (run.samples.empty() || !std::isfinite(point.y)) continue;
+      const std::size_t i = NearestByX(run, point.x);
+      // Rows stand a twip apart: a point farther off lies beyond the curve.
+      if (std::abs(run.samples[i].x - point.x) * std::max(run.layout.ux, 1) <= 1.0) {
+        side[i] = point.y;
+      }
+    }
+  }
+  out += '\n';
+  for (std::size_t i = 0; i < run.samples.size(); ++i) {
+    const CurveTrace::Sample& s = run.samples[i];
     out += FormatGeneral(s.x, decimalSeparator);
     out += fieldSeparator;
     if (std::isfinite(s.y)) out += FormatGeneral(s.y, decimalSeparator);
+    if (nec != nullptr) {
+      out += fieldSeparator;
+      if (side[i]) out += FormatGeneral(*side[i], decimalSeparator);
+    }
     out += '\n';
   }
   return out;
@@ -100,8 +131,24 @@ std::optional<std::size_t> NearestSample(const CurveTrace& run, double twipsX) {
   return i;
 }
 
+std::optional<double> SidePointNear(const CurveTrace& run, std::size_t sample,
+                                    const std::vector<SidePoint>& points, double toleranceTwips) {
+  const CurveTrace::Sample& s = run.samples.at(sample);
+  const double ux = std::max(run.layout.ux, 1);
+  std::optional<double> y;
+  double best = toleranceTwips;
+  for (const SidePoint& point : points) {
+    const double distance = std::abs(point.x - s.x) * ux;
+    if (distance <= best && std::isfinite(point.y)) {
+      best = distance;
+      y = point.y;
+    }
+  }
+  return y;
+}
+
 std::string ReadoutText(const CurveRequest& request, const CurveTrace& run, std::size_t sample,
-                        char decimalSeparator) {
+                        char decimalSeparator, std::optional<double> nec) {
   const CurveTrace::Sample& s = run.samples.at(sample);
   // One x unit spans ux points: enough decimals to tell neighbours apart.
   const int xDecimals =
@@ -114,7 +161,11 @@ std::string ReadoutText(const CurveRequest& request, const CurveTrace& run, std:
                   request.xUnit) +
          "   " +
          Quantity(request.yName, FormatPattern(s.y, Decimals(yDecimals), decimalSeparator),
-                  request.yUnit);
+                  request.yUnit) +
+         (nec ? "   NEC-2: " + Quantity("",
+                                        FormatPattern(*nec, Decimals(yDecimals), decimalSeparator),
+                                        request.yUnit)
+              : std::string());
 }
 
 }  // namespace velmora

@@ -13,14 +13,6 @@
 #include "shell/frm_main.h"
 
 namespace velmora::qt {
-namespace {
-
-void DrawNecMarker(QPainter& painter, const QPointF& at) {
-  painter.drawEllipse(at, kPlotStyle.necRadius, kPlotStyle.necRadius);
-}
-
-}  // namespace
-
 PlotWidget::PlotWidget(RetainedSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -79,53 +71,7 @@ void PlotWidget::PaintOverlay(QPainter& painter, double pixelsPerTwip) {
     painter.drawLine(QPointF(x, 0), QPointF(x, height()));
     painter.restore();
   }
-  if (necPoints_.empty() && !necLegend_) return;
-  painter.save();
-  painter.scale(pixelsPerTwip, pixelsPerTwip);
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  QPen pen(NecColor().darker(kPlotStyle.necOutlineDarker), kPlotStyle.necOutlineWidth);
-  pen.setCosmetic(true);
-  painter.setPen(pen);
-  painter.setBrush(NecColor());
-  for (const QPointF& point : necPoints_) DrawNecMarker(painter, point);
-  if (necLegend_) PaintNecLegend(painter);
-  painter.restore();
-  ClearUpperVectorState();
-}
-
-void PlotWidget::PaintNecLegend(QPainter& painter) {
-  const PlotStyle& style = kPlotStyle;
-  const QFont font = PlotFont();
-  painter.setFont(font);
-  const QFontMetricsF metrics(font);
-  const QString formula = QStringLiteral("Formel");
-  const QString nec = QStringLiteral("NEC-2");
-  const double line = metrics.height();
-  const double sample = style.legendSample;
-  const double textWidth =
-      std::max(metrics.horizontalAdvance(formula), metrics.horizontalAdvance(nec));
-  const double pad = style.legendPadding;
-  const double width = sample + style.legendTextGap + textWidth + 2 * pad;
-  const double right = surface_.Image().width - style.legendRightGap;
-  const QRectF box(right - width, style.legendTop, width, 2 * line + 1.5 * pad);
-  const QPen markerPen = painter.pen();
-  const QBrush markerBrush = painter.brush();
-  painter.setPen(QPen(ToQColor(style.legendFrame), 0));
-  painter.setBrush(ToQColor(style.legendFill));
-  painter.drawRect(box);
-  const double x = box.left() + pad;
-  const double y1 = box.top() + 0.75 * pad + line / 2;
-  const double y2 = y1 + line;
-  QPen curvePen(ToQColor(style.foreground), 0);
-  painter.setPen(curvePen);
-  painter.drawLine(QPointF(x, y1), QPointF(x + sample, y1));
-  painter.setPen(markerPen);
-  painter.setBrush(markerBrush);
-  DrawNecMarker(painter, QPointF(x + sample / 2, y2));
-  painter.setPen(ToQColor(style.foreground));
-  const double textX = x + sample + style.legendTextGap;
-  painter.drawText(QRectF(textX, y1 - line / 2, textWidth + pad, line), Qt::AlignVCenter, formula);
-  painter.drawText(QRectF(textX, y2 - line / 2, textWidth + pad, line), Qt::AlignVCenter, nec);
+  PaintNecMarks(painter, necPoints_, necLegend_, surface_.Image().width, pixelsPerTwip);
 }
 
 void PlotWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -65,7 +65,6 @@ class PlotWidget : public QWidget {
  private:
   // Everything drawn over the retained image, which itself never holds it (exports, prints).
   void PaintOverlay(QPainter& painter, double pixelsPerTwip);
-  void PaintNecLegend(QPainter& painter);
   double PixelsPerTwip() const;
 
   RetainedSurface& surface_;

@@ -134,11 +134,11 @@ ExportOutcome QtPlatform::ExportCurve(const CurveOutput& curve) {
       outcome.error = *tooLarge;
       return outcome;
     }
-    bytes = ExportPlot(*curve.image, curve.title, PlotFormat::kPng, dpi);
+    bytes = ExportPlot(*curve.image, curve.title, PlotFormat::kPng, dpi, curve.nec);
   } else {
     bytes = ExportPlot(*curve.image, curve.title,
                        suffix == QLatin1String("svg") ? PlotFormat::kSvg : PlotFormat::kPdf,
-                       ScreenDpi());
+                       ScreenDpi(), curve.nec);
   }
   const QString error = bytes.isEmpty() ? QStringLiteral("Das Bild konnte nicht erzeugt werden.")
                                         : WriteWhole(path, bytes);
@@ -161,7 +161,7 @@ void QtPlatform::CopyCurve(const CurveOutput& curve) {
     return;
   }
   auto* data = new QMimeData;
-  data->setImageData(RenderPlotImage(*curve.image, curve.title, dpi));
+  data->setImageData(RenderPlotImage(*curve.image, curve.title, dpi, curve.nec));
   data->setText(ToQ(curve.csv));
   QGuiApplication::clipboard()->setMimeData(data);
 }

@@ -144,9 +144,52 @@ void PaintStatusLine(QPainter& painter, double top, double width, const std::str
                    QString::fromStdString(title));
 }
 
+void DrawNecMarker(QPainter& painter, const QPointF& at) {
+  painter.drawEllipse(at, kPlotStyle.necRadius, kPlotStyle.necRadius);
+}
+
+// "Formel" beside a line and "NEC-2" beside a marker, top right, in the marker's pen and brush.
+void PaintNecLegend(QPainter& painter, double imageWidth) {
+  const PlotStyle& style = kPlotStyle;
+  const QFont font = PlotFont();
+  painter.setFont(font);
+  const QFontMetricsF metrics(font);
+  const QString formula = QStringLiteral("Formel");
+  const QString nec = QStringLiteral("NEC-2");
+  const double line = metrics.height();
+  const double sample = style.legendSample;
+  const double textWidth =
+      std::max(metrics.horizontalAdvance(formula), metrics.horizontalAdvance(nec));
+  const double pad = style.legendPadding;
+  const double width = sample + style.legendTextGap + textWidth + 2 * pad;
+  const double right = imageWidth - style.legendRightGap;
+  const QRectF box(right - width, style.legendTop, width, 2 * line + 1.5 * pad);
+  const QPen markerPen = painter.pen();
+  const QBrush markerBrush = painter.brush();
+  painter.setPen(QPen(ToQColor(style.legendFrame), 0));
+  painter.setBrush(ToQColor(style.legendFill));
+  painter.drawRect(box);
+  const double x = box.left() + pad;
+  const double y1 = box.top() + 0.75 * pad + line / 2;
+  const double y2 = y1 + line;
+  QPen curvePen(ToQColor(style.foreground), 0);
+  painter.setPen(curvePen);
+  painter.drawLine(QPointF(x, y1), QPointF(x + sample, y1));
+  painter.setPen(markerPen);
+  painter.setBrush(markerBrush);
+  DrawNecMarker(painter, QPointF(x + sample / 2, y2));
+  painter.setPen(ToQColor(style.foreground));
+  const double textX = x + sample + style.legendTextGap;
+  painter.drawText(QRectF(textX, y1 - line / 2, textWidth + pad, line), Qt::AlignVCenter, formula);
+  painter.drawText(QRectF(textX, y2 - line / 2, textWidth + pad, line), Qt::AlignVCenter, nec);
+}
+
 void PaintPlot(QPainter& painter, const DisplayList& list, const std::string& title,
-               double pixelsPerTwip) {
+               double pixelsPerTwip, const NecMarks& nec) {
   RenderDisplayList(painter, list, pixelsPerTwip);
+  std::vector<QPointF> points;
+  for (const NecMarks::Point& p : nec.points) points.emplace_back(p.x, p.y);
+  PaintNecMarks(painter, points, nec.legend, list.width, pixelsPerTwip);
   painter.save();
   painter.scale(pixelsPerTwip, pixelsPerTwip);
   PaintStatusLine(painter, list.height, list.width, title);
@@ -154,6 +197,23 @@ void PaintPlot(QPainter& painter, const DisplayList& list, const std::string& ti
 }
 
 }  // namespace
+
+void PaintNecMarks(QPainter& painter, const std::vector<QPointF>& points, bool legend,
+                   double imageWidth, double pixelsPerTwip) {
+  if (points.empty() && !legend) return;
+  painter.save();
+  painter.scale(pixelsPerTwip, pixelsPerTwip);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  QPen pen(ToQColor(kPlotStyle.nec).darker(kPlotStyle.necOutlineDarker),
+           kPlotStyle.necOutlineWidth);
+  pen.setCosmetic(true);
+  painter.setPen(pen);
+  painter.setBrush(ToQColor(kPlotStyle.nec));
+  for (const QPointF& point : points) DrawNecMarker(painter, point);
+  if (legend) PaintNecLegend(painter, imageWidth);
+  painter.restore();
+  ClearUpperVectorState();
+}
 
 QFont PlotFont() {
   QFont font(QString::fromLatin1(kPlotStyle.fontFamily));
@@ -224,7 +284,8 @@ std::optional<std::string> PictureTooLarge(QSize pixels) {
          " Pixel je Seite und " + std::to_string(kMaxPictureBytes >> 20) + " MB.";
 }
 
-QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi) {
+QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi,
+                       const NecMarks& nec) {
   const QSize size = PlotPictureSize(list.width, list.height, dpi);
   if (PictureTooLarge(size)) return QImage();
   const double ppt = dpi / kTwipsPerInch;
@@ -235,20 +296,20 @@ QImage RenderPlotImage(const DisplayList& list, const std::string& title, double
   image.setDotsPerMeterY(dotsPerMeter);
   image.fill(kStatusBackground);
   QPainter painter(&image);
-  PaintPlot(painter, list, title, ppt);
+  PaintPlot(painter, list, title, ppt, nec);
   painter.end();
   return image;
 }
 
 QByteArray ExportPlot(const DisplayList& list, const std::string& title, PlotFormat format,
-                      double dpi) {
+                      double dpi, const NecMarks& nec) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   const double heightTwips = list.height + StatusLineTwips();
   switch (format) {
     case PlotFormat::kPng: {
-      const QImage image = RenderPlotImage(list, title, dpi);
+      const QImage image = RenderPlotImage(list, title, dpi, nec);
       if (image.isNull() || !image.save(&buffer, "PNG")) return {};
       break;
     }
@@ -263,7 +324,7 @@ QByteArray ExportPlot(const DisplayList& list, const std::string& title, PlotFor
       svg.setTitle(QString::fromStdString(title));
       QPainter painter;
       if (!painter.begin(&svg)) return {};
-      PaintPlot(painter, list, title, ppt);
+      PaintPlot(painter, list, title, ppt, nec);
       painter.end();
       break;
     }
@@ -277,7 +338,7 @@ QByteArray ExportPlot(const DisplayList& list, const std::string& title, PlotFor
       pdf.setTitle(QString::fromStdString(title));
       QPainter painter;
       if (!painter.begin(&pdf)) return {};
-      PaintPlot(painter, list, title, kPdfDpi / kTwipsPerInch);
+      PaintPlot(painter, list, title, kPdfDpi / kTwipsPerInch, nec);
       painter.end();
       break;
     }

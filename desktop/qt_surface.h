@@ -8,11 +8,14 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPointF>
 #include <QSize>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/platform.h"
 #include "platform/plot_style.h"
 #include "platform/retained_surface.h"
 
@@ -31,13 +34,20 @@ double PlotLineHeightTwips();
 // coordinates, scaled by pixelsPerTwip (device pixels per twip), background included.
 void RenderDisplayList(QPainter& painter, const DisplayList& list, double pixelsPerTwip);
 
-// The plot with the curve title in a status line under it, as the window shows them.
+// NEC-2's markers, and their legend at the top right of an image `imageWidth` twips wide; the
+// points in twips. The screen paints them over the plot, and so does every picture of it.
+void PaintNecMarks(QPainter& painter, const std::vector<QPointF>& points, bool legend,
+                   double imageWidth, double pixelsPerTwip);
+
+// The plot with the curve title in a status line under it, as the window shows them, with
+// NEC-2's points over it.
 enum class PlotFormat { kPng, kSvg, kPdf };
 // dpi: the resolution of PNG and SVG (96 is the screen's); PDF is vector at any zoom.
 // Returns the file's bytes, empty if the output could not be produced (a PNG beyond the bound).
 QByteArray ExportPlot(const DisplayList& list, const std::string& title, PlotFormat format,
-                      double dpi = 96);
-QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi);
+                      double dpi = 96, const NecMarks& nec = {});
+QImage RenderPlotImage(const DisplayList& list, const std::string& title, double dpi,
+                       const NecMarks& nec = {});
 
 // The largest raster picture an export makes: 16,384 pixels a side and 512 MiB of 32-bit
 // pixels, above an 8K screen at twice its resolution (15,360 x 8,640, 506 MiB).

@@ -2,7 +2,8 @@
 // or measures the time from start to the first paint of the main window. A tool for looking at
 // the program, not part of it.
 //
-//   velmora-shots DIR [SUFFIX]   main window with a curve and its read-out, the export dialog,
+//   velmora-shots DIR [SUFFIX]   main window with a curve and its read-out (also over NEC-2's
+//                                points), the export dialog, the comparison with an insulated wire,
 //                                the single-value dialog with the results of every choice, the
 //                                curve dialog for two choices and the info box, as
 //                                DIR/<window>SUFFIX.png
@@ -70,8 +71,8 @@ void Save(QWidget* window, const QString& path) {
     std::fprintf(stderr, "velmora-shots: cannot write %s\n", qPrintable(path));
 }
 
-void Pick(QWidget* dialog, const QString& choice) {
-  auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+void Pick(QWidget* dialog, const QString& choice, const QString& box = QStringLiteral("Combo1")) {
+  auto* combo = dialog->findChild<QComboBox*>(box);
   const int index = combo->findText(choice);
   combo->setCurrentIndex(index);
   emit combo->activated(index);
@@ -246,12 +247,31 @@ int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
                Click(d, "cmdBerechnen");
                WaitFor([&] { return !m.frmNecVergleich.Searching(); }, 20000);
                Save(d, path("nec-dialog-low"));
+               // The insulated wire: 1.38 mm copper in 2.8 mm PVC, 12 m high.
+               const std::pair<const char*, const char*> typed[] = {
+                   {"txtHoehe", "12"}, {"txtDraht", "1,38"}, {"txtAussen", "2,8"}};
+               for (const auto& [box, text] : typed) {
+                 auto* edit = d->findChild<QLineEdit*>(QLatin1String(box));
+                 edit->setText(QLatin1String(text));
+                 emit edit->textEdited(edit->text());
+               }
+               Pick(d, QStringLiteral("4,0   PVC (3,5...4,5)"), QStringLiteral("cboIsolierung"));
+               Click(d, "cmdBerechnen");
+               WaitFor([&] { return !m.frmNecVergleich.Searching(); }, 20000);
+               Save(d, path("nec-dialog-insulated"));
                Click(d, "cmdSchliessen");
              });
   DrawCurve(desktop, QStringLiteral("Verkürzung Vf bei h"));
   w.ActionFor(m.mnuViewNecPoints)->trigger();
   WaitFor([&] { return !m.necPoints.Computing(); }, 20000);
   Save(&w, path("main-nec-points-vf-h"));
+  // The read-out over a NEC-2 point: the formula's value and NEC-2's.
+  if (w.Plot()->NecPoints().size() > 9) {
+    const QPointF point = w.Plot()->NecPoints()[9] * w.Plot()->logicalDpiX() / 1440.0;
+    QCursor::setPos(w.Plot()->mapToGlobal(point.toPoint()));
+    Save(&w, path("main-readout-nec-vf-h"));
+    QCursor::setPos(w.mapToGlobal(QPoint(w.width() / 2, 4)));
+  }
   DrawCurve(desktop, QStringLiteral("Strahlungswiderstand Rs"));
   WaitFor([&] { return !m.necPoints.Computing(); }, 20000);
   Save(&w, path("main-nec-points-rs"));

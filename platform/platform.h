@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "formulas/parse.h"
 
@@ -34,9 +35,24 @@ struct PrintOutcome {
   }
 };
 
+// NEC-2's points over a curve as the plot shows them: twips from the image's top-left corner.
+struct NecMarks {
+  struct Point {
+    double x;
+    double y;
+
+    bool operator==(const Point&) const = default;
+  };
+  std::vector<Point> points;
+  bool legend = false;  // "Formel" and "NEC-2" top right
+
+  bool operator==(const NecMarks&) const = default;
+};
+
 // A curve to export or copy: the plot's retained image with its title, and its points.
 struct CurveOutput {
   const DisplayList* image = nullptr;
+  NecMarks nec;          // drawn over the image in every picture
   std::string title;     // the curve title, set in a status line under the plot
   std::string csv;       // the points as velmora-calc writes them (--format csv)
   std::string fileName;  // proposed name, without extension: "Vf-bei-Draht-d"

@@ -4,6 +4,7 @@
 
 #include "curves/curve_output.h"
 #include "formulas/line_break.h"
+#include "platform/plot_style.h"
 #include "platform/version.h"
 #include "shell/window_settings.h"
 
@@ -222,8 +223,14 @@ void FrmMain::mnuFileSaveAs_Click() {
 
 CurveOutput FrmMain::CurrentCurve() {
   const CurveTrace& run = curveCommand.LastRun();
-  return {&picture_.Image(), curveCommand.Title(),
-          CurveCsv(curveCommand.request, run, platform_.DecimalSeparator()),
+  NecMarks marks;
+  for (const NecPoints::Marker& m : necPoints.Markers(picture_)) marks.points.push_back({m.x, m.y});
+  marks.legend = necPoints.Shown() && !necPoints.Wires().empty();
+  const std::vector<SidePoint> nec = necPoints.FoundPoints();
+  // The NEC-2 column comes with the legend: a curve NEC-2 computes points for.
+  std::string csv = CurveCsv(curveCommand.request, run, platform_.DecimalSeparator(),
+                             marks.legend ? &nec : nullptr);
+  return {&picture_.Image(), std::move(marks), curveCommand.Title(), std::move(csv),
           CurveFileName(curveCommand.request.curveName)};
 }
 
@@ -435,8 +442,11 @@ std::optional<double> FrmMain::ReadoutMarker() const {
 std::string FrmMain::ReadoutText() const {
   const std::optional<std::size_t> i = MarkedSample();
   if (!i) return {};
-  return velmora::ReadoutText(curveCommand.request, curveCommand.LastRun(), *i,
-                              platform_.DecimalSeparator());
+  const CurveTrace& run = curveCommand.LastRun();
+  // NEC-2's value where the marker's line crosses one of its points.
+  return velmora::ReadoutText(
+      curveCommand.request, run, *i, platform_.DecimalSeparator(),
+      SidePointNear(run, *i, necPoints.FoundPoints(), kPlotStyle.necRadius));
 }
 
 }  // namespace velmora

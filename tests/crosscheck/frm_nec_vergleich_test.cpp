@@ -18,6 +18,8 @@ struct Dialog {
     if (!in.diameter.empty()) form.txtDraht.text = in.diameter;
     if (!in.material.empty()) form.cboMaterial.text = in.material;
     if (!in.ground.empty()) form.cboBoden.text = in.ground;
+    if (!in.outerDiameter.empty()) form.txtAussen.text = in.outerDiameter;
+    if (!in.insulation.empty()) form.cboIsolierung.text = in.insulation;
     form.Input_Changed();
   }
 };
@@ -29,7 +31,9 @@ nec::Resonance Found(double length, double vf, double r) {
 TEST(FrmNecVergleichTest, OpensWithWhatIsKnownOverTheDefaultsAndSearches) {
   Dialog d;
   d.form.Load({"7,1", "", "1,5", "", ""});
-  EXPECT_EQ(d.form.Inputs(), (NecInputs{"7,1", "10", "1,5", "56 Cu", "mittlerer Boden"}));
+  EXPECT_EQ(d.form.Inputs(), (NecInputs{"7,1", "10", "1,5", "56 Cu", "mittlerer Boden", "",
+                                        "2,3   PE Polyethylen"}));
+  EXPECT_FALSE(d.form.cboIsolierung.enabled);
   ASSERT_TRUE(d.form.Searching());
   EXPECT_EQ(d.form.SearchWire(), (nec::Wire{7.1, 10.0, 1.5, 5.6e7, nec::Ground::kAverage, 41, {}}));
   EXPECT_EQ(d.form.lblStatus.caption, "NEC-2 rechnet …");
@@ -51,6 +55,13 @@ TEST(FrmNecVergleichTest, InputsNecCannotTakeSayWhyAndStartNothing) {
       {"a material without its number",
        {"", "", "", "Cu", ""},
        "Das Material nennt keine Leitfähigkeit; es beginnt mit ihrer Zahl, z. B. „56 Cu“."},
+      {"a sheath thinner than the wire",
+       {"", "", "", "", "", "1,5"},
+       "Der Außen-d muss größer als der Draht-d sein; leer lassen für blanken Draht."},
+      {"an insulation without its number",
+       {"", "", "", "", "", "3", "PVC"},
+       "Die Isolierung nennt kein εr von mindestens 1; sie beginnt mit seiner Zahl, z. B. "
+       "„2,3   PE Polyethylen“."},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -84,6 +95,28 @@ TEST(FrmNecVergleichTest, TheResultFillsTheTableAndAStaleOneIsDropped) {
   EXPECT_EQ(column(&FrmNecVergleich::Row::difference), "-7,39 %|-7,39 %|0,61 %");
   EXPECT_EQ(d.form.lblStatus.caption, "NEC-2: Resonanz nach 5 nec2c-Läufen, 41 Segmente.");
   EXPECT_EQ(d.form.lblHinweis.caption, "");
+}
+
+TEST(FrmNecVergleichTest, BothColumnsForTheSameInsulatedWire) {
+  const struct {
+    const char* outer;
+    std::optional<nec::Insulation> insulation;
+    const char* formula;     // "resonante Dipollänge", or the bare wire's Vf
+    const char* difference;  // against NEC-2's 38.895 m insulated
+  } rows[] = {{"2,8", nec::Insulation{4.0, 2.8}, "37,257", "-4,21 %"},
+              {"1,38", std::nullopt, "38,603", "-0,75 %"},
+              {"", std::nullopt, "38,603", "-0,75 %"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.outer);
+    Dialog d;
+    d.form.Load({"3,6", "12", "1,38", "", "", row.outer, "4,0   PVC (3,5...4,5)"});
+    EXPECT_EQ(d.form.SearchWire().insulation, row.insulation);
+    d.form.SearchFinished(d.form.SearchGeneration(), Found(38.895, 0.93, 56.4));
+    EXPECT_EQ(d.form.rowLaenge.closedForm.caption, row.formula);
+    EXPECT_EQ(d.form.rowLaenge.difference.caption, row.difference);
+    // The sign as the tool tip explains it.
+    EXPECT_NE(d.form.lblDifferenz.toolTip.find("negativ: Formel kürzer"), std::string::npos);
+  }
 }
 
 TEST(FrmNecVergleichTest, ANewInputOrAbbrechenEndsTheSearch) {
@@ -122,6 +155,10 @@ TEST(FrmNecVergleichTest, NotesWhereTheFormulasDriftOrHaveNoAnswer) {
        {"3,6", "12", "0,05", "", ""},
        "Unter 0,2 λ Höhe über realem Boden ist das Rs der Formel unzuverlässig. Die Formel "
        "rechnet wie der Einzel-Wert-Dialog mit 0,1 mm Draht."},
+      {"an insulated wire over perfect ground",
+       {"", "", "1,38", "", "idealer Boden (leitende Ebene)", "2,8"},
+       "Isolierter Draht: Formel als resonante Dipollänge, NEC-2 mit dem Mantel als Last. Für "
+       "isolierten Draht hat die Formel nur die resonante Dipollänge über mittlerem Boden."},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -97,9 +97,12 @@ TEST(NecPointsTest, FollowTheCurveOnThePlot) {
   points.Cancel();
   EXPECT_FALSE(points.Computing());
   EXPECT_EQ(points.Markers(plot.surface).size(), 1u);
-  EXPECT_EQ(points.StatusText(), "NEC-2-Punkte: abgebrochen, 2 von 20 (1 ohne Ergebnis)");
+  EXPECT_EQ(points.StatusText(), "NEC-2-Punkte: abgebrochen, 2 von 20 (1 ohne Ergebnis): keine");
+  // What the read-out and the export take: every value found, above the plot's top too.
+  EXPECT_EQ(points.FoundPoints(), (std::vector<SidePoint>{{0.75, 0.95}, {2.25, 1.5}}));
   points.SetHidden(true);
   EXPECT_TRUE(points.Markers(plot.surface).empty());
+  EXPECT_TRUE(points.FoundPoints().empty());
   EXPECT_EQ(points.StatusText(), "");
   points.SetHidden(false);
 

@@ -59,5 +59,20 @@ TEST(CurveReadout, NearestPointWithinAPixelOfTheCurve) {
   EXPECT_EQ(NearestSample(run, std::numeric_limits<double>::quiet_NaN()), std::nullopt);
 }
 
+TEST(CurveOutput, NecPointsInTheReadoutAndTheCsv) {
+  const CurveTrace run = ThreePoints(4, 1, 0.9);  // x 0.75, 1, 1.25, a twip apart
+  CurveRequest request;
+  request.xName = "h";
+  request.yName = "Vf";
+  const std::vector<SidePoint> nec = {{1.1, 0.95}, {9, 1}};  // the second beyond the curve
+  EXPECT_EQ(CurveCsv(request, run, ',', &nec), "h;Vf;NEC-2\n0,75;0,9;\n1;0,9;0,95\n1,25;0,9;\n");
+  EXPECT_EQ(CurveCsv(request, run, '.'), "h,Vf\n0.75,0.9\n1,0.9\n1.25,0.9\n");
+  // Within the tolerance of the marker's line, in twips.
+  EXPECT_EQ(SidePointNear(run, 1, nec, 0.5), 0.95);
+  EXPECT_EQ(SidePointNear(run, 0, nec, 0.5), std::nullopt);
+  EXPECT_EQ(ReadoutText(request, run, 1, ',', SidePointNear(run, 1, nec, 0.5)),
+            "h = 1   Vf = 0,9   NEC-2: 0,95");
+}
+
 }  // namespace
 }  // namespace velmora

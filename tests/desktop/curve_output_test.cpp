@@ -180,6 +180,19 @@ class TestCurveOutput : public QObject {
     QCOMPARE(rows.value(0), QStringLiteral("Ant.-Höhe [m];Rs [Ohm]"));
     QCOMPARE(rows.size() - 1, static_cast<int>(Model().curveCommand.LastRun().samples.size()));
   }
+
+  void necMarksInThePicturesAsOnScreen() {
+    velmora::DisplayList list;
+    list.width = 2880;
+    list.height = 1440;
+    const velmora::NecMarks marks{{{1440, 720}}, true};
+    const QImage png = velmora::qt::RenderPlotImage(list, "t", 96, marks);
+    QCOMPARE(png.pixelColor(96, 48), velmora::qt::PlotWidget::NecColor());
+    const QByteArray red = velmora::qt::PlotWidget::NecColor().name().toLatin1();
+    using velmora::qt::PlotFormat;
+    QVERIFY(velmora::qt::ExportPlot(list, "t", PlotFormat::kSvg, 96, marks).contains(red));
+    QVERIFY(!velmora::qt::ExportPlot(list, "t", PlotFormat::kSvg, 96).contains(red));
+  }
 };
 
 QTEST_MAIN(TestCurveOutput)

@@ -1,6 +1,9 @@
 // The NEC-2 comparison dialog and NEC-2's points over a curve on the real windows, with a
 // scripted nec2c (tests/crosscheck/scripted_runner.h) or none at all.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -123,6 +126,19 @@ class TestNec : public QObject {
     const double scale = picture.width() / static_cast<double>(plot->width());
     const QPointF centre = plot->NecPoints().front() * plot->logicalDpiX() / 1440.0 * scale;
     QCOMPARE(picture.pixelColor(centre.toPoint()), velmora::qt::PlotWidget::NecColor());
+    // The pointer over the first point: the read-out shows NEC-2's value too.
+    plot->setFocus();
+    QTest::mouseMove(plot, (plot->NecPoints().front() * plot->logicalDpiX() / 1440.0).toPoint());
+    QVERIFY2(Window().StatusPanel(4)->text().endsWith(QStringLiteral("   NEC-2: 0,96")),
+             qPrintable(Window().StatusPanel(4)->text()));
+    // Ctrl+C: the same marker in the copied picture at twice the scale, and NEC-2's column.
+    QTest::keyClick(plot, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data && data->text().section(QLatin1Char('\n'), 0, 0).endsWith(";NEC-2"));
+    QCOMPARE(data->text().count(QStringLiteral(";0,96\n")), 20);
+    const QImage copied = qvariant_cast<QImage>(data->imageData());
+    const QPointF copiedCentre = plot->NecPoints().front() * 2 * plot->logicalDpiX() / 1440.0;
+    QCOMPARE(copied.pixelColor(copiedCentre.toPoint()), velmora::qt::PlotWidget::NecColor());
     QTest::keyClick(&Window(), Qt::Key_N, Qt::ControlModifier);
     QVERIFY(plot->NecPoints().empty());
     QVERIFY(Panel()->isHidden());

@@ -281,24 +281,40 @@ TEST_F(FrmMainTest, FileCommandsAreNotPossibleYet) {
 }
 
 TEST_F(FrmMainTest, NecComparisonPrefilledFromTheSingleValueInputs) {
-  s.platform.modalScripts["frmEinzel_Eingabe"] = [](Form& form) {
-    auto& single = static_cast<FrmEinzelEingabe&>(form);
-    single.Form_Activate();
-    single.Combo1.text = "Verkürzungsfaktor Vf";
-    single.Combo1_Click();
-    single.Text9.text = "7,1";
-    single.Text6.text = "15";
-    single.Check1.value = 1;
-    single.Hide();
+  // The calculations in the order the user runs them; each comparison opens with the last.
+  const struct {
+    const char* choice;
+    NecInputs seen;
+  } rows[] = {
+      {"resonante Dipollänge",
+       {"3,6", "12", "1,4", "56 Cu", "mittlerer Boden", "2,05", "2,3   PE Polyethylen"}},
+      {"Verkürzungsfaktor Vf",
+       {"7,1", "15", "2,05", "56 Cu", "idealer Boden (leitende Ebene)", "",
+        "2,3   PE Polyethylen"}},
   };
-  s.main.mnuEinzelBerechnung_Click();
-  NecInputs seen;
-  s.platform.modalScripts["frmNecVergleich"] = [&seen](Form& form) {
-    seen = static_cast<FrmNecVergleich&>(form).Inputs();
-    form.Hide();
-  };
-  s.main.mnuNecVergleich_Click();
-  EXPECT_EQ(seen, (NecInputs{"7,1", "15", "2,05", "56 Cu", "idealer Boden (leitende Ebene)"}));
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.choice);
+    s.platform.modalScripts["frmEinzel_Eingabe"] = [&row](Form& form) {
+      auto& single = static_cast<FrmEinzelEingabe&>(form);
+      single.Form_Activate();
+      single.Combo1.text = row.choice;
+      single.Combo1_Click();
+      if (single.Combo1.text != kChoiceResonantLength) {
+        single.Text9.text = "7,1";
+        single.Text6.text = "15";
+        single.Check1.value = 1;
+      }
+      single.Hide();
+    };
+    s.main.mnuEinzelBerechnung_Click();
+    NecInputs seen;
+    s.platform.modalScripts["frmNecVergleich"] = [&seen](Form& form) {
+      seen = static_cast<FrmNecVergleich&>(form).Inputs();
+      form.Hide();
+    };
+    s.main.mnuNecVergleich_Click();
+    EXPECT_EQ(seen, row.seen);
+  }
 }
 
 TEST_F(FrmMainTest, HelpBoxes) {
