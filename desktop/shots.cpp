@@ -179,11 +179,28 @@ int NecPointsTiming(Desktop& desktop) {
   return 0;
 }
 
-int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
+// The band window beside the main window, once NEC-2 has answered, with the read-out.
+void BandShots(Desktop& desktop, const std::function<QString(const char*)>& path) {
+  velmora::FrmMain& m = desktop.model;
+  velmora::qt::MainWindow& w = desktop.window;
+  w.ActionFor(m.mnuBand)->trigger();
+  WaitFor([&] { return !m.frmBand.Session().NecRunning(); }, 20000);
+  QWidget* d = w.BandDialog();
+  auto* plot = d->findChild<QWidget*>(QStringLiteral("picSwv"));
+  QCursor::setPos(plot->mapToGlobal(QPoint(plot->width() / 2, plot->height() / 2)));
+  Save(d, path("band-window"));
+  Click(d, "cmdSchliessen");
+}
+
+int Shots(Desktop& desktop, const QString& dir, const QString& suffix, bool bandOnly) {
   QDir().mkpath(dir);
   auto path = [&](const char* name) { return dir + QLatin1Char('/') + name + suffix + ".png"; };
   velmora::FrmMain& m = desktop.model;
   velmora::qt::MainWindow& w = desktop.window;
+  if (bandOnly) {
+    BandShots(desktop, path);
+    return 0;
+  }
 
   WhileModal([&] { w.ActionFor(m.mnuEinzelBerechnung)->trigger(); },
              [&](QWidget* d) {
@@ -211,6 +228,7 @@ int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
                }
                Click(d, "CancelButton");
              });
+  BandShots(desktop, path);
   WhileModal([&] { w.ActionFor(m.mnuKurveAnzeigen)->trigger(); },
              [&](QWidget* d) {
                Save(d, path("curve-dialog-vf-f"));
@@ -304,7 +322,7 @@ int main(int argc, char** argv) {
   const QString dir = args.first();
   const QString suffix = args.size() > 1 ? args.at(1) : QString();
   QTimer::singleShot(200, [&] {
-    Shots(desktop, dir, suffix);
+    Shots(desktop, dir, suffix, args.size() > 2 && args.at(2) == QLatin1String("band"));
     QApplication::exit(0);
   });
   return app.exec();

@@ -27,6 +27,11 @@ void HeadlessPlatform::ShowModal(Form& form) {
   form.visible = false;
 }
 
+void HeadlessPlatform::Show(Form& form) {
+  shown.push_back(form.name);
+  form.visible = true;
+}
+
 PrintOutcome HeadlessPlatform::PrintForm(Form& form) {
   printedForms.push_back(form.name);
   if (onPrintForm) onPrintForm(form);

@@ -51,6 +51,7 @@ class HeadlessPlatform : public Platform {
   std::vector<CurveOutput> exports;
   std::vector<CurveOutput> copies;
   std::vector<std::string> modalShown;
+  std::vector<std::string> shown;               // forms shown beside the others, in order
   std::map<std::string, std::string> settings;  // "app/section/key" -> value
 
   void Beep() override { ++beeps; }
@@ -72,6 +73,8 @@ class HeadlessPlatform : public Platform {
   }
   void SetFocus(const Control& control) override;
   void ShowModal(Form& form) override;
+  // Records the form as shown and leaves it visible: a window beside the others.
+  void Show(Form& form) override;
   PrintOutcome PrintForm(Form& form) override;
   std::string PrinterName() override { return printerName; }
   ExportOutcome ExportCurve(const CurveOutput& curve) override;

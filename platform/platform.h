@@ -73,6 +73,8 @@ class Platform : public KeyRefusal {
 
   // Shows a form modally and returns once it is hidden again.
   virtual void ShowModal(Form& form) = 0;
+  // Shows a form beside the others and returns at once; it stays until it is hidden.
+  virtual void Show(Form& form) = 0;
 
   // Prints the image of a form (for the main window: its client area) on the default printer.
   virtual PrintOutcome PrintForm(Form& form) = 0;
