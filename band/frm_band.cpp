@@ -32,7 +32,9 @@ FrmBand::FrmBand(Platform& platform)
           {Label{"lblBreite2"}, Label{"lblBreite2Formel"}, Label{"lblBreite2Nec"}},
           {Label{"lblWirkungsgrad"}, Label{"lblWirkungsgradFormel"}, Label{"lblWirkungsgradNec"}},
           {Label{"lblVerlust"}, Label{"lblVerlustFormel"}, Label{"lblVerlustNec"}},
-          {Label{"lblWiderstaende"}, Label{"lblWiderstaendeFormel"}, Label{"lblWiderstaendeNec"}},
+          {Label{"lblRs"}, Label{"lblRsFormel"}, Label{"lblRsNec"}},
+          {Label{"lblRve"}, Label{"lblRveFormel"}, Label{"lblRveNec"}},
+          {Label{"lblRv"}, Label{"lblRvFormel"}, Label{"lblRvNec"}},
       }},
       platform_(platform) {
   // Twips: the inputs on the left, the table on the right, the plot under both, then the
@@ -71,14 +73,15 @@ FrmBand::FrmBand(Platform& platform)
     Place(row.nec, kNecX, top, kColumn, kLine - 12);
     top += kLine;
   }
-  Place(picSwv, 120, 4020, kPlotWidth, kPlotHeight, tab++);
-  Place(lblAnzeige, 120, 4020 + kPlotHeight + 60, kPlotWidth, 240);
-  Place(lblStatus, 120, 8280, kPlotWidth, 420);
-  Place(prgBusy, 120, 8835, 1080, 210);
-  Place(cmdAbbrechen, 4080, 8760, 1380, 360, tab++);
-  Place(cmdExportieren, 5580, 8760, 1500, 360, tab++);
-  Place(cmdDrucken, 7200, 8760, 1380, 360, tab++);
-  Place(cmdSchliessen, 8880, 8760, 1380, 360, tab++);
+  Place(picSwv, 120, kPlotTop, kPlotWidth, kPlotHeight, tab++);
+  Place(lblAnzeige, 120, kPlotTop + kPlotHeight + 60, kPlotWidth, 240);
+  Place(lblStatus, 120, kPlotTop + kPlotHeight + 360, kPlotWidth, 420);
+  const int buttons = kPlotTop + kPlotHeight + 840;
+  Place(prgBusy, 120, buttons + 75, 1080, 210);
+  Place(cmdAbbrechen, 4080, buttons, 1380, 360, tab++);
+  Place(cmdExportieren, 5580, buttons, 1500, 360, tab++);
+  Place(cmdDrucken, 7200, buttons, 1380, 360, tab++);
+  Place(cmdSchliessen, 8880, buttons, 1380, 360, tab++);
   tmrNeustart.interval = kRestartMs;
   tmrNeustart.enabled = false;
   prgBusy.visible = false;
@@ -170,7 +173,9 @@ void FrmBand::Load(const BandTexts& prefill) {
                                      "    Breite [kHz]:",
                                      "Wirkungsgrad Rs / R [%]:",
                                      "Verlust [dB]:",
-                                     "Rs + Rve + Rv [Ohm]:"};
+                                     "Strahlungswiderstand Rs [Ohm]:",
+                                     "Bodenverlust Rve [Ohm]:",
+                                     "Leiterverlust Rv [Ohm]:"};
   for (int i = 0; i < kRowCount; ++i) {
     rows[static_cast<std::size_t>(i)].caption.caption =
         captions[i] ? captions[i] : "SWV ≤ " + s15 + " von – bis [MHz]:";
@@ -225,17 +230,17 @@ void FrmBand::Recompute() {
   const bool free = cboBand.text == kFreeBand;
   txtVon.enabled = free;
   txtBis.enabled = free;
-  // A band picked shows its limits and starts at its centre.
-  if (cboBand.text != band_) {
-    band_ = cboBand.text;
-    if (const std::optional<Band> band = FindBand(cboBand.text)) {
-      const char separator = platform_.DecimalSeparator();
-      txtVon.text = FormatGeneral(band->fromMHz, separator);
-      txtBis.text = FormatGeneral(band->toMHz, separator);
+  // A band shows its limits, and a band picked starts at its centre.
+  if (const std::optional<Band> band = FindBand(cboBand.text)) {
+    const char separator = platform_.DecimalSeparator();
+    txtVon.text = FormatGeneral(band->fromMHz, separator);
+    txtBis.text = FormatGeneral(band->toMHz, separator);
+    if (cboBand.text != band_) {
       txtFrequenz.text =
           FormatGeneral(std::round((band->fromMHz + band->toMHz) / 2 * 1e4) / 1e4, separator);
     }
   }
+  band_ = cboBand.text;
   session_.Update(Texts());
   Show();
 }
@@ -302,8 +307,9 @@ void FrmBand::Show() {
     fill(cf.column, &Row::closedForm);
     rows[kEfficiency].closedForm.caption = Text(cf.Efficiency() * 100.0, "0.0");
     rows[kLoss].closedForm.caption = Text(cf.LossDb(), "0.00");
-    rows[kResistances].closedForm.caption =
-        Text(cf.rs, "0.00") + " + " + Text(cf.rve, "0.00") + " + " + Text(cf.rv, "0.00");
+    rows[kRs].closedForm.caption = Text(cf.rs, "0.00");
+    rows[kRve].closedForm.caption = Text(cf.rve, "0.00");
+    rows[kRv].closedForm.caption = Text(cf.rv, "0.00");
     if (design->nec) fill(design->nec->column, &Row::nec);
   }
   if (!design) {

@@ -88,13 +88,16 @@ class FrmBand : public Form {
     kWidth2,
     kEfficiency,
     kLoss,
-    kResistances,
+    kRs,
+    kRve,
+    kRv,
     kRowCount
   };
   std::array<Row, kRowCount> rows;
 
   static constexpr int kPlotWidth = 10140;  // twips
   static constexpr int kPlotHeight = 3900;
+  static constexpr int kPlotTop = 4530;
   RetainedSurface picture{kPlotWidth, kPlotHeight};
   PictureBox picSwv{"picSwv", picture};
   Label lblAnzeige{"lblAnzeige"};  // the read-out of the marked sample
