@@ -124,7 +124,8 @@ class TestBandWindow : public QObject {
       QVERIFY2(file.open(QIODevice::ReadOnly), name);
       const QByteArray bytes = file.readAll();
       QVERIFY2(path.endsWith("csv")
-                   ? bytes.toStdString() == BandCsv(*Model().Session().Design(), ',')
+                   ? bytes.toStdString() == BandCsv(*Model().Session().Design(),
+                                                    fixture_->desktop().platform.DecimalSeparator())
                    : bytes.startsWith("\x89PNG"),
                name);
     }
@@ -135,8 +136,10 @@ class TestBandWindow : public QObject {
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     QVERIFY(text.waitForFinished());
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-    for (const char* word : {"Länge gesamt [m]:", "38,036", "f [MHz]", "NEC-2"}) {
-      QVERIFY2(printed.contains(QString::fromUtf8(word)), word);
+    const QString length = velmora::qt::ToQ(Model().rows[FrmBand::kLength].closedForm.caption);
+    for (const QString& word : {QStringLiteral("Länge gesamt [m]:"), length,
+                                QStringLiteral("f [MHz]"), QStringLiteral("NEC-2")}) {
+      QVERIFY2(printed.contains(word), qPrintable(word));
     }
   }
 };
