@@ -78,6 +78,7 @@ FrmBand::FrmBand(Platform& platform)
   Place(lblStatus, 120, kPlotTop + kPlotHeight + 360, kPlotWidth, 420);
   const int buttons = kPlotTop + kPlotHeight + 840;
   Place(prgBusy, 120, buttons + 75, 1080, 210);
+  Place(cmdTouchstone, 1320, buttons, 2640, 360, tab++);
   Place(cmdAbbrechen, 4080, buttons, 1380, 360, tab++);
   Place(cmdExportieren, 5580, buttons, 1500, 360, tab++);
   Place(cmdDrucken, 7200, buttons, 1380, 360, tab++);
@@ -126,6 +127,7 @@ FrmBand::FrmBand(Platform& platform)
     controls_.emplace_back(&b, ControlKind::kCommandButton, "", LabelLook::kPlain, false,
                            std::move(events));
   };
+  button(cmdTouchstone, on(&FrmBand::cmdTouchstone_Click));
   button(cmdAbbrechen, on(&FrmBand::cmdAbbrechen_Click));
   button(cmdExportieren, on(&FrmBand::cmdExportieren_Click));
   button(cmdDrucken, on(&FrmBand::cmdDrucken_Click));
@@ -181,6 +183,7 @@ void FrmBand::Load(const BandTexts& prefill) {
         captions[i] ? captions[i] : "SWV ≤ " + s15 + " von – bis [MHz]:";
   }
   rows[kR].caption.toolTip = "Formel: R = Rs + Rve + Rv; NEC-2: Wirkanteil bei Resonanz";
+  cmdTouchstone.caption = "Als &Touchstone exportieren...";
   cmdAbbrechen.caption = "&Abbrechen";
   cmdExportieren.caption = "&Exportieren...";
   cmdDrucken.caption = "&Drucken...";
@@ -326,6 +329,7 @@ void FrmBand::Show() {
   cmdAbbrechen.enabled = running;
   cmdExportieren.enabled = design.has_value();
   cmdDrucken.enabled = design.has_value();
+  cmdTouchstone.enabled = design.has_value();
   layout_ = DrawBandPlot(picture, design ? &*design : nullptr, platform_.DecimalSeparator());
   ShowReadout();
 }
@@ -416,6 +420,20 @@ void FrmBand::cmdExportieren_Click() {
   platform_.MessageBox("Die Kurve konnte nicht als „" + outcome.path + "“ gespeichert werden." +
                            kLineBreak + outcome.error,
                        "Kurve exportieren", kMbOkOnly | kMbExclamation);
+}
+
+void FrmBand::cmdTouchstone_Click() {
+  const std::optional<BandDesign>& design = session_.Design();
+  if (!design) return;
+  std::string name = design->inputs.bandName;
+  std::replace(name.begin(), name.end(), ' ', '-');
+  const FileOutput file{"Als Touchstone exportieren", "Dipol-" + name + ".s1p",
+                        "Touchstone-Datei (*.s1p)", BandTouchstone(*design, cboMaterial.text)};
+  const ExportOutcome outcome = platform_.SaveFile(file);
+  if (outcome.result != ExportOutcome::Result::kFailed) return;
+  platform_.MessageBox("Die Datei „" + outcome.path + "“ konnte nicht gespeichert werden." +
+                           kLineBreak + outcome.error,
+                       file.title, kMbOkOnly | kMbExclamation);
 }
 
 void FrmBand::cmdDrucken_Click() {

@@ -18,6 +18,7 @@
 //   cmdAbbrechen                              cmdAbbrechen_Click()
 //   cmdExportieren                            cmdExportieren_Click()
 //   cmdDrucken                                cmdDrucken_Click()
+//   cmdTouchstone                             cmdTouchstone_Click()
 //   cmdSchliessen, Escape, the close box      cmdSchliessen_Click()
 // clang-format on
 #pragma once
@@ -103,6 +104,7 @@ class FrmBand : public Form {
   Label lblAnzeige{"lblAnzeige"};  // the read-out of the marked sample
   Label lblStatus{"lblStatus"};    // NEC-2 running, its result, or what is missing
   Control prgBusy{"prgBusy"};
+  CommandButton cmdTouchstone{"cmdTouchstone"};  // the model's sweep as a Touchstone file
   CommandButton cmdAbbrechen{"cmdAbbrechen"};
   CommandButton cmdExportieren{"cmdExportieren"};
   CommandButton cmdDrucken{"cmdDrucken"};
@@ -125,6 +127,7 @@ class FrmBand : public Form {
   void cmdAbbrechen_Click();
   void cmdExportieren_Click();
   void cmdDrucken_Click();
+  void cmdTouchstone_Click();
   void cmdSchliessen_Click();
   void Form_CloseBox() override { cmdSchliessen_Click(); }
 

@@ -63,6 +63,7 @@ class QtPlatform : public Platform {
   std::string PrinterName() override;
   ExportOutcome ExportCurve(const CurveOutput& curve) override;
   void CopyCurve(const CurveOutput& curve) override;
+  ExportOutcome SaveFile(const FileOutput& file) override;
   std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                          const std::string& fallback) override;
   void SaveSetting(const std::string& app, const std::string& section, const std::string& key,

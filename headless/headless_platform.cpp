@@ -32,6 +32,14 @@ void HeadlessPlatform::Show(Form& form) {
   form.visible = true;
 }
 
+ExportOutcome HeadlessPlatform::SaveFile(const FileOutput& file) {
+  saved.push_back(file);
+  if (exportOutcomes.empty()) return {};
+  ExportOutcome outcome = exportOutcomes.front();
+  exportOutcomes.pop_front();
+  return outcome;
+}
+
 PrintOutcome HeadlessPlatform::PrintForm(Form& form) {
   printedForms.push_back(form.name);
   if (onPrintForm) onPrintForm(form);

@@ -42,6 +42,15 @@ struct CurveOutput {
   std::string fileName;  // proposed name, without extension: "Vf-bei-Draht-d"
 };
 
+// A text file to save where the user says: the dialog's title, the proposed name with its
+// suffix, the type's filter ("Touchstone-Datei (*.s1p)") and the content.
+struct FileOutput {
+  std::string title;
+  std::string fileName;
+  std::string filter;
+  std::string content;
+};
+
 struct ExportOutcome {
   enum class Result { kWritten, kCancelled, kFailed };
   Result result = Result::kWritten;
@@ -84,6 +93,8 @@ class Platform : public KeyRefusal {
   // Asks for a file (picture or CSV) and writes the curve into it; an existing file is replaced
   // only by a complete new one.
   virtual ExportOutcome ExportCurve(const CurveOutput& curve) = 0;
+  // Asks for a file of the output's type and writes it whole, as ExportCurve does.
+  virtual ExportOutcome SaveFile(const FileOutput& file) = 0;
   // Puts the curve on the clipboard: the picture as an image, the CSV as text.
   virtual void CopyCurve(const CurveOutput& curve) = 0;
 

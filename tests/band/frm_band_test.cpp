@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "headless/headless_platform.h"
+#include "touchstone/touchstone.h"
 
 namespace velmora::band {
 namespace {
@@ -31,6 +32,7 @@ struct Window {
     NecBand nec;
     nec.column = form.Session().Design()->closedForm.column;
     nec.runs = 7;
+    for (SweepPoint& p : nec.column.points) p.z *= 1.1;  // a curve of its own
     form.NecDone(form.NecGeneration(), failure ? nec::Result<NecBand>(*failure) : nec);
   }
 };
@@ -154,6 +156,17 @@ TEST(FrmBandTest, ReadOutExportCopyAndPrint) {
   EXPECT_EQ(w.platform.exports[0].fileName, "SWV-80-m");
   EXPECT_EQ(w.platform.exports[0].image, &w.form.picture.Image());
   EXPECT_EQ(w.platform.copies[0].csv, BandCsv(*w.form.Session().Design(), ','));
+
+  // The model's sweep as Touchstone reads back to the same impedances: NEC-2's, where it ran.
+  w.form.cmdTouchstone_Click();
+  ASSERT_EQ(w.platform.saved.size(), 1u);
+  EXPECT_EQ(w.platform.saved[0].fileName, "Dipol-80-m.s1p");
+  const touchstone::ReadResult read = touchstone::Read(w.platform.saved[0].content);
+  ASSERT_TRUE(read.ok()) << read.error.message;
+  const BandColumn& nec = w.form.Session().Design()->nec->column;
+  ASSERT_EQ(read.sweep->points.size(), nec.points.size());
+  EXPECT_NEAR(std::abs(read.sweep->points[7].z - nec.points[7].z), 0, 1e-9);
+  EXPECT_NE(w.platform.saved[0].content.find("NEC-2"), std::string::npos);
 
   w.platform.printOutcomes.push_back({false, "Papierstau"});
   w.form.picSwv_Key(PlotKey::kFirst);
