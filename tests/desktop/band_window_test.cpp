@@ -112,10 +112,12 @@ class TestBandWindow : public QObject {
   void exportAndPrint() {
     QWidget* d = Open();
     QVERIFY(Idle());
-    for (const char* name : {"band.csv", "band.png"}) {
+    const std::string touchstone = BandTouchstone(*Model().Session().Design(), "56 Cu");
+    for (const char* name : {"band.csv", "band.png", "band.s1p"}) {
       const QString path = out_.filePath(QLatin1String(name));
+      const bool s1p = path.endsWith("s1p");
       velmora::testing::WhileModal<QFileDialog>(
-          [&] { Button(d, "cmdExportieren")->click(); },
+          [&] { Button(d, s1p ? "cmdTouchstone" : "cmdExportieren")->click(); },
           [&](QFileDialog* dialog) {
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
             static_cast<QDialog*>(dialog)->accept();
@@ -123,9 +125,10 @@ class TestBandWindow : public QObject {
       QFile file(path);
       QVERIFY2(file.open(QIODevice::ReadOnly), name);
       const QByteArray bytes = file.readAll();
-      QVERIFY2(path.endsWith("csv")
-                   ? bytes.toStdString() == BandCsv(*Model().Session().Design(),
-                                                    fixture_->desktop().platform.DecimalSeparator())
+      const char separator = fixture_->desktop().platform.DecimalSeparator();
+      QVERIFY2(s1p ? bytes.toStdString() == touchstone
+               : path.endsWith("csv")
+                   ? bytes.toStdString() == BandCsv(*Model().Session().Design(), separator)
                    : bytes.startsWith("\x89PNG"),
                name);
     }
