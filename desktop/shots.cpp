@@ -192,6 +192,39 @@ void BandShots(Desktop& desktop, const std::function<QString(const char*)>& path
   Click(d, "cmdSchliessen");
 }
 
+// The band window with the real nec2c: the longest event wait while it opens and NEC-2 runs,
+// and while a key typed into the height stops the running search and a new one runs.
+int BandTiming(Desktop& desktop) {
+  desktop.window.SetNecRunner(std::make_shared<velmora::nec::Nec2cRunner>());
+  velmora::band::FrmBand& band = desktop.model.frmBand;
+  const auto idle = [&] { return !band.Session().NecRunning(); };
+  QElapsedTimer clock;
+  bool done = false;
+  const qint64 opening = LongestEventWait([&] {
+    clock.start();
+    desktop.window.ActionFor(desktop.model.mnuBand)->trigger();
+    done = WaitFor(idle, 30000);
+  });
+  std::printf("open: %s after %lld ms; longest event wait %lld ms\n",
+              done ? "NEC-2 done" : "NOT done", static_cast<long long>(clock.elapsed()),
+              static_cast<long long>(opening));
+  auto* height = desktop.window.BandDialog()->findChild<QLineEdit*>(QStringLiteral("txtHoehe"));
+  const qint64 typing = LongestEventWait([&] {
+    height->setText(QStringLiteral("13"));
+    emit height->textEdited(height->text());
+    WaitFor([&] { return band.Session().NecRunning() && band.NecWanted(); }, 2000);
+    WaitFor([] { return false; }, 150);  // the search runs
+    clock.start();
+    height->setText(QStringLiteral("14"));
+    emit height->textEdited(height->text());  // stops it
+    done = WaitFor(idle, 30000);
+  });
+  std::printf("typing over a running search: %s after %lld ms; longest event wait %lld ms\n",
+              done ? "NEC-2 done" : "NOT done", static_cast<long long>(clock.elapsed()),
+              static_cast<long long>(typing));
+  return 0;
+}
+
 int Shots(Desktop& desktop, const QString& dir, const QString& suffix, bool bandOnly) {
   QDir().mkpath(dir);
   auto path = [&](const char* name) { return dir + QLatin1Char('/') + name + suffix + ".png"; };
@@ -291,7 +324,9 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   const QStringList args = QApplication::arguments().mid(1);
   if (args.isEmpty()) {
-    std::fprintf(stderr, "usage: velmora-shots DIR [SUFFIX] | --first-paint | --nec-points\n");
+    std::fprintf(
+        stderr,
+        "usage: velmora-shots DIR [SUFFIX [band]] | --first-paint | --nec-points | --band\n");
     return 2;
   }
   Desktop desktop;
@@ -311,6 +346,11 @@ int main(int argc, char** argv) {
     watcher.clock = &sinceStart;
     desktop.window.Plot()->installEventFilter(&watcher);
     desktop.Start();
+    return app.exec();
+  }
+  if (args.first() == QLatin1String("--band")) {
+    desktop.Start();
+    QTimer::singleShot(200, [&] { QApplication::exit(BandTiming(desktop)); });
     return app.exec();
   }
   if (args.first() == QLatin1String("--nec-points")) {
