@@ -6,8 +6,11 @@
 
 #include <utility>
 
+#include "formulas/numtext.h"
 #include "formulas/parse.h"
+#include "platform/version.h"
 #include "single/frm_einzel_eingabe.h"
+#include "touchstone/touchstone.h"
 
 namespace velmora::band {
 namespace {
@@ -54,6 +57,27 @@ nec::Result<BandInputs> ReadTexts(const BandTexts& t) {
   in.impedance = ParseDecimal(t.impedance);
   if (std::optional<std::string> problem = CheckInputs(in)) return Refused(*problem);
   return in;
+}
+
+std::string BandTouchstone(const BandDesign& design, const std::string& material) {
+  const BandInputs& in = design.inputs;
+  const BandColumn& column = design.nec ? design.nec->column : design.closedForm.column;
+  const auto text = [](double value) { return FormatGeneral(value, ','); };
+  touchstone::Header header;
+  header.program = std::string(kProductName) + " " + std::to_string(kVersionMajor) + "." +
+                   std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision) +
+                   (design.nec ? ", NEC-2" : ", Formel");
+  header.wire = "Länge " + FormatPattern(column.lengthM, "0.000", ',') + " m, " +
+                text(Widen(in.diameterMm)) + " mm " + material;
+  if (in.Insulated()) {
+    header.wire +=
+        ", isoliert " + text(Widen(in.outerDiameterMm)) + " mm, er " + text(Widen(in.epsilonR));
+  }
+  header.height = text(Widen(in.height)) + " m";
+  header.ground = nec::GroundText(in.ground);
+  std::vector<touchstone::Point> points;
+  for (const SweepPoint& p : column.points) points.push_back({p.frequencyMHz, p.z});
+  return touchstone::Write(points, Widen(in.impedance), header);
 }
 
 BandTexts PrefillFrom(BandTexts texts, const FrmEinzelEingabe& dialog) {

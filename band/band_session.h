@@ -42,6 +42,11 @@ struct BandTexts {
 // The inputs the texts stand for, or why they stand for none (German, one sentence).
 nec::Result<BandInputs> ReadTexts(const BandTexts& texts);
 
+// The model's 41 samples (NEC-2's where it ran, else the closed form's) as the text of a
+// Touchstone file "# MHz S RI R <Z0>", its comment lines naming the program, the wire (its
+// material as typed), the height and the ground.
+std::string BandTouchstone(const BandDesign& design, const std::string& material);
+
 // `texts` with what the single-value dialog last held for "resonante Dipollänge", where it holds
 // anything: frequency (and the band around it), height, diameters, insulation and material.
 BandTexts PrefillFrom(BandTexts texts, const FrmEinzelEingabe& dialog);

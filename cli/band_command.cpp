@@ -230,24 +230,7 @@ std::string Json(const BandDesign& design) {
 // The model's sweep as a Touchstone file; empty on success, else the system's reason.
 std::string WriteTouchstone(const QString& path, const BandDesign& design,
                             const band::BandTexts& texts) {
-  const band::BandInputs& in = design.inputs;
-  const BandColumn& column = design.nec ? design.nec->column : design.closedForm.column;
-  touchstone::Header header;
-  header.program = std::string(kProductName) + " " + std::to_string(kVersionMajor) + "." +
-                   std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision) +
-                   (design.nec ? ", NEC-2" : ", Formel");
-  header.wire = "Länge " + Text(column.lengthM, "0.000") + " m, " +
-                FormatGeneral(Widen(in.diameterMm), ',') + " mm " + texts.material;
-  if (in.Insulated()) {
-    header.wire += ", isoliert " + FormatGeneral(Widen(in.outerDiameterMm), ',') + " mm, er " +
-                   FormatGeneral(Widen(in.epsilonR), ',');
-  }
-  header.height = FormatGeneral(Widen(in.height), ',') + " m";
-  header.ground = nec::GroundText(in.ground);
-  std::vector<touchstone::Point> points;
-  for (const SweepPoint& p : column.points) points.push_back({p.frequencyMHz, p.z});
-  return WriteFile(
-      path, QByteArray::fromStdString(touchstone::Write(points, Widen(in.impedance), header)));
+  return WriteFile(path, QByteArray::fromStdString(band::BandTouchstone(design, texts.material)));
 }
 
 int Run(const QStringList& arguments) {

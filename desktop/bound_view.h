@@ -27,6 +27,9 @@ class ModalView : public BoundView {
   virtual Form& form() = 0;
   // Shows the dialog modally; returns once the model's form is hidden.
   virtual void ExecModal() = 0;
+  // Shows the dialog beside the others and returns at once; it goes when the form is hidden. A
+  // view that only knows the modal run runs it.
+  virtual void ShowModeless() { ExecModal(); }
 };
 
 // Work that runs beside a model (NEC-2's searches): started, followed and stopped in one step

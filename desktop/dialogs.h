@@ -8,6 +8,9 @@
 class QWidget;
 
 namespace velmora {
+namespace band {
+class FrmBand;
+}
 class FrmEinzelEingabe;
 class FrmEingabe;
 class FrmNecVergleich;
@@ -27,5 +30,8 @@ std::unique_ptr<FormDialog> MakeCurveDialog(QtPlatform& platform, FrmEingabe& fo
 // "NEC-2-Vergleich", with the search the model asks for on one worker.
 std::unique_ptr<FormDialog> MakeNecDialog(QtPlatform& platform, FrmNecVergleich& form,
                                           NecRunnerSource runner, QWidget* parent);
+// "Dipol für ein Band", beside the main window, with its NEC-2 side on a worker.
+std::unique_ptr<FormDialog> MakeBandDialog(QtPlatform& platform, band::FrmBand& form,
+                                           NecRunnerSource runner, QWidget* parent);
 
 }  // namespace velmora::qt

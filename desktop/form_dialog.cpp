@@ -16,6 +16,7 @@
 #include "desktop/form_accessibility.h"
 #include "desktop/form_layout.h"
 #include "desktop/form_widgets.h"
+#include "desktop/plot_widget.h"
 #include "desktop/qt_platform.h"
 #include "desktop/qt_surface.h"
 #include "desktop/text.h"
@@ -50,6 +51,10 @@ FormDialog::FormDialog(QtPlatform& platform, Form& form, const ControlTable& con
 }
 
 FormDialog::~FormDialog() {
+  // A plot losing its focus while the widgets go has no model left to tell.
+  for (Bound& b : bound_) {
+    if (b.entry->kind == ControlKind::kPicture) static_cast<PlotWidget*>(b.widget)->SetEvents({});
+  }
   platform_.RemoveModalView(this);
 }
 
@@ -84,6 +89,18 @@ void FormDialog::Connect(Bound& b, std::size_t row) {
     case ControlKind::kLabel:
     case ControlKind::kBusy:
       break;
+    case ControlKind::kPicture: {
+      PlotWidget::Events events;
+      const ControlEvents& e = bind.events;
+      if (e.pointer) {
+        events.pointerMoved = [this, f = e.pointer](double x) { Route([&] { f(x); }); };
+        events.left = [this, f = e.pointer] { Route([&] { f(std::nullopt); }); };
+      }
+      if (e.plotKey) events.key = [this, f = e.plotKey](PlotKey k) { Route([&] { f(k); }); };
+      if (e.click) events.copy = [this, f = e.click] { Route(f); };
+      static_cast<PlotWidget*>(b.widget)->SetEvents(std::move(events));
+      break;
+    }
     case ControlKind::kTimer:
       b.timer = new QTimer(this);
       b.timer->setSingleShot(true);
@@ -174,7 +191,12 @@ void FormDialog::Route(const std::function<void()>& handler) {
 
 void FormDialog::AfterEvent() {
   platform_.ModelChanged();
-  if (!form_.visible && inExec_ && isVisible()) done(QDialog::Accepted);
+  if (form_.visible || !isVisible()) return;
+  if (inExec_) {
+    done(QDialog::Accepted);
+  } else {
+    hide();
+  }
 }
 
 void FormDialog::SyncOne(Bound& b) {
@@ -260,6 +282,12 @@ void FormDialog::SyncOne(Bound& b) {
     case ControlKind::kBusy:
     case ControlKind::kTimer:
       break;
+    case ControlKind::kPicture: {
+      auto* plot = static_cast<PlotWidget*>(w);
+      plot->SyncImage();
+      plot->SetMarker(static_cast<const PictureBox&>(c).marker);
+      break;
+    }
     case ControlKind::kCommandButton: {
       auto* button = static_cast<QPushButton*>(w);
       const auto& model = static_cast<const CommandButton&>(c);
@@ -313,6 +341,22 @@ void FormDialog::ExecModal() {
   inExec_ = false;
   // Closed by other means (the program ending): the caller sees a hidden form.
   form_.visible = false;
+}
+
+void FormDialog::ShowModeless() {
+  if (isVisible()) {
+    raise();
+    activateWindow();
+    return;
+  }
+  form_.visible = true;
+  Sync();
+  Route([this] { form_.Form_Activate(); });
+  if (!form_.visible) return;
+  setModal(false);
+  show();
+  raise();
+  activateWindow();
 }
 
 void FormDialog::reject() {

@@ -36,10 +36,12 @@ class FormDialog : public QDialog, public ModalView {
   QWidget* WidgetFor(const Control& control) override;
   Form& form() override { return form_; }
   void ExecModal() override;
+  void ShowModeless() override;
 
   // The logical resolution the twips are converted with.
   double Dpi() const { return dpi_; }
-  // Catches every window up with its model and ends the modal run once the form is hidden.
+  // Catches every window up with its model and ends the modal run, or hides the window shown
+  // beside the others, once the form is hidden.
   void AfterEvent();
 
  protected:

@@ -10,6 +10,8 @@
 
 #include "desktop/choice_box.h"
 #include "desktop/filtered_line_edit.h"
+#include "desktop/plot_widget.h"
+#include "desktop/qt_surface.h"
 #include "desktop/text.h"
 #include "platform/controls.h"
 
@@ -109,6 +111,12 @@ QWidget* MakeControlWidget(const ControlEntry& entry, QWidget* parent, const QFo
     case ControlKind::kCheckBox:
       widget = new QCheckBox(parent);
       break;
+    case ControlKind::kPicture: {
+      auto* plot = new PlotWidget(*static_cast<const PictureBox*>(entry.control)->surface, parent);
+      plot->SetRenderer(&RenderDisplayList);
+      widget = plot;
+      break;
+    }
     case ControlKind::kBusy: {
       auto* bar = new QProgressBar(parent);
       bar->setRange(0, 0);  // no end known: the bar runs to and fro

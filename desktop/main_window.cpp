@@ -156,6 +156,7 @@ MainWindow::~MainWindow() {
   curveDialog_.reset();
   aboutDialog_.reset();
   necDialog_.reset();
+  bandDialog_.reset();
 }
 
 ModalView* MainWindow::CreateDialogFor(Form& form) {
@@ -175,6 +176,13 @@ ModalView* MainWindow::CreateDialogFor(Form& form) {
           platform_, model_.frmNecVergleich, [this] { return necRunner_; }, this);
     }
     return necDialog_.get();
+  }
+  if (&form == &model_.frmBand) {
+    if (!bandDialog_) {
+      bandDialog_ = MakeBandDialog(
+          platform_, model_.frmBand, [this] { return necRunner_; }, this);
+    }
+    return bandDialog_.get();
   }
   if (&form == &model_.frmAbout) {
     if (!aboutDialog_)

@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow, public BoundView {
   FormDialog* CurveDialog() const { return curveDialog_.get(); }
   AboutDialog* InfoDialog() const { return aboutDialog_.get(); }
   FormDialog* NecComparisonDialog() const { return necDialog_.get(); }
+  FormDialog* BandDialog() const { return bandDialog_.get(); }
   // The status panel of NEC-2's points over the curve; hidden while it has nothing to say.
   QLabel* NecPointsPanel() const { return statusNec_; }
   // What runs NEC-2 for the comparison and the points (nec2c by default); tests put in others.
@@ -106,6 +107,7 @@ class MainWindow : public QMainWindow, public BoundView {
   std::unique_ptr<FormDialog> curveDialog_;
   std::unique_ptr<AboutDialog> aboutDialog_;
   std::unique_ptr<FormDialog> necDialog_;
+  std::unique_ptr<FormDialog> bandDialog_;
   std::shared_ptr<nec::NecRunner> necRunner_;
   NecOverlay* necOverlay_ = nullptr;
   bool syncing_ = false;

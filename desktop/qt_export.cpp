@@ -151,6 +151,38 @@ ExportOutcome QtPlatform::ExportCurve(const CurveOutput& curve) {
   return outcome;
 }
 
+ExportOutcome QtPlatform::SaveFile(const FileOutput& file) {
+  ExportOutcome outcome;
+  QWidget* parent =
+      QApplication::activeWindow() ? QApplication::activeWindow() : mainWidget_.data();
+  QFileDialog dialog(parent, ToQ(file.title));
+  dialog.setObjectName(QStringLiteral("saveDialog"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(ToQ(file.filter));
+  dialog.setDefaultSuffix(QFileInfo(ToQ(file.fileName)).suffix());
+  QString folder = ToQ(GetSetting(kSettingsApp, kExportSection, kLastFolderKey, ""));
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  dialog.setDirectory(folder);
+  dialog.selectFile(ToQ(file.fileName));
+  SyncViews();
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    outcome.result = ExportOutcome::Result::kCancelled;
+    return outcome;
+  }
+  const QString path = dialog.selectedFiles().first();
+  outcome.path = FromQ(QDir::toNativeSeparators(path));
+  const QString error = WriteWhole(path, QByteArray::fromStdString(file.content));
+  if (!error.isEmpty()) {
+    outcome.result = ExportOutcome::Result::kFailed;
+    outcome.error = FromQ(error);
+    return outcome;
+  }
+  SaveSetting(kSettingsApp, kExportSection, kLastFolderKey, FromQ(QFileInfo(path).absolutePath()));
+  return outcome;
+}
+
 void QtPlatform::CopyCurve(const CurveOutput& curve) {
   if (curve.image == nullptr) return;
   const double dpi = 2 * ScreenDpi();

@@ -193,20 +193,27 @@ void QtPlatform::SetFocus(const Control& control) {
   }
 }
 
-void QtPlatform::ShowModal(Form& form) {
+ModalView* QtPlatform::ViewOf(Form& form) {
   for (ModalView* view : modalViews_) {
-    if (&view->form() == &form) {
-      view->ExecModal();
-      return;
-    }
+    if (&view->form() == &form) return view;
   }
-  if (viewFactory_) {
-    if (ModalView* view = viewFactory_(form)) {
-      view->ExecModal();
-      return;
-    }
+  return viewFactory_ ? viewFactory_(form) : nullptr;
+}
+
+void QtPlatform::ShowModal(Form& form) {
+  if (ModalView* view = ViewOf(form)) {
+    view->ExecModal();
+    return;
   }
   // No window is bound to this form: it closes at once rather than hanging the command.
+  form.visible = false;
+}
+
+void QtPlatform::Show(Form& form) {
+  if (ModalView* view = ViewOf(form)) {
+    view->ShowModeless();
+    return;
+  }
   form.visible = false;
 }
 

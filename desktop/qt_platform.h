@@ -58,16 +58,20 @@ class QtPlatform : public Platform {
   void SetMousePointer(MousePointer pointer) override;
   void SetFocus(const Control& control) override;
   void ShowModal(Form& form) override;
+  void Show(Form& form) override;
   PrintOutcome PrintForm(Form& form) override;
   std::string PrinterName() override;
   ExportOutcome ExportCurve(const CurveOutput& curve) override;
   void CopyCurve(const CurveOutput& curve) override;
+  ExportOutcome SaveFile(const FileOutput& file) override;
   std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                          const std::string& fallback) override;
   void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                    const std::string& value) override;
 
  private:
+  // The window bound to the form, made by the factory if it has none yet.
+  ModalView* ViewOf(Form& form);
   // The main window's logical resolution; exported pictures are made from it.
   double ScreenDpi() const;
 

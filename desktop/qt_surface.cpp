@@ -30,9 +30,29 @@ const QColor kBackground = ToQColor(kPlotStyle.background);
 const QColor kForeground = ToQColor(kPlotStyle.foreground);
 const QColor kStatusBackground = ToQColor(kPlotStyle.statusBackground);
 
-QPen PenOf(int lineWidth) {
-  QPen pen(kForeground, lineWidth * kTwipsPerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+QColor ColourOf(PlotPen pen) {
+  switch (pen) {
+    case PlotPen::kNec:
+      return ToQColor(kPlotStyle.nec);
+    case PlotPen::kGuide:
+      return ToQColor(kPlotStyle.guide);
+    case PlotPen::kShade:
+      return ToQColor(kPlotStyle.shade);
+    case PlotPen::kForeground:
+      break;
+  }
+  return kForeground;
+}
+
+QPen PenOf(int lineWidth, PlotPen colour = PlotPen::kForeground) {
+  QPen pen(ColourOf(colour), lineWidth * kTwipsPerPixel, Qt::SolidLine, Qt::SquareCap,
+           Qt::MiterJoin);
   return pen;
+}
+
+// One pen per line width and colour.
+int PenKey(int lineWidth, PlotPen pen) {
+  return lineWidth * 4 + static_cast<int>(pen);
 }
 
 // Replays a display list with as few painter calls as the picture allows: the pen changes only
@@ -43,21 +63,29 @@ class BatchedPainter {
   BatchedPainter(QPainter& painter, double pixelsPerTwip)
       : painter_(painter), pixelsPerTwip_(pixelsPerTwip) {}
 
-  void Line(const QLineF& line, int lineWidth) {
+  void Line(const QLineF& line, int lineWidth, PlotPen pen) {
     FlushPoints();
-    if (!lines_.isEmpty() && lineWidth != linesWidth_) FlushLines();
+    if (!lines_.isEmpty() && (lineWidth != linesWidth_ || pen != linesPen_)) FlushLines();
     linesWidth_ = lineWidth;
+    linesPen_ = pen;
     lines_.append(line);
   }
 
-  void Point(const QPointF& p, int lineWidth) {
+  void Fill(const QRectF& rect, PlotPen pen) {
+    Flush();
+    painter_.fillRect(rect.normalized(), ColourOf(pen));
+  }
+
+  void Point(const QPointF& p, int lineWidth, PlotPen pen) {
     FlushLines();
     const double reach = lineWidth * kTwipsPerPixel;
-    if (!run_.isEmpty() && (lineWidth != runWidth_ || std::abs(p.x() - run_.back().x()) > reach ||
-                            std::abs(p.y() - run_.back().y()) > reach)) {
+    if (!run_.isEmpty() &&
+        (lineWidth != runWidth_ || pen != runPen_ || std::abs(p.x() - run_.back().x()) > reach ||
+         std::abs(p.y() - run_.back().y()) > reach)) {
       FlushPoints();
     }
     runWidth_ = lineWidth;
+    runPen_ = pen;
     const QPoint pixel = PixelOf(p);
     if (!run_.isEmpty() && pixel == lastPixel_) {
       run_.back() = p;  // same device pixel: the stroke ends at the newer point
@@ -102,14 +130,14 @@ class BatchedPainter {
 
   void FlushLines() {
     if (lines_.isEmpty()) return;
-    UsePen(PenOf(linesWidth_), linesWidth_);
+    UsePen(PenOf(linesWidth_, linesPen_), PenKey(linesWidth_, linesPen_));
     painter_.drawLines(lines_);
     lines_.clear();
   }
 
   void FlushPoints() {
     if (run_.isEmpty()) return;
-    UsePen(PenOf(runWidth_), runWidth_);
+    UsePen(PenOf(runWidth_, runPen_), PenKey(runWidth_, runPen_));
     if (run_.size() == 1) {
       painter_.drawPoint(run_.front());
     } else {
@@ -120,11 +148,13 @@ class BatchedPainter {
 
   QPainter& painter_;
   double pixelsPerTwip_;
-  int penKey_ = -2;  // the line width the pen was made for; -1 the text pen
+  int penKey_ = -2;  // PenKey of the pen set; -1 the text pen
   QVector<QLineF> lines_;
   int linesWidth_ = 1;
+  PlotPen linesPen_ = PlotPen::kForeground;
   QPolygonF run_;
   int runWidth_ = 1;
+  PlotPen runPen_ = PlotPen::kForeground;
   QPoint lastPixel_;
 };
 
@@ -242,10 +272,13 @@ void RenderDisplayList(QPainter& painter, const DisplayList& list, double pixels
   for (const DrawnItem& item : list.items) {
     switch (item.kind) {
       case DrawnItem::Kind::kPoint:
-        batch.Point(QPointF(item.x1, item.y1), item.lineWidth);
+        batch.Point(QPointF(item.x1, item.y1), item.lineWidth, item.pen);
         break;
       case DrawnItem::Kind::kLine:
-        batch.Line(QLineF(item.x1, item.y1, item.x2, item.y2), item.lineWidth);
+        batch.Line(QLineF(item.x1, item.y1, item.x2, item.y2), item.lineWidth, item.pen);
+        break;
+      case DrawnItem::Kind::kFill:
+        batch.Fill(QRectF(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2)), item.pen);
         break;
       case DrawnItem::Kind::kText:
         batch.Text(QPointF(item.x1, item.y1), QString::fromStdString(list.TextOf(item)));

@@ -180,11 +180,61 @@ int NecPointsTiming(Desktop& desktop) {
   return 0;
 }
 
-int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
+// The band window beside the main window, once NEC-2 has answered, with the read-out.
+void BandShots(Desktop& desktop, const std::function<QString(const char*)>& path) {
+  velmora::FrmMain& m = desktop.model;
+  velmora::qt::MainWindow& w = desktop.window;
+  w.ActionFor(m.mnuBand)->trigger();
+  WaitFor([&] { return !m.frmBand.Session().NecRunning(); }, 20000);
+  QWidget* d = w.BandDialog();
+  auto* plot = d->findChild<QWidget*>(QStringLiteral("picSwv"));
+  QCursor::setPos(plot->mapToGlobal(QPoint(plot->width() / 2, plot->height() / 2)));
+  Save(d, path("band-window"));
+  Click(d, "cmdSchliessen");
+}
+
+// The band window with the real nec2c: the longest event wait while it opens and NEC-2 runs,
+// and while a key typed into the height stops the running search and a new one runs.
+int BandTiming(Desktop& desktop) {
+  desktop.window.SetNecRunner(std::make_shared<velmora::nec::Nec2cRunner>());
+  velmora::band::FrmBand& band = desktop.model.frmBand;
+  const auto idle = [&] { return !band.Session().NecRunning(); };
+  QElapsedTimer clock;
+  bool done = false;
+  const qint64 opening = LongestEventWait([&] {
+    clock.start();
+    desktop.window.ActionFor(desktop.model.mnuBand)->trigger();
+    done = WaitFor(idle, 30000);
+  });
+  std::printf("open: %s after %lld ms; longest event wait %lld ms\n",
+              done ? "NEC-2 done" : "NOT done", static_cast<long long>(clock.elapsed()),
+              static_cast<long long>(opening));
+  auto* height = desktop.window.BandDialog()->findChild<QLineEdit*>(QStringLiteral("txtHoehe"));
+  const qint64 typing = LongestEventWait([&] {
+    height->setText(QStringLiteral("13"));
+    emit height->textEdited(height->text());
+    WaitFor([&] { return band.Session().NecRunning() && band.NecWanted(); }, 2000);
+    WaitFor([] { return false; }, 150);  // the search runs
+    clock.start();
+    height->setText(QStringLiteral("14"));
+    emit height->textEdited(height->text());  // stops it
+    done = WaitFor(idle, 30000);
+  });
+  std::printf("typing over a running search: %s after %lld ms; longest event wait %lld ms\n",
+              done ? "NEC-2 done" : "NOT done", static_cast<long long>(clock.elapsed()),
+              static_cast<long long>(typing));
+  return 0;
+}
+
+int Shots(Desktop& desktop, const QString& dir, const QString& suffix, bool bandOnly) {
   QDir().mkpath(dir);
   auto path = [&](const char* name) { return dir + QLatin1Char('/') + name + suffix + ".png"; };
   velmora::FrmMain& m = desktop.model;
   velmora::qt::MainWindow& w = desktop.window;
+  if (bandOnly) {
+    BandShots(desktop, path);
+    return 0;
+  }
 
   WhileModal([&] { w.ActionFor(m.mnuEinzelBerechnung)->trigger(); },
              [&](QWidget* d) {
@@ -212,6 +262,7 @@ int Shots(Desktop& desktop, const QString& dir, const QString& suffix) {
                }
                Click(d, "CancelButton");
              });
+  BandShots(desktop, path);
   WhileModal([&] { w.ActionFor(m.mnuKurveAnzeigen)->trigger(); },
              [&](QWidget* d) {
                Save(d, path("curve-dialog-vf-f"));
@@ -293,7 +344,9 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   const QStringList args = QApplication::arguments().mid(1);
   if (args.isEmpty()) {
-    std::fprintf(stderr, "usage: velmora-shots DIR [SUFFIX] | --first-paint | --nec-points\n");
+    std::fprintf(
+        stderr,
+        "usage: velmora-shots DIR [SUFFIX [band]] | --first-paint | --nec-points | --band\n");
     return 2;
   }
   Desktop desktop;
@@ -315,6 +368,11 @@ int main(int argc, char** argv) {
     desktop.Start();
     return app.exec();
   }
+  if (args.first() == QLatin1String("--band")) {
+    desktop.Start();
+    QTimer::singleShot(200, [&] { QApplication::exit(BandTiming(desktop)); });
+    return app.exec();
+  }
   if (args.first() == QLatin1String("--nec-points")) {
     desktop.Start();
     QTimer::singleShot(200, [&] { QApplication::exit(NecPointsTiming(desktop)); });
@@ -324,7 +382,7 @@ int main(int argc, char** argv) {
   const QString dir = args.first();
   const QString suffix = args.size() > 1 ? args.at(1) : QString();
   QTimer::singleShot(200, [&] {
-    Shots(desktop, dir, suffix);
+    Shots(desktop, dir, suffix, args.size() > 2 && args.at(2) == QLatin1String("band"));
     QApplication::exit(0);
   });
   return app.exec();

@@ -27,6 +27,19 @@ void HeadlessPlatform::ShowModal(Form& form) {
   form.visible = false;
 }
 
+void HeadlessPlatform::Show(Form& form) {
+  shown.push_back(form.name);
+  form.visible = true;
+}
+
+ExportOutcome HeadlessPlatform::SaveFile(const FileOutput& file) {
+  saved.push_back(file);
+  if (exportOutcomes.empty()) return {};
+  ExportOutcome outcome = exportOutcomes.front();
+  exportOutcomes.pop_front();
+  return outcome;
+}
+
 PrintOutcome HeadlessPlatform::PrintForm(Form& form) {
   printedForms.push_back(form.name);
   if (onPrintForm) onPrintForm(form);

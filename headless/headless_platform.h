@@ -49,8 +49,10 @@ class HeadlessPlatform : public Platform {
   std::vector<MousePointer> pointerHistory;
   std::vector<std::string> printedForms;
   std::vector<CurveOutput> exports;
+  std::vector<FileOutput> saved;  // files saved; their outcomes come from exportOutcomes too
   std::vector<CurveOutput> copies;
   std::vector<std::string> modalShown;
+  std::vector<std::string> shown;               // forms shown beside the others, in order
   std::map<std::string, std::string> settings;  // "app/section/key" -> value
 
   void Beep() override { ++beeps; }
@@ -72,6 +74,9 @@ class HeadlessPlatform : public Platform {
   }
   void SetFocus(const Control& control) override;
   void ShowModal(Form& form) override;
+  ExportOutcome SaveFile(const FileOutput& file) override;
+  // Records the form as shown and leaves it visible: a window beside the others.
+  void Show(Form& form) override;
   PrintOutcome PrintForm(Form& form) override;
   std::string PrinterName() override { return printerName; }
   ExportOutcome ExportCurve(const CurveOutput& curve) override;

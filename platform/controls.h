@@ -4,10 +4,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace velmora {
+
+class RetainedSurface;
 
 // Positions and sizes are in twips (1/1440 inch), relative to the containing control.
 struct Control {
@@ -90,6 +93,18 @@ struct MenuItem : Control {
   bool checked = false;
 };
 
+// A plot: its surface's retained image, with the read-out's marker over it (twips from its left
+// edge; none: no marker). Its row's pointer, plotKey and click (Ctrl+C) events read it out.
+struct PictureBox : Control {
+  PictureBox(std::string controlName, RetainedSurface& pictureSurface)
+      : Control(std::move(controlName)), surface(&pictureSurface) {}
+  RetainedSurface* surface;
+  std::optional<double> marker;
+};
+
+// Keys that move the read-out's marker while a plot has the focus.
+enum class PlotKey { kLeft, kRight, kPageLeft, kPageRight, kFirst, kLast };
+
 // kBusy: a bar that runs to and fro while the control is visible (work with no end known).
 enum class ControlKind {
   kFrame,
@@ -99,7 +114,8 @@ enum class ControlKind {
   kCheckBox,
   kCommandButton,
   kBusy,
-  kTimer
+  kTimer,
+  kPicture
 };
 enum class LabelLook {
   kPlain,    // not a label, or a label without a look of its own
@@ -118,6 +134,9 @@ struct ControlEvents {
   std::function<void()> keyUp;                      // any key released in the box
   std::function<void()> lostFocus;
   std::function<void()> change = {};  // the user changed the text of a box or a choice box
+  // A picture's read-out: the pointer at x twips (nothing: it left), a marker key.
+  std::function<void(std::optional<double> x)> pointer = {};
+  std::function<void(PlotKey key)> plotKey = {};
 };
 
 // One row of a form's control table: the control, how it is shown, where it sits and what its
@@ -179,6 +198,7 @@ class Form {
   // The window is shown modally, before the user sees it.
   virtual void Form_Activate() {}
   // The window's close box: the form decides what it means; it must hide the form.
+  // (A window shown without a modal run closes the same way: hidden, it goes.)
   virtual void Form_CloseBox() { Hide(); }
 };
 

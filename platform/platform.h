@@ -58,6 +58,15 @@ struct CurveOutput {
   std::string fileName;  // proposed name, without extension: "Vf-bei-Draht-d"
 };
 
+// A text file to save where the user says: the dialog's title, the proposed name with its
+// suffix, the type's filter ("Touchstone-Datei (*.s1p)") and the content.
+struct FileOutput {
+  std::string title;
+  std::string fileName;
+  std::string filter;
+  std::string content;
+};
+
 struct ExportOutcome {
   enum class Result { kWritten, kCancelled, kFailed };
   Result result = Result::kWritten;
@@ -89,6 +98,8 @@ class Platform : public KeyRefusal {
 
   // Shows a form modally and returns once it is hidden again.
   virtual void ShowModal(Form& form) = 0;
+  // Shows a form beside the others and returns at once; it stays until it is hidden.
+  virtual void Show(Form& form) = 0;
 
   // Prints the image of a form (for the main window: its client area) on the default printer.
   virtual PrintOutcome PrintForm(Form& form) = 0;
@@ -98,6 +109,8 @@ class Platform : public KeyRefusal {
   // Asks for a file (picture or CSV) and writes the curve into it; an existing file is replaced
   // only by a complete new one.
   virtual ExportOutcome ExportCurve(const CurveOutput& curve) = 0;
+  // Asks for a file of the output's type and writes it whole, as ExportCurve does.
+  virtual ExportOutcome SaveFile(const FileOutput& file) = 0;
   // Puts the curve on the clipboard: the picture as an image, the CSV as text.
   virtual void CopyCurve(const CurveOutput& curve) = 0;
 

@@ -32,6 +32,8 @@ struct PlotStyle {
   Rgb background{255, 255, 255};
   Rgb foreground{16, 16, 16};
   Rgb statusBackground{240, 240, 240};  // the title line of exported pictures and pages
+  Rgb guide{120, 120, 120};             // marked levels (SWR 1,5 and 2) across a plot
+  Rgb shade{222, 235, 250};             // the band behind the SWR curves
 
   // --- on screen only, over the retained image ---
   Rgb marker{0, 90, 200};        // the read-out's vertical line, one device pixel wide

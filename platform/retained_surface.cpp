@@ -37,6 +37,7 @@ void RetainedSurface::Clear() {
   list_.items.clear();  // keeps the capacity: a redraw appends without allocating
   list_.texts.clear();
   list_.handle = ++handleCounter_;
+  pen_ = PlotPen::kForeground;
   currentX_ = scaleLeft_;
   currentY_ = scaleTop_;
 }
@@ -48,6 +49,7 @@ void RetainedSurface::SetLineWidth(int pixels) {
 void RetainedSurface::Line(double x1, double y1, double x2, double y2) {
   DrawnItem item;
   item.kind = DrawnItem::Kind::kLine;
+  item.pen = pen_;
   item.lineWidth = lineWidth_;
   item.x1 = ToTwipsX(x1);
   item.y1 = ToTwipsY(y1);
@@ -61,12 +63,24 @@ void RetainedSurface::Line(double x1, double y1, double x2, double y2) {
 void RetainedSurface::Point(double x, double y) {
   DrawnItem item;
   item.kind = DrawnItem::Kind::kPoint;
+  item.pen = pen_;
   item.lineWidth = lineWidth_;
   item.x1 = ToTwipsX(x);
   item.y1 = ToTwipsY(y);
   list_.items.push_back(item);
   currentX_ = x;
   currentY_ = y;
+}
+
+void RetainedSurface::Fill(double x1, double y1, double x2, double y2) {
+  DrawnItem item;
+  item.kind = DrawnItem::Kind::kFill;
+  item.pen = pen_;
+  item.x1 = ToTwipsX(x1);
+  item.y1 = ToTwipsY(y1);
+  item.x2 = ToTwipsX(x2);
+  item.y2 = ToTwipsY(y2);
+  list_.items.push_back(item);
 }
 
 void RetainedSurface::Print(std::string_view text) {

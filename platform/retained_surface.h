@@ -11,10 +11,20 @@
 
 namespace velmora {
 
+// The colour an item is drawn in, from the plot's style record.
+enum class PlotPen : std::uint8_t {
+  kForeground,  // axes, texts and the formulas' curve
+  kNec,         // NEC-2's curve: the colour of its points
+  kGuide,       // marked levels across the plot
+  kShade,       // a filled area behind the curves
+};
+
 // One drawn item, resolved to twips from the surface's top-left corner, y downwards.
 struct DrawnItem {
-  enum class Kind : std::uint8_t { kLine, kPoint, kText };
+  // kFill: the rectangle between (x1, y1) and (x2, y2), filled.
+  enum class Kind : std::uint8_t { kLine, kPoint, kText, kFill };
   Kind kind = Kind::kPoint;
+  PlotPen pen = PlotPen::kForeground;
   std::int16_t lineWidth = 1;   // pixels (1/96 inch); 15 twips each
   std::uint32_t textIndex = 0;  // into DisplayList::texts, for kText
   double x1 = 0;                // start of a line, the point, or the text's top-left corner
@@ -67,6 +77,10 @@ class RetainedSurface : public DrawingSurface {
   void SetCurrentY(double y) override { currentY_ = y; }
   void Print(std::string_view text) override;
   std::int32_t ImageHandle() const override { return list_.handle; }
+  // Lines, points and fills from now on; Clear() goes back to the foreground.
+  void SetPen(PlotPen pen) { pen_ = pen; }
+  // A filled rectangle between two corners, in surface coordinates.
+  void Fill(double x1, double y1, double x2, double y2);
 
   // Surface coordinates -> twips from the top-left corner.
   double ToTwipsX(double x) const;
@@ -77,6 +91,7 @@ class RetainedSurface : public DrawingSurface {
   double lineHeight_;
   std::int32_t handleCounter_ = 0;
   std::int16_t lineWidth_ = 1;
+  PlotPen pen_ = PlotPen::kForeground;
   double scaleLeft_ = 0;
   double scaleTop_ = 0;
   double scaleWidth_;

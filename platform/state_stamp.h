@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/controls.h"
+#include "platform/retained_surface.h"
 
 namespace velmora {
 
@@ -75,6 +76,14 @@ inline std::uint64_t StampOf(const ControlEntry& entry) {
     }
     case ControlKind::kBusy:
       break;
+    case ControlKind::kPicture: {
+      const auto& picture = static_cast<const PictureBox&>(c);
+      const DisplayList& image = picture.surface->Image();
+      stamp.Add(picture.marker.has_value()).Add(picture.marker.value_or(0.0));
+      stamp.Add(image.handle).Add(static_cast<std::uint64_t>(image.items.size()));
+      stamp.Add(image.width).Add(image.height);
+      break;
+    }
     case ControlKind::kTimer: {
       const auto& timer = static_cast<const Timer&>(c);
       stamp.Add(timer.interval).Add(timer.armed);

@@ -26,6 +26,7 @@ FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
       frmEinzelEingabe(platform),
       curveCommand(platform, picture, mnuFileNew, mnuViewRefresh, mnuFilePrint),
       frmNecVergleich(platform),
+      frmBand(platform),
       platform_(platform),
       picture_(picture) {
   caption = kCaption;
@@ -44,6 +45,7 @@ FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
   SetMenu(mnuEinzelBerechnung, "Einzel-&Wert", "Ctrl+W");
   SetMenu(mnuKurveAnzeigen, "&Kurve", "Ctrl+K");
   SetMenu(mnuNecVergleich, "NEC-2-Vergleich...", "Ctrl+G");
+  SetMenu(mnuBand, "Dipol für ein &Band...", "Ctrl+B");
   SetMenu(mnuView, "&Ansicht");
   SetMenu(mnuViewRefresh, "&Aktualisieren", "Ctrl+A", false);
   SetMenu(mnuViewBar0, "-");
@@ -79,6 +81,7 @@ FrmMain::FrmMain(Platform& platform, RetainedSurface& picture)
       {&mnuEinzelBerechnung, &mnuBer, on(&FrmMain::mnuEinzelBerechnung_Click)},
       {&mnuKurveAnzeigen, &mnuBer, on(&FrmMain::mnuKurveAnzeigen_Click)},
       {&mnuNecVergleich, &mnuBer, on(&FrmMain::mnuNecVergleich_Click)},
+      {&mnuBand, &mnuBer, on(&FrmMain::mnuBand_Click)},
       {&mnuView, nullptr, {}},
       {&mnuViewRefresh, &mnuView, on(&FrmMain::mnuViewRefresh_Click)},
       {&mnuViewBar0, &mnuView, {}},
@@ -315,6 +318,15 @@ void FrmMain::mnuNecVergleich_Click() {
   platform_.ShowModal(frmNecVergleich);
   necInputs_ = frmNecVergleich.Inputs();
   frmNecVergleich.Unload();
+}
+
+void FrmMain::mnuBand_Click() {
+  // Beside the main window: open again, it comes to the front as it is.
+  if (!frmBand.visible) {
+    frmBand.Load(
+        band::PrefillFrom(frmBand.loaded ? frmBand.Texts() : band::BandTexts{}, frmEinzelEingabe));
+  }
+  platform_.Show(frmBand);
 }
 
 void FrmMain::mnuViewRefresh_Click() {

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "band/frm_band.h"
 #include "crosscheck/frm_nec_vergleich.h"
 #include "crosscheck/nec_points.h"
 #include "curves/curve_command.h"
@@ -36,9 +37,6 @@ enum class WindowState { kNormal, kMinimized, kMaximized };
 // Status texts of the shell.
 inline constexpr const char* kIdleStatus = "Im Menü Berechnung beginnen";
 inline constexpr const char* kSingleValueStatus = "Einzel-Wert-Berechnung";
-
-// Keys that move the read-out's marker while the plot has the focus.
-enum class PlotKey { kLeft, kRight, kPageLeft, kPageRight, kFirst, kLast };
 
 struct ToolbarButton {
   std::string key;  // "New", "Open", "Save", "Print"; empty for a separator
@@ -70,6 +68,7 @@ class FrmMain : public Form {
   MenuItem mnuEinzelBerechnung{"mnuEinzelBerechnung"};
   MenuItem mnuKurveAnzeigen{"mnuKurveAnzeigen"};
   MenuItem mnuNecVergleich{"mnuNecVergleich"};
+  MenuItem mnuBand{"mnuBand"};
   MenuItem mnuView{"mnuView"};
   MenuItem mnuViewRefresh{"mnuViewRefresh"};
   MenuItem mnuViewBar0{"mnuViewBar0"};
@@ -109,6 +108,7 @@ class FrmMain : public Form {
   FrmAbout frmAbout;
   CurveCommand curveCommand;
   FrmNecVergleich frmNecVergleich;
+  band::FrmBand frmBand;
   NecPoints necPoints;
 
   // --- window events ---
@@ -129,6 +129,7 @@ class FrmMain : public Form {
   void mnuEinzelBerechnung_Click();
   void mnuKurveAnzeigen_Click();
   void mnuNecVergleich_Click();
+  void mnuBand_Click();
   void mnuViewRefresh_Click();
   void mnuViewToolbar_Click();
   void mnuViewStatusBar_Click();

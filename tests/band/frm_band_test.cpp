@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The band window's model on the headless platform: what its table, status, plot and read-out
+// show through the NEC-2 side's life, and what an input does to a running search.
+#include "band/frm_band.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "headless/headless_platform.h"
+#include "touchstone/touchstone.h"
+
+namespace velmora::band {
+namespace {
+
+struct Window {
+  HeadlessPlatform platform;
+  FrmBand form{platform};
+  Window() {
+    BandTexts example;
+    example.frequency = "3,65";
+    example.outerDiameter = "2,8";
+    example.insulation = "4,0   PVC (3,5...4,5)";
+    form.Load(example);
+  }
+  const FrmBand::Row& Row(FrmBand::RowIndex i) { return form.rows[static_cast<std::size_t>(i)]; }
+  void Type(TextBox& box, const std::string& text) {
+    box.text = text;
+    form.Input_Changed();
+  }
+  void NecAnswers(const std::optional<nec::Failure>& failure = std::nullopt) {
+    NecBand nec;
+    nec.column = form.Session().Design()->closedForm.column;
+    nec.runs = 7;
+    for (SweepPoint& p : nec.column.points) p.z *= 1.1;  // a curve of its own
+    form.NecDone(form.NecGeneration(), failure ? nec::Result<NecBand>(*failure) : nec);
+  }
+};
+
+TEST(FrmBandTest, FormulasAtOnceNecAfterwardsOrItsReason) {
+  Window w;
+  EXPECT_EQ(w.Row(FrmBand::kLength).closedForm.caption, "36,709");
+  EXPECT_EQ(w.Row(FrmBand::kRange2).closedForm.caption, "3,5797 – 3,7203");
+  EXPECT_EQ(w.Row(FrmBand::kEfficiency).closedForm.caption, "86,9");
+  EXPECT_EQ(w.Row(FrmBand::kLength).nec.caption, "");
+  EXPECT_EQ(w.form.lblStatus.caption, FrmBand::kRunning);
+  EXPECT_TRUE(w.form.NecWanted() && w.form.prgBusy.visible && w.form.cmdAbbrechen.enabled);
+
+  w.NecAnswers();
+  EXPECT_EQ(w.Row(FrmBand::kLength).nec.caption, "36,709");
+  EXPECT_EQ(w.Row(FrmBand::kEfficiency).nec.caption, "–");
+  EXPECT_EQ(w.form.lblStatus.caption, "NEC-2: 7 nec2c-Läufe, 41 Segmente.");
+  EXPECT_FALSE(w.form.NecWanted() || w.form.prgBusy.visible || w.form.cmdAbbrechen.enabled);
+
+  // Without nec2c the formulas stand alone with the reason.
+  w.Type(w.form.txtHoehe, "13");
+  w.NecAnswers(nec::Failure{nec::ErrorKind::kNotInstalled, "nec2c fehlt: apt install nec2c"});
+  EXPECT_EQ(w.form.lblStatus.caption, "nec2c fehlt: apt install nec2c");
+  EXPECT_EQ(w.Row(FrmBand::kLength).nec.caption, "–");
+  EXPECT_NE(w.Row(FrmBand::kLength).closedForm.caption, "–");
+}
+
+TEST(FrmBandTest, AnInputDropsTheRunningSearchAndRestartsOncTypingPauses) {
+  Window w;
+  const std::uint64_t running = w.form.NecGeneration();
+  w.Type(w.form.txtZ0, "12,5");
+  EXPECT_FALSE(w.form.NecWanted());  // the binding stops the job at once
+  w.form.NecDone(running, NecBand{});
+  EXPECT_EQ(w.form.lblStatus.caption, FrmBand::kRunning);
+  w.form.tmrNeustart_Timer();
+  EXPECT_TRUE(w.form.NecWanted());
+  EXPECT_NE(w.form.NecGeneration(), running);
+
+  w.form.cmdAbbrechen_Click();
+  EXPECT_FALSE(w.form.NecWanted() || w.form.prgBusy.visible);
+  EXPECT_EQ(w.form.lblStatus.caption, nec::CancelledFailure().message);
+
+  w.Type(w.form.txtZ0, "0");
+  EXPECT_NE(w.form.lblStatus.caption.find("Z0"), std::string::npos);
+  EXPECT_FALSE(w.form.NecWanted() || w.form.cmdExportieren.enabled);
+}
+
+TEST(FrmBandTest, ABandFillsItsLimitsAndCentreFreiTakesTyped) {
+  struct Case {
+    const char* band;
+    const char* from;
+    const char* to;
+    const char* frequency;
+    bool typed;
+  };
+  for (const Case c :
+       {Case{"40 m", "7", "7,2", "7,1", false}, Case{"60 m", "5,3515", "5,3665", "5,359", false},
+        Case{kFreeBand, "7", "7,2", "7,1", true}}) {
+    Window w;
+    w.form.cboBand.text = "40 m";
+    w.form.Input_Changed();
+    w.form.cboBand.text = c.band;
+    w.form.Input_Changed();
+    EXPECT_EQ(w.form.txtVon.text, c.from) << c.band;
+    EXPECT_EQ(w.form.txtBis.text, c.to) << c.band;
+    EXPECT_EQ(w.form.txtFrequenz.text, c.frequency) << c.band;
+    EXPECT_EQ(w.form.txtVon.enabled, c.typed) << c.band;
+  }
+  Window w;
+  w.form.cboBand.text = kFreeBand;
+  w.form.Input_Changed();
+  w.Type(w.form.txtBis, "3,9");
+  ASSERT_TRUE(w.form.Session().Design()) << w.form.Session().Problem();
+  EXPECT_DOUBLE_EQ(w.form.Session().Design()->inputs.toMHz, 3.9);
+}
+
+TEST(FrmBandTest, PlotShadesTheBandAndCutsCurvesAtTheTop) {
+  Window w;
+  w.Type(w.form.txtZ0, "12,5");  // SWR above 5 towards the sweep's ends
+  w.NecAnswers();
+  const DisplayList& image = w.form.picture.Image();
+  const auto fill = std::find_if(image.items.begin(), image.items.end(), [](const DrawnItem& i) {
+    return i.kind == DrawnItem::Kind::kFill;
+  });
+  ASSERT_NE(fill, image.items.end());
+  // The read-out's first and last sample are the sweep's ends: the band lies at 10 and 30.
+  w.form.picSwv_Key(PlotKey::kFirst);
+  const double first = *w.form.picSwv.marker;
+  w.form.picSwv_Key(PlotKey::kLast);
+  const double step = (*w.form.picSwv.marker - first) / (kSamples - 1);
+  EXPECT_NEAR(fill->x1, first + kLowerLimitSample * step, 1e-6);
+  EXPECT_NEAR(fill->x2, first + kUpperLimitSample * step, 1e-6);
+  int atTop = 0;
+  int necLines = 0;
+  for (const DrawnItem& i : image.items) {
+    if (i.kind != DrawnItem::Kind::kLine || i.x1 < first || i.x2 > first + 40 * step) continue;
+    EXPECT_GE(std::min(i.y1, i.y2), fill->y1 - 1e-6);
+    atTop += std::abs(std::min(i.y1, i.y2) - fill->y1) < 1e-6;
+    necLines += i.pen == PlotPen::kNec;
+  }
+  EXPECT_GE(atTop, 4);  // both curves leave the top on both sides
+  EXPECT_GE(necLines, 4);
+}
+
+TEST(FrmBandTest, ReadOutExportCopyAndPrint) {
+  Window w;
+  w.NecAnswers();
+  w.form.picSwv_Key(PlotKey::kLeft);  // a first key: the end it points to
+  EXPECT_EQ(w.form.lblAnzeige.caption.substr(0, 10), "3,9500 MHz");
+  w.form.picSwv_Key(PlotKey::kPageRight);
+  w.form.picSwv_Key(PlotKey::kPageLeft);
+  EXPECT_EQ(w.form.lblAnzeige.caption.substr(0, 10), "3,8750 MHz");
+  w.form.picSwv_Pointer(std::nullopt);
+  EXPECT_FALSE(w.form.picSwv.marker);
+  EXPECT_EQ(w.form.lblAnzeige.caption, "");
+
+  w.form.cmdExportieren_Click();
+  w.form.picSwv_Copy();
+  ASSERT_EQ(w.platform.exports.size(), 1u);
+  ASSERT_EQ(w.platform.copies.size(), 1u);
+  EXPECT_EQ(w.platform.exports[0].fileName, "SWV-80-m");
+  EXPECT_EQ(w.platform.exports[0].image, &w.form.picture.Image());
+  EXPECT_EQ(w.platform.copies[0].csv, BandCsv(*w.form.Session().Design(), ','));
+
+  // The model's sweep as Touchstone reads back to the same impedances: NEC-2's, where it ran.
+  w.form.cmdTouchstone_Click();
+  ASSERT_EQ(w.platform.saved.size(), 1u);
+  EXPECT_EQ(w.platform.saved[0].fileName, "Dipol-80-m.s1p");
+  const touchstone::ReadResult read = touchstone::Read(w.platform.saved[0].content);
+  ASSERT_TRUE(read.ok()) << read.error.message;
+  const BandColumn& nec = w.form.Session().Design()->nec->column;
+  ASSERT_EQ(read.sweep->points.size(), nec.points.size());
+  EXPECT_NEAR(std::abs(read.sweep->points[7].z - nec.points[7].z), 0, 1e-9);
+  EXPECT_NE(w.platform.saved[0].content.find("NEC-2"), std::string::npos);
+
+  w.platform.printOutcomes.push_back({false, "Papierstau"});
+  w.form.picSwv_Key(PlotKey::kFirst);
+  w.form.cmdDrucken_Click();
+  EXPECT_FALSE(w.form.picSwv.marker);  // the marker is for the screen
+  ASSERT_EQ(w.platform.messages.size(), 1u);
+  EXPECT_EQ(w.platform.messages[0].text, "Papierstau");
+}
+
+}  // namespace
+}  // namespace velmora::band
