@@ -96,10 +96,10 @@ FrmBand::FrmBand(Platform& platform)
     top += kRow;
   }
   constexpr int kCaptionX = 3780;
-  constexpr int kFormulaX = 6540;
-  constexpr int kNecX = 7800;
-  constexpr int kMeasuredX = 9060;
-  constexpr int kColumn = 1200;
+  constexpr int kFormulaX = 6900;
+  constexpr int kNecX = 8640;
+  constexpr int kMeasuredX = 10380;
+  constexpr int kColumn = 1620;
   constexpr int kLine = 252;
   Place(lblFormel, kFormulaX, 120, kColumn, 240);
   Place(lblNec, kNecX, 120, kColumn, 240);
