@@ -562,6 +562,26 @@ CurveOutput FrmBand::Output() const {
               FormatGeneral(Widen(design.inputs.frequency), separator) + " MHz, Z0 " +
               FormatGeneral(Widen(design.inputs.impedance), separator) + " Ohm";
   out.csv = BandCsv(design, separator);
+  if (!measured_.empty()) {
+    // The measurement's SWR at each sample as a last column; empty outside its sweep.
+    const char sep = separator == ',' ? ';' : ',';
+    const double z0 = Widen(design.inputs.impedance);
+    std::string csv;
+    std::size_t line = 0;
+    for (std::size_t at = 0, end = 0; (end = out.csv.find('\n', at)) != std::string::npos;
+         at = end + 1, ++line) {
+      csv += out.csv.substr(at, end - at) + sep;
+      if (line == 0) {
+        csv += "Messung SWV";
+      } else if (line - 1 < design.closedForm.column.points.size()) {
+        const double s =
+            MeasuredSwr(measured_, design.closedForm.column.points[line - 1].frequencyMHz, z0);
+        if (std::isfinite(s)) csv += FormatGeneral(s, separator);
+      }
+      csv += '\n';
+    }
+    out.csv = std::move(csv);
+  }
   out.fileName = "SWV-" + name;
   return out;
 }

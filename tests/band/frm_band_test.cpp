@@ -227,6 +227,12 @@ TEST(FrmBandTest, AMeasurementShowsCurveColumnAndTrimABadFileChangesNothing) {
   }
   EXPECT_GE(measured, 5);  // the curve and its legend line
   EXPECT_NE(w.form.lblAnzeige.caption.find("Messung "), std::string::npos);
+  w.form.picSwv_Copy();
+  const std::string csv = w.platform.copies.at(0).csv;
+  EXPECT_NE(csv.find(";Messung SWV\n"), std::string::npos);
+  const std::size_t lower = csv.find("\n3,5;");  // the band's lower limit
+  ASSERT_NE(lower, std::string::npos);
+  EXPECT_NE(csv.substr(lower, csv.find('\n', lower + 1) - lower).find(";1,64"), std::string::npos);
 
   // A bad file after a good one leaves the good one.
   const auto loaded = before();
