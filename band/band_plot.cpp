@@ -43,8 +43,7 @@ double TickStep(double span) {
 
 // The curve of one column, cut where it leaves the top; a sample without a finite SWR counts
 // as above the top.
-void Curve(RetainedSurface& s, const Frame& frame, const BandColumn& column, double z0) {
-  const auto& points = column.points;
+void Curve(RetainedSurface& s, const Frame& frame, std::span<const SweepPoint> points, double z0) {
   for (std::size_t i = 1; i < points.size(); ++i) {
     double x1 = points[i - 1].frequencyMHz;
     double x2 = points[i].frequencyMHz;
@@ -52,6 +51,16 @@ void Curve(RetainedSurface& s, const Frame& frame, const BandColumn& column, dou
     double s2 = Swr(points[i].z, z0);
     if (!std::isfinite(s1)) s1 = 2 * kPlotTopSwr;
     if (!std::isfinite(s2)) s2 = 2 * kPlotTopSwr;
+    // A measurement may reach beyond the plotted frequencies: cut it at the frame's sides.
+    if (x2 <= frame.fromMHz || x1 >= frame.toMHz) continue;
+    if (x1 < frame.fromMHz) {
+      s1 += (s2 - s1) * (frame.fromMHz - x1) / (x2 - x1);
+      x1 = frame.fromMHz;
+    }
+    if (x2 > frame.toMHz) {
+      s2 = s1 + (s2 - s1) * (frame.toMHz - x1) / (x2 - x1);
+      x2 = frame.toMHz;
+    }
     if (s1 > kPlotTopSwr && s2 > kPlotTopSwr) continue;
     if (s1 > kPlotTopSwr) {
       x1 = x2 + (x1 - x2) * (kPlotTopSwr - s2) / (s1 - s2);
@@ -72,7 +81,8 @@ int BandPlotLayout::NearestSample(double x) const {
   return static_cast<int>(std::clamp(at, 0.0, kSamples - 1.0));
 }
 
-BandPlotLayout DrawBandPlot(RetainedSurface& s, const BandDesign* design, char separator) {
+BandPlotLayout DrawBandPlot(RetainedSurface& s, const BandDesign* design, char separator,
+                            std::span<const SweepPoint> measured) {
   s.SetUnitTwips();
   s.Clear();
   const double width = s.ScaleWidth();
@@ -117,20 +127,27 @@ BandPlotLayout DrawBandPlot(RetainedSurface& s, const BandDesign* design, char s
 
   if (design != nullptr) {
     const double z0 = Widen(design->inputs.impedance);
-    Curve(s, frame, design->closedForm.column, z0);
+    Curve(s, frame, design->closedForm.column.points, z0);
     if (design->nec) {
       s.SetPen(PlotPen::kNec);
       s.SetLineWidth(2);
-      Curve(s, frame, design->nec->column, z0);
+      Curve(s, frame, design->nec->column.points, z0);
+      s.SetLineWidth(kPlotStyle.lineWidth);
+    }
+    if (!measured.empty()) {
+      s.SetPen(PlotPen::kMeasured);
+      s.SetLineWidth(2);
+      Curve(s, frame, measured, z0);
       s.SetLineWidth(kPlotStyle.lineWidth);
     }
   }
   // The legend, top right: a line of each curve's colour and its name.
   const double legendX = frame.right - kPlotStyle.legendSample - kCharTwips * 7;
-  const double rows[] = {frame.top + half, frame.top + 3 * half};
-  const PlotPen pens[] = {PlotPen::kForeground, PlotPen::kNec};
-  const char* names[] = {"Formel", "NEC-2"};
-  for (int i = 0; i < 2; ++i) {
+  const double rows[] = {frame.top + half, frame.top + 3 * half, frame.top + 5 * half};
+  const PlotPen pens[] = {PlotPen::kForeground, PlotPen::kNec, PlotPen::kMeasured};
+  const char* names[] = {"Formel", "NEC-2", "Messung"};
+  const int entries = design != nullptr && !measured.empty() ? 3 : 2;
+  for (int i = 0; i < entries; ++i) {
     s.SetPen(pens[i]);
     s.SetLineWidth(i == 0 ? kPlotStyle.lineWidth : 2);
     s.Line(legendX, rows[i], legendX + kPlotStyle.legendSample, rows[i]);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "band/band_design.h"
@@ -24,7 +25,9 @@ struct BandPlotLayout {
 };
 
 // The frame, the band shaded, guides at SWR 1,5 and 2, the axes in MHz with `separator`, the
-// closed form's curve and NEC-2's where it has one, and a legend. Without a design, the frame.
-BandPlotLayout DrawBandPlot(RetainedSurface& surface, const BandDesign* design, char separator);
+// closed form's curve, NEC-2's where it has one, a loaded measurement's (cut at the frame) where
+// `measured` holds one, and a legend. Without a design, the frame.
+BandPlotLayout DrawBandPlot(RetainedSurface& surface, const BandDesign* design, char separator,
+                            std::span<const SweepPoint> measured = {});
 
 }  // namespace velmora::band

@@ -6,35 +6,71 @@
 
 #include "formulas/numtext.h"
 #include "formulas/parse.h"
+#include "formulas/trim.h"
 #include "single/materials.h"
+#include "single/velocity_factor.h"
+#include "touchstone/touchstone.h"
 
 namespace velmora::band {
 namespace {
 
 constexpr const char* kNone = "–";  // a cell without a value
 constexpr const char* kLineBreak = "\r\n";
+constexpr const char* kLoadTitle = "Messung laden";
+
+// The formulas' "resonante Dipollänge" of the window's wire at f.
+double FormulaLength(const BandInputs& in, double fMHz) {
+  return Widen(ComputeResonantLength(static_cast<float>(fMHz), in.height, in.outerDiameterMm,
+                                     in.diameterMm, in.epsilonR)
+                   .length);
+}
+
+// The measurement's SWR at f, linear between samples; not finite outside the sweep.
+double MeasuredSwr(const std::vector<SweepPoint>& points, double fMHz, double z0) {
+  const auto above =
+      std::lower_bound(points.begin(), points.end(), fMHz,
+                       [](const SweepPoint& p, double f) { return p.frequencyMHz < f; });
+  if (above == points.end()) return INFINITY;
+  if (above->frequencyMHz == fMHz) return Swr(above->z, z0);
+  if (above == points.begin()) return INFINITY;
+  const SweepPoint& below = *(above - 1);
+  const double t = (fMHz - below.frequencyMHz) / (above->frequencyMHz - below.frequencyMHz);
+  return Swr(below.z, z0) + (Swr(above->z, z0) - Swr(below.z, z0)) * t;
+}
 
 }  // namespace
 
 FrmBand::FrmBand(Platform& platform)
     : Form("frmBand"),
       rows{{
-          {Label{"lblLaenge"}, Label{"lblLaengeFormel"}, Label{"lblLaengeNec"}},
-          {Label{"lblSchenkel"}, Label{"lblSchenkelFormel"}, Label{"lblSchenkelNec"}},
-          {Label{"lblResonanz"}, Label{"lblResonanzFormel"}, Label{"lblResonanzNec"}},
-          {Label{"lblR"}, Label{"lblRFormel"}, Label{"lblRNec"}},
-          {Label{"lblSwvMin"}, Label{"lblSwvMinFormel"}, Label{"lblSwvMinNec"}},
-          {Label{"lblSwvUnten"}, Label{"lblSwvUntenFormel"}, Label{"lblSwvUntenNec"}},
-          {Label{"lblSwvOben"}, Label{"lblSwvObenFormel"}, Label{"lblSwvObenNec"}},
-          {Label{"lblBereich15"}, Label{"lblBereich15Formel"}, Label{"lblBereich15Nec"}},
-          {Label{"lblBreite15"}, Label{"lblBreite15Formel"}, Label{"lblBreite15Nec"}},
-          {Label{"lblBereich2"}, Label{"lblBereich2Formel"}, Label{"lblBereich2Nec"}},
-          {Label{"lblBreite2"}, Label{"lblBreite2Formel"}, Label{"lblBreite2Nec"}},
-          {Label{"lblWirkungsgrad"}, Label{"lblWirkungsgradFormel"}, Label{"lblWirkungsgradNec"}},
-          {Label{"lblVerlust"}, Label{"lblVerlustFormel"}, Label{"lblVerlustNec"}},
-          {Label{"lblRs"}, Label{"lblRsFormel"}, Label{"lblRsNec"}},
-          {Label{"lblRve"}, Label{"lblRveFormel"}, Label{"lblRveNec"}},
-          {Label{"lblRv"}, Label{"lblRvFormel"}, Label{"lblRvNec"}},
+          {Label{"lblLaenge"}, Label{"lblLaengeFormel"}, Label{"lblLaengeNec"},
+           Label{"lblLaengeMessung"}},
+          {Label{"lblSchenkel"}, Label{"lblSchenkelFormel"}, Label{"lblSchenkelNec"},
+           Label{"lblSchenkelMessung"}},
+          {Label{"lblResonanz"}, Label{"lblResonanzFormel"}, Label{"lblResonanzNec"},
+           Label{"lblResonanzMessung"}},
+          {Label{"lblR"}, Label{"lblRFormel"}, Label{"lblRNec"}, Label{"lblRMessung"}},
+          {Label{"lblSwvMin"}, Label{"lblSwvMinFormel"}, Label{"lblSwvMinNec"},
+           Label{"lblSwvMinMessung"}},
+          {Label{"lblSwvUnten"}, Label{"lblSwvUntenFormel"}, Label{"lblSwvUntenNec"},
+           Label{"lblSwvUntenMessung"}},
+          {Label{"lblSwvOben"}, Label{"lblSwvObenFormel"}, Label{"lblSwvObenNec"},
+           Label{"lblSwvObenMessung"}},
+          {Label{"lblBereich15"}, Label{"lblBereich15Formel"}, Label{"lblBereich15Nec"},
+           Label{"lblBereich15Messung"}},
+          {Label{"lblBreite15"}, Label{"lblBreite15Formel"}, Label{"lblBreite15Nec"},
+           Label{"lblBreite15Messung"}},
+          {Label{"lblBereich2"}, Label{"lblBereich2Formel"}, Label{"lblBereich2Nec"},
+           Label{"lblBereich2Messung"}},
+          {Label{"lblBreite2"}, Label{"lblBreite2Formel"}, Label{"lblBreite2Nec"},
+           Label{"lblBreite2Messung"}},
+          {Label{"lblWirkungsgrad"}, Label{"lblWirkungsgradFormel"}, Label{"lblWirkungsgradNec"},
+           Label{"lblWirkungsgradMessung"}},
+          {Label{"lblVerlust"}, Label{"lblVerlustFormel"}, Label{"lblVerlustNec"},
+           Label{"lblVerlustMessung"}},
+          {Label{"lblRs"}, Label{"lblRsFormel"}, Label{"lblRsNec"}, Label{"lblRsMessung"}},
+          {Label{"lblRve"}, Label{"lblRveFormel"}, Label{"lblRveNec"}, Label{"lblRveMessung"}},
+          {Label{"lblRv"}, Label{"lblRvFormel"}, Label{"lblRvNec"}, Label{"lblRvMessung"}},
       }},
       platform_(platform) {
   // Twips: the inputs on the left, the table on the right, the plot under both, then the
@@ -62,27 +98,36 @@ FrmBand::FrmBand(Platform& platform)
   constexpr int kCaptionX = 3780;
   constexpr int kFormulaX = 6900;
   constexpr int kNecX = 8640;
+  constexpr int kMeasuredX = 10380;
   constexpr int kColumn = 1620;
   constexpr int kLine = 252;
   Place(lblFormel, kFormulaX, 120, kColumn, 240);
   Place(lblNec, kNecX, 120, kColumn, 240);
+  Place(lblMessung, kMeasuredX, 120, kColumn, 240);
   top = 390;
   for (Row& row : rows) {
     Place(row.caption, kCaptionX, top + 15, kFormulaX - kCaptionX - 60, kLine - 12);
     Place(row.closedForm, kFormulaX, top, kColumn, kLine - 12);
     Place(row.nec, kNecX, top, kColumn, kLine - 12);
+    Place(row.measured, kMeasuredX, top, kColumn, kLine - 12);
     top += kLine;
   }
   Place(picSwv, 120, kPlotTop, kPlotWidth, kPlotHeight, tab++);
   Place(lblAnzeige, 120, kPlotTop + kPlotHeight + 60, kPlotWidth, 240);
   Place(lblStatus, 120, kPlotTop + kPlotHeight + 360, kPlotWidth, 420);
-  const int buttons = kPlotTop + kPlotHeight + 840;
+  const int trim = kPlotTop + kPlotHeight + 840;
+  Place(cmdLaden, 120, trim, 2040, 360, tab++);
+  Place(lblJetzt, 2280, trim + 75, 1620, 240);
+  Place(txtJetzt, 3900, trim + 30, 900, kBox, tab++);
+  Place(lblTrim, 4920, trim + 75, 5340, 240);
+  const int buttons = trim + 480;
   Place(prgBusy, 120, buttons + 75, 1080, 210);
   Place(cmdTouchstone, 1320, buttons, 2640, 360, tab++);
   Place(cmdAbbrechen, 4080, buttons, 1380, 360, tab++);
   Place(cmdExportieren, 5580, buttons, 1500, 360, tab++);
   Place(cmdDrucken, 7200, buttons, 1380, 360, tab++);
   Place(cmdSchliessen, 8880, buttons, 1380, 360, tab++);
+  dropSuffix = ".s1p";
   tmrNeustart.interval = kRestartMs;
   tmrNeustart.enabled = false;
   prgBusy.visible = false;
@@ -111,10 +156,12 @@ FrmBand::FrmBand(Platform& platform)
   }
   label(lblFormel, LabelLook::kHeading);
   label(lblNec, LabelLook::kHeading);
+  label(lblMessung, LabelLook::kHeading);
   for (Row& row : rows) {
     label(row.caption, LabelLook::kLeft);
     label(row.closedForm, LabelLook::kNumber);
     label(row.nec, LabelLook::kNumber);
+    label(row.measured, LabelLook::kNumber);
   }
   ControlEvents plot = on(&FrmBand::picSwv_Copy);
   plot.pointer = [this](std::optional<double> x) { picSwv_Pointer(x); };
@@ -123,6 +170,14 @@ FrmBand::FrmBand(Platform& platform)
   label(lblAnzeige, LabelLook::kLeft);
   label(lblStatus, LabelLook::kLeft);
   controls_.emplace_back(&prgBusy, ControlKind::kBusy);
+  controls_.emplace_back(&cmdLaden, ControlKind::kCommandButton, "", LabelLook::kPlain, false,
+                         on(&FrmBand::cmdLaden_Click));
+  label(lblJetzt, LabelLook::kLeft);
+  ControlEvents length;
+  length.keyPress = number.keyPress;
+  length.change = [this] { txtJetzt_Change(); };
+  controls_.emplace_back(&txtJetzt, ControlKind::kTextBox, "", LabelLook::kPlain, false, length);
+  label(lblTrim, LabelLook::kLeft);
   const auto button = [this](CommandButton& b, ControlEvents events) {
     controls_.emplace_back(&b, ControlKind::kCommandButton, "", LabelLook::kPlain, false,
                            std::move(events));
@@ -161,6 +216,13 @@ void FrmBand::Load(const BandTexts& prefill) {
   txtZ0.toolTip = "Bezugsimpedanz: die Speiseleitung, oder was ein Balun aus ihr macht";
   lblFormel.caption = "Formel";
   lblNec.caption = "NEC-2";
+  lblMessung.caption = "Messung";
+  lblJetzt.caption = "Länge jetzt [m]:";
+  txtJetzt.toolTip = "Die Gesamtlänge des gemessenen Drahts";
+  cmdLaden.caption = "Messung &laden...";
+  cmdLaden.toolTip =
+      "Touchstone-Datei (.s1p) eines Antennenanalysators; auch durch Ziehen auf das "
+      "Fenster";
   const std::string s15 = FormatGeneral(1.5, separator);
   const char* captions[kRowCount] = {"Länge gesamt [m]:",
                                      "Schenkel, ohne Mittelisolator [m]:",
@@ -278,9 +340,11 @@ void FrmBand::cmdSchliessen_Click() {
 void FrmBand::Show() {
   const std::optional<BandDesign>& design = session_.Design();
   const bool running = session_.NecRunning();
+  const bool measuring = design && !measured_.empty();
   for (Row& row : rows) {
     row.closedForm.caption = design ? kNone : "";
     row.nec.caption = design && !running ? kNone : "";
+    row.measured.caption = measuring ? kNone : "";
   }
   const auto optional = [this](const std::optional<double>& v, const char* pattern) {
     return v && std::isfinite(*v) ? Text(*v, pattern) : std::string(kNone);
@@ -314,6 +378,25 @@ void FrmBand::Show() {
     rows[kRve].closedForm.caption = Text(cf.rve, "0.00");
     rows[kRv].closedForm.caption = Text(cf.rv, "0.00");
     if (design->nec) fill(design->nec->column, &Row::nec);
+    if (measuring) {
+      BandColumn m;
+      m.figures =
+          AnalyseSweep(measured_, Widen(design->inputs.frequency), Widen(design->inputs.impedance));
+      m.points = measured_;
+      fill(m, &Row::measured);
+      // Only what the sweep itself says: no wire, no resistance, no SWR at limits it misses.
+      for (RowIndex i : {kLength, kLeg}) rows[i].measured.caption = kNone;
+      const std::optional<double> r =
+          m.figures.resonanceMHz
+              ? std::optional<double>(MeasuredResistance(*m.figures.resonanceMHz))
+              : std::nullopt;
+      rows[kR].measured.caption = optional(r, "0.0");
+      const double z0 = Widen(design->inputs.impedance);
+      rows[kSwrLower].measured.caption =
+          optional(MeasuredSwr(measured_, design->inputs.fromMHz, z0), "0.00");
+      rows[kSwrUpper].measured.caption =
+          optional(MeasuredSwr(measured_, design->inputs.toMHz, z0), "0.00");
+    }
   }
   if (!design) {
     lblStatus.caption = session_.Problem();
@@ -330,8 +413,78 @@ void FrmBand::Show() {
   cmdExportieren.enabled = design.has_value();
   cmdDrucken.enabled = design.has_value();
   cmdTouchstone.enabled = design.has_value();
-  layout_ = DrawBandPlot(picture, design ? &*design : nullptr, platform_.DecimalSeparator());
+  layout_ =
+      DrawBandPlot(picture, design ? &*design : nullptr, platform_.DecimalSeparator(), measured_);
+  ShowTrim();
   ShowReadout();
+}
+
+double FrmBand::MeasuredResistance(double fMHz) const {
+  const auto above =
+      std::lower_bound(measured_.begin(), measured_.end(), fMHz,
+                       [](const SweepPoint& p, double f) { return p.frequencyMHz < f; });
+  if (above == measured_.end()) return INFINITY;
+  if (above == measured_.begin()) return above->z.real();
+  const SweepPoint& below = *(above - 1);
+  const double t = (fMHz - below.frequencyMHz) / (above->frequencyMHz - below.frequencyMHz);
+  return below.z.real() + (above->z.real() - below.z.real()) * t;
+}
+
+void FrmBand::ShowTrim() {
+  const std::optional<BandDesign>& design = session_.Design();
+  lblJetzt.visible = !measured_.empty();
+  txtJetzt.visible = !measured_.empty();
+  lblTrim.visible = !measured_.empty();
+  if (measured_.empty() || !design) {
+    lblTrim.caption.clear();
+    return;
+  }
+  const BandInputs& in = design->inputs;
+  const SweepFigures figures = AnalyseSweep(measured_, Widen(in.frequency), Widen(in.impedance));
+  const double now = Widen(ParseDecimal(txtJetzt.text));
+  if (!figures.resonanceMHz) {
+    lblTrim.caption = "Keine Resonanz in der Messung: X wechselt nirgends von minus nach plus.";
+  } else if (!(now > 0)) {
+    lblTrim.caption = "Die Länge jetzt eingeben, um zu sehen, wie viel zu kürzen ist.";
+  } else {
+    const std::optional<Trim> trim =
+        TrimByModel(now, FormulaLength(in, Widen(in.frequency)),
+                    FormulaLength(in, *figures.resonanceMHz), TrimModel::kFormula);
+    lblTrim.caption = trim ? trim->text + " (nach den Formeln)" : std::string(kNone);
+  }
+}
+
+void FrmBand::txtJetzt_Change() {
+  ShowTrim();
+}
+
+void FrmBand::cmdLaden_Click() {
+  if (const std::optional<std::string> path =
+          platform_.OpenFile(kLoadTitle, "Touchstone-Datei (*.s1p *.S1P)")) {
+    Form_FileDrop(*path);
+  }
+}
+
+void FrmBand::Form_FileDrop(const std::string& path) {
+  touchstone::ReadResult read = touchstone::ReadFile(path);
+  if (!read.ok()) {
+    platform_.MessageBox(
+        "Die Messung „" + path + "“ konnte nicht gelesen werden." + kLineBreak + read.error.message,
+        kLoadTitle, kMbOkOnly | kMbExclamation);
+    return;
+  }
+  measured_.clear();
+  for (const touchstone::Point& p : read.sweep->points) {
+    measured_.push_back({p.frequencyMHz, p.z});
+  }
+  measuredFile_ = path;
+  if (const std::optional<BandDesign>& design = session_.Design();
+      txtJetzt.text.empty() && design) {
+    const double length =
+        design->nec ? design->nec->column.lengthM : design->closedForm.column.lengthM;
+    txtJetzt.text = Text(length, "0.00");
+  }
+  Show();
 }
 
 void FrmBand::ShowReadout() {
@@ -351,6 +504,10 @@ void FrmBand::ShowReadout() {
   picSwv.marker = layout_.SampleX(*marked_);
   lblAnzeige.caption = Text(cf.points[i].frequencyMHz, "0.0000") + " MHz:  SWV Formel " + swr(cf) +
                        ",  NEC-2 " + (design->nec ? swr(design->nec->column) : kNone);
+  if (!measured_.empty()) {
+    const double s = MeasuredSwr(measured_, cf.points[i].frequencyMHz, z0);
+    lblAnzeige.caption += ",  Messung " + (std::isfinite(s) ? Text(s, "0.00") : kNone);
+  }
 }
 
 void FrmBand::picSwv_Pointer(std::optional<double> x) {
@@ -405,6 +562,26 @@ CurveOutput FrmBand::Output() const {
               FormatGeneral(Widen(design.inputs.frequency), separator) + " MHz, Z0 " +
               FormatGeneral(Widen(design.inputs.impedance), separator) + " Ohm";
   out.csv = BandCsv(design, separator);
+  if (!measured_.empty()) {
+    // The measurement's SWR at each sample as a last column; empty outside its sweep.
+    const char sep = separator == ',' ? ';' : ',';
+    const double z0 = Widen(design.inputs.impedance);
+    std::string csv;
+    std::size_t line = 0;
+    for (std::size_t at = 0, end = 0; (end = out.csv.find('\n', at)) != std::string::npos;
+         at = end + 1, ++line) {
+      csv += out.csv.substr(at, end - at) + sep;
+      if (line == 0) {
+        csv += "Messung SWV";
+      } else if (line - 1 < design.closedForm.column.points.size()) {
+        const double s =
+            MeasuredSwr(measured_, design.closedForm.column.points[line - 1].frequencyMHz, z0);
+        if (std::isfinite(s)) csv += FormatGeneral(s, separator);
+      }
+      csv += '\n';
+    }
+    out.csv = std::move(csv);
+  }
   out.fileName = "SWV-" + name;
   return out;
 }

@@ -19,6 +19,9 @@
 //   cmdExportieren                            cmdExportieren_Click()
 //   cmdDrucken                                cmdDrucken_Click()
 //   cmdTouchstone                             cmdTouchstone_Click()
+//   cmdLaden                                  cmdLaden_Click()
+//   a .s1p file dropped on the window         Form_FileDrop(path)
+//   the present length edited                 txtJetzt_Change()
 //   cmdSchliessen, Escape, the close box      cmdSchliessen_Click()
 // clang-format on
 #pragma once
@@ -27,6 +30,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "band/band_plot.h"
 #include "band/band_session.h"
@@ -70,10 +74,12 @@ class FrmBand : public Form {
 
   Label lblFormel{"lblFormel"};
   Label lblNec{"lblNec"};
+  Label lblMessung{"lblMessung"};
   struct Row {
     Label caption;
     Label closedForm;
     Label nec;
+    Label measured;  // the loaded measurement's, where the sweep says it
   };
   enum RowIndex {
     kLength,
@@ -105,6 +111,10 @@ class FrmBand : public Form {
   Label lblStatus{"lblStatus"};    // NEC-2 running, its result, or what is missing
   Control prgBusy{"prgBusy"};
   CommandButton cmdTouchstone{"cmdTouchstone"};  // the model's sweep as a Touchstone file
+  CommandButton cmdLaden{"cmdLaden"};            // an analyser's sweep, a Touchstone file
+  Label lblJetzt{"lblJetzt"};
+  TextBox txtJetzt{"txtJetzt"};  // the wire's present total length, m
+  Label lblTrim{"lblTrim"};      // how much to cut or add per leg
   CommandButton cmdAbbrechen{"cmdAbbrechen"};
   CommandButton cmdExportieren{"cmdExportieren"};
   CommandButton cmdDrucken{"cmdDrucken"};
@@ -128,8 +138,12 @@ class FrmBand : public Form {
   void cmdExportieren_Click();
   void cmdDrucken_Click();
   void cmdTouchstone_Click();
+  void cmdLaden_Click();
+  void txtJetzt_Change();
   void cmdSchliessen_Click();
   void Form_CloseBox() override { cmdSchliessen_Click(); }
+  // Reads the sweep at `path`; a file that cannot be read says why and changes nothing.
+  void Form_FileDrop(const std::string& path) override;
 
   // --- for the binding ---
   bool NecWanted() const { return loaded && session_.NecRunning() && !tmrNeustart.enabled; }
@@ -137,11 +151,15 @@ class FrmBand : public Form {
   const BandInputs& NecInputs() const { return session_.Design()->inputs; }
   void NecDone(std::uint64_t generation, nec::Result<NecBand> result);
   const BandSession& Session() const { return session_; }
+  const std::vector<SweepPoint>& Measured() const { return measured_; }
 
  private:
   void Recompute();
   void Show();
   void ShowReadout();
+  void ShowTrim();
+  // The measured resistance at f, linear between samples.
+  double MeasuredResistance(double fMHz) const;
   CurveOutput Output() const;
   std::string Text(double value, const char* pattern) const;
 
@@ -150,6 +168,8 @@ class FrmBand : public Form {
   BandSession session_;
   BandPlotLayout layout_;
   std::optional<int> marked_;
+  std::vector<SweepPoint> measured_;  // the loaded sweep; empty: none
+  std::string measuredFile_;
   std::string band_;  // the band the limits and the design frequency were last filled for
 };
 

@@ -191,7 +191,7 @@ std::optional<double> NecLength(const Inputs& in, double f, bool& necMissing) {
 double FormulaLength(const Inputs& in, double f) {
   const float outer = in.insulated ? in.outerDiameter : in.diameter;
   return Widen(
-      ComputeResonantLength(static_cast<float>(f), in.height, in.diameter, outer, in.epsR).length);
+      ComputeResonantLength(static_cast<float>(f), in.height, outer, in.diameter, in.epsR).length);
 }
 
 std::optional<Trim> TrimFor(const Inputs& in, double resonance) {

@@ -4,8 +4,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -30,6 +33,7 @@ FormDialog::FormDialog(QtPlatform& platform, Form& form, const ControlTable& con
                        QWidget* parent)
     : QDialog(parent), platform_(platform), form_(form) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setAcceptDrops(!form_.dropSuffix.empty());
   // Frame captions sit on the frame's top line, so controls placed just below the caption
   // keep clear of the line.
   setStyleSheet(QStringLiteral(
@@ -378,6 +382,34 @@ void FormDialog::closeEvent(QCloseEvent* event) {
   } else {
     event->accept();
   }
+}
+
+}  // namespace velmora::qt
+
+namespace velmora::qt {
+namespace {
+
+// The one local file of the form's ending among the dragged data, or empty.
+QString DroppedFile(const QMimeData* data, const std::string& suffix) {
+  if (data == nullptr || suffix.empty() || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().first();
+  if (!url.isLocalFile()) return {};
+  const QString path = url.toLocalFile();
+  return path.endsWith(ToQ(suffix), Qt::CaseInsensitive) ? path : QString();
+}
+
+}  // namespace
+
+void FormDialog::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData(), form_.dropSuffix).isEmpty()) event->acceptProposedAction();
+}
+
+void FormDialog::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData(), form_.dropSuffix);
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  const std::string file = FromQ(path);
+  Route([this, file] { form_.Form_FileDrop(file); });
 }
 
 }  // namespace velmora::qt

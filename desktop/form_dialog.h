@@ -47,6 +47,8 @@ class FormDialog : public QDialog, public ModalView {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   struct Bound {

@@ -183,6 +183,26 @@ ExportOutcome QtPlatform::SaveFile(const FileOutput& file) {
   return outcome;
 }
 
+std::optional<std::string> QtPlatform::OpenFile(const std::string& title,
+                                                const std::string& filter) {
+  QWidget* parent =
+      QApplication::activeWindow() ? QApplication::activeWindow() : mainWidget_.data();
+  QFileDialog dialog(parent, ToQ(title));
+  dialog.setObjectName(QStringLiteral("openDialog"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilter(ToQ(filter));
+  QString folder = ToQ(GetSetting(kSettingsApp, kExportSection, kLastFolderKey, ""));
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  dialog.setDirectory(folder);
+  SyncViews();
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString path = dialog.selectedFiles().first();
+  SaveSetting(kSettingsApp, kExportSection, kLastFolderKey, FromQ(QFileInfo(path).absolutePath()));
+  return FromQ(path);
+}
+
 void QtPlatform::CopyCurve(const CurveOutput& curve) {
   if (curve.image == nullptr) return;
   const double dpi = 2 * ScreenDpi();

@@ -64,6 +64,7 @@ class QtPlatform : public Platform {
   ExportOutcome ExportCurve(const CurveOutput& curve) override;
   void CopyCurve(const CurveOutput& curve) override;
   ExportOutcome SaveFile(const FileOutput& file) override;
+  std::optional<std::string> OpenFile(const std::string& title, const std::string& filter) override;
   std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                          const std::string& fallback) override;
   void SaveSetting(const std::string& app, const std::string& section, const std::string& key,

@@ -34,6 +34,8 @@ QColor ColourOf(PlotPen pen) {
   switch (pen) {
     case PlotPen::kNec:
       return ToQColor(kPlotStyle.nec);
+    case PlotPen::kMeasured:
+      return ToQColor(kPlotStyle.measured);
     case PlotPen::kGuide:
       return ToQColor(kPlotStyle.guide);
     case PlotPen::kShade:

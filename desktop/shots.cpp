@@ -15,10 +15,12 @@
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <atomic>
@@ -190,6 +192,23 @@ void BandShots(Desktop& desktop, const std::function<QString(const char*)>& path
   auto* plot = d->findChild<QWidget*>(QStringLiteral("picSwv"));
   QCursor::setPos(plot->mapToGlobal(QPoint(plot->width() / 2, plot->height() / 2)));
   Save(d, path("band-window"));
+  // An analyser's sweep of a wire resonating a little low, as dropped on the window.
+  QTemporaryDir dir;
+  const QString sweep = dir.filePath(QStringLiteral("messung.s1p"));
+  QFile file(sweep);
+  if (dir.isValid() && file.open(QIODevice::WriteOnly)) {
+    file.write("! Beispielmessung\n# MHz Z RI R 50\n");
+    for (int i = 0; i <= 50; ++i) {
+      const double f = 3.45 + 0.01 * i;
+      const double r = 62.0 + 40.0 * (f - 3.62);
+      file.write(QByteArray::number(f, 'f', 2) + ' ' + QByteArray::number(r / 50.0) + ' ' +
+                 QByteArray::number(2 * 11.0 * r * (f - 3.62) / 3.62 / 50.0) + '\n');
+    }
+    file.close();
+    m.frmBand.Form_FileDrop(sweep.toStdString());
+    w.BandDialog()->AfterEvent();
+    Save(d, path("band-window-measurement"));
+  }
   Click(d, "cmdSchliessen");
 }
 

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,15 @@ class HeadlessPlatform : public Platform {
   void SetFocus(const Control& control) override;
   void ShowModal(Form& form) override;
   ExportOutcome SaveFile(const FileOutput& file) override;
+  // The scripted answers of OpenFile, first first; none left: cancelled.
+  std::deque<std::optional<std::string>> openAnswers;
+  std::optional<std::string> OpenFile(const std::string& /*title*/,
+                                      const std::string& /*filter*/) override {
+    if (openAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+  }
   // Records the form as shown and leaves it visible: a window beside the others.
   void Show(Form& form) override;
   PrintOutcome PrintForm(Form& form) override;

@@ -200,6 +200,9 @@ class Form {
   // The window's close box: the form decides what it means; it must hide the form.
   // (A window shown without a modal run closes the same way: hidden, it goes.)
   virtual void Form_CloseBox() { Hide(); }
+  // A file dropped on the window; taken only where the form names the ending it reads.
+  std::string dropSuffix;
+  virtual void Form_FileDrop(const std::string& /*path*/) {}
 };
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 // the program (desktop/) and to a headless double for velmora-calc and the tests (headless/).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,9 @@ class Platform : public KeyRefusal {
   virtual ExportOutcome ExportCurve(const CurveOutput& curve) = 0;
   // Asks for a file of the output's type and writes it whole, as ExportCurve does.
   virtual ExportOutcome SaveFile(const FileOutput& file) = 0;
+  // Asks for a file to read (`filter` as "Touchstone-Datei (*.s1p)"); nothing when cancelled.
+  virtual std::optional<std::string> OpenFile(const std::string& title,
+                                              const std::string& filter) = 0;
   // Puts the curve on the clipboard: the picture as an image, the CSV as text.
   virtual void CopyCurve(const CurveOutput& curve) = 0;
 

@@ -38,6 +38,7 @@ struct PlotStyle {
   // --- on screen only, over the retained image ---
   Rgb marker{0, 90, 200};        // the read-out's vertical line, one device pixel wide
   Rgb nec{205, 40, 30};          // NEC-2's points: the second colour beside the formulas' curve
+  Rgb measured{0, 140, 60};      // a loaded measurement: the third colour
   int necOutlineDarker = 130;    // the points' outline, as a factor of QColor::darker
   double necOutlineWidth = 1.2;  // device pixels
   double necRadius = 50;         // twips, about 3.5 pixels on a 96 dpi screen

@@ -15,6 +15,7 @@ namespace velmora {
 enum class PlotPen : std::uint8_t {
   kForeground,  // axes, texts and the formulas' curve
   kNec,         // NEC-2's curve: the colour of its points
+  kMeasured,    // a loaded measurement's curve
   kGuide,       // marked levels across the plot
   kShade,       // a filled area behind the curves
 };

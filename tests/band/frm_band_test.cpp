@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "headless/headless_platform.h"
 #include "touchstone/touchstone.h"
@@ -174,6 +175,70 @@ TEST(FrmBandTest, ReadOutExportCopyAndPrint) {
   EXPECT_FALSE(w.form.picSwv.marker);  // the marker is for the screen
   ASSERT_EQ(w.platform.messages.size(), 1u);
   EXPECT_EQ(w.platform.messages[0].text, "Papierstau");
+}
+
+std::string TempFile(const std::string& name, const std::string& text) {
+  const std::string path = testing::TempDir() + name;
+  std::ofstream(path) << text;
+  return path;
+}
+
+TEST(FrmBandTest, AMeasurementShowsCurveColumnAndTrimABadFileChangesNothing) {
+  Window w;
+  w.NecAnswers();
+  // X crosses zero at 3,6 + 0,1 * 5 / 15 MHz; 3,9 MHz lies beyond the plot's right side.
+  const std::string good = TempFile("gut.s1p",
+                                    "# MHz Z RI R 50\n3.4 .8 -.7\n3.5 .8 -.4\n3.6 1 -.1\n"
+                                    "3.7 1.1 .2\n3.8 1.2 .5\n5.0 1.8 .8\n");
+  const std::string bad = TempFile("kaputt.s1p", "# MHz Z RI R 50\n3.5 40 -20\n3.4 x 1\n");
+  const auto before = [&] {
+    std::vector<std::string> shown{w.form.lblTrim.caption, w.form.txtJetzt.text};
+    for (const FrmBand::Row& r : w.form.rows) shown.push_back(r.measured.caption);
+    return std::pair(shown, w.form.picture.Image().items.size());
+  };
+  const auto empty = before();
+  w.form.cmdLaden_Click();  // cancelled
+  w.platform.openAnswers.push_back(bad);
+  w.form.cmdLaden_Click();
+  ASSERT_EQ(w.platform.messages.size(), 1u);
+  EXPECT_NE(w.platform.messages[0].text.find("Zeile 3"), std::string::npos);
+  EXPECT_EQ(before(), empty);
+  EXPECT_FALSE(w.form.txtJetzt.visible);
+
+  w.platform.openAnswers.push_back(good);
+  w.form.cmdLaden_Click();
+  EXPECT_EQ(w.Row(FrmBand::kResonance).measured.caption, "3,6333");
+  EXPECT_EQ(w.Row(FrmBand::kR).measured.caption, "51,7");
+  EXPECT_EQ(w.Row(FrmBand::kLength).measured.caption, "–");
+  EXPECT_EQ(w.Row(FrmBand::kSwrLower).measured.caption, "1,64");
+  EXPECT_EQ(w.form.txtJetzt.text, "36,71");  // NEC-2's length
+  EXPECT_EQ(w.form.lblTrim.caption,
+            "je Schenkel 9,0 cm kürzen, neue Länge 36,53 m (nach den Formeln)");
+  w.form.txtJetzt.text = "37,5";
+  w.form.txtJetzt_Change();
+  EXPECT_NE(w.form.lblTrim.caption.find("neue Länge 37,3"), std::string::npos);
+  w.form.picSwv_Key(PlotKey::kLast);
+  const double right = *w.form.picSwv.marker;
+  int measured = 0;
+  for (const DrawnItem& i : w.form.picture.Image().items) {
+    if (i.kind != DrawnItem::Kind::kLine || i.pen != PlotPen::kMeasured) continue;
+    EXPECT_LE(std::max(i.x1, i.x2), right + 1e-6);  // cut at the frame
+    ++measured;
+  }
+  EXPECT_GE(measured, 5);  // the curve and its legend line
+  EXPECT_NE(w.form.lblAnzeige.caption.find("Messung "), std::string::npos);
+  w.form.picSwv_Copy();
+  const std::string csv = w.platform.copies.at(0).csv;
+  EXPECT_NE(csv.find(";Messung SWV\n"), std::string::npos);
+  const std::size_t lower = csv.find("\n3,5;");  // the band's lower limit
+  ASSERT_NE(lower, std::string::npos);
+  EXPECT_NE(csv.substr(lower, csv.find('\n', lower + 1) - lower).find(";1,64"), std::string::npos);
+
+  // A bad file after a good one leaves the good one.
+  const auto loaded = before();
+  w.form.Form_FileDrop(bad);
+  EXPECT_EQ(before(), loaded);
+  EXPECT_EQ(w.platform.messages.size(), 2u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -50,7 +51,7 @@ class TestBandWindow : public QObject {
   bool Mirrored(QWidget* d) {
     std::vector<const velmora::Label*> labels = {&Model().lblStatus, &Model().lblAnzeige};
     for (const FrmBand::Row& row : Model().rows)
-      labels.insert(labels.end(), {&row.closedForm, &row.nec});
+      labels.insert(labels.end(), {&row.closedForm, &row.nec, &row.measured});
     return std::all_of(labels.begin(), labels.end(), [d](const velmora::Label* label) {
       return d->findChild<QLabel*>(velmora::qt::ToQ(label->name))->text() ==
              velmora::qt::ToQ(label->caption);
@@ -144,6 +145,54 @@ class TestBandWindow : public QObject {
                                 QStringLiteral("f [MHz]"), QStringLiteral("NEC-2")}) {
       QVERIFY2(printed.contains(word), qPrintable(word));
     }
+  }
+
+  // "Messung laden..." through the file dialog: the curve, the column and the trim line; a
+  // malformed file says why in a box and leaves the window as it was.
+  void measurement() {
+    QWidget* d = Open();
+    QVERIFY(Idle());
+    const QString good = out_.filePath(QStringLiteral("gut.s1p"));
+    const QString bad = out_.filePath(QStringLiteral("kaputt.s1p"));
+    for (const auto& [path, text] :
+         {std::pair(good, "# MHz Z RI R 50\n3.5 .8 -.4\n3.6 1 -.1\n3.7 1.1 .2\n3.8 1.2 .5\n"),
+          std::pair(bad, "# MHz Z RI R 50\n3.5 .8 -.4\n3.5 1 -.1\n")}) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(text);
+    }
+    QStringList boxes;
+    const auto load = [&](const QString& path) {
+      velmora::testing::WhileModal<QMessageBox>(
+          [&] {
+            velmora::testing::WhileModal<QFileDialog>(
+                [&] { Button(d, "cmdLaden")->click(); },
+                [&](QFileDialog* dialog) {
+                  dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+                  static_cast<QDialog*>(dialog)->accept();
+                });
+          },
+          [&](QMessageBox* box) {
+            boxes << box->text();
+            box->accept();
+          });
+    };
+    load(good);
+    QVERIFY(boxes.isEmpty());
+    QVERIFY(Mirrored(d));
+    QCOMPARE(d->findChild<QLabel*>("lblResonanzMessung")->text(), QStringLiteral("3,6333"));
+    QVERIFY(d->findChild<QLabel*>("lblTrim")->isVisible());
+    QVERIFY(d->findChild<QLabel*>("lblTrim")->text().startsWith("je Schenkel"));
+    QVERIFY(std::any_of(
+        Model().picture.Image().items.begin(), Model().picture.Image().items.end(),
+        [](const velmora::DrawnItem& i) { return i.pen == velmora::PlotPen::kMeasured; }));
+    const QString trim = d->findChild<QLabel*>("lblTrim")->text();
+    load(bad);
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(boxes[0].contains("Zeile 3"));
+    QVERIFY(Mirrored(d));
+    QCOMPARE(d->findChild<QLabel*>("lblResonanzMessung")->text(), QStringLiteral("3,6333"));
+    QCOMPARE(d->findChild<QLabel*>("lblTrim")->text(), trim);
   }
 };
 
