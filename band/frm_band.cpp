@@ -207,8 +207,8 @@ void FrmBand::Load(const BandTexts& prefill) {
   txtFrequenz.toolTip = "Entwurfsfrequenz; leer: die Bandmitte";
   lblHoehe.caption = "Höhe [m]:";
   lblDraht.caption = "Draht-d [mm]:";
-  lblAussen.caption = "Aussen-d [mm]:";
-  txtAussen.toolTip = "Aussen-Durchmesser der Isolierung; leer oder gleich Draht-d: blanker Draht";
+  lblAussen.caption = "Außen-d [mm]:";
+  txtAussen.toolTip = "Außendurchmesser der Isolierung; leer oder gleich Draht-d: blanker Draht";
   lblIsolierung.caption = "Isolierung:";
   lblMaterial.caption = "Material:";
   lblBoden.caption = "Boden:";

@@ -9,8 +9,8 @@ velmora_cli_check(measure_text_without_a_trim 0
   "^Messung: 21 Punkte von 3,400 MHz bis 3,800 MHz, SWR gegen 75 Ohm\nResonanz: 3,553 MHz\nkleinstes SWR: 1,25 bei 3,560 MHz\nSWR <= 1,5: 3,497 MHz bis 3,609 MHz\nSWR <= 2: 3,442 MHz bis 3,664 MHz\n$"
   "^$" "measure|--impedance|75|${sweep}")
 velmora_cli_check(measure_trim_by_the_formulas 0
-  "Abgleich nach der resonanten Dipollänge der Formeln: je Schenkel 2[0-9],[05] cm kürzen, neue Länge 39,[0-9]+ m\n$"
-  "^$" "measure|--no-nec|--frequency|3,6|--length|40,2|--height|20|--diameter|2|${sweep}")
+  "Abgleich nach der resonanten Dipollänge der Formeln: je Schenkel 27,5 cm kürzen, neue Länge 39,65 m\n$"
+  "^$" "measure|--no-nec|--frequency|3,6|--length|40,2|--height|20|--diameter|1,38|--outer-diameter|2,8|--insulation|4|${sweep}")
 velmora_cli_check(measure_trim_by_nec 0 "\"model\":\"nec\",\"perLegCm\":-2[0-9](\\.5)?," "^$"
   "measure|--json|--frequency|3,6|--length|40,2|--height|20|--diameter|2|${sweep}")
 if(NOT VELMORA_NEC2C)
