@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-bench: runs the benchmarks, then prints each measurement as a ratio against its floor
 // from the same run and checks the targets: a design-size curve with its image within 3x of its
 // formula loop, a 4K-wide redraw within 16 ms, a NEC-2 resonance search within 50 ms in free

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the benchmark files share with the summary printed at the end of velmora-bench.
 //
 // Naming: every curve case "<type>/<size>" is measured three ways,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One curve run at the plot's design size (about 7000 points), the way a Refresh does it: load
 // and pre-fill the dialog, take over, compute and set every point, title, menu states.
 #include <benchmark/benchmark.h>

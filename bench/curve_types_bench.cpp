@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every curve type with the values its dialog defaults leave, at the design size and at 4K: the
 // engine run, the run painted into an image, and the bare formula loop over the same points.
 #include <benchmark/benchmark.h>

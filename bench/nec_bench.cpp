@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The NEC-2 cross-check with the real nec2c: one resonance search against one nec2c run of the
 // same dipole, and against the bare start of a child process (/bin/true through the same runner).
 // 3.6 MHz, 2.05 mm copper, 0.25 lambda high, 41 segments; and the insulated wire 1.38 mm copper in

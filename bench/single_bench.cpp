@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-value calculation behind the OK button, for every choice with its dialog defaults,
 // against the formula calls it makes.
 #include <benchmark/benchmark.h>

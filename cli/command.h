@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Subcommands of velmora-calc register themselves here; main() dispatches on the first argument.
 // Also what every subcommand shares: option parsing, usage errors, standard output and files.
 #pragma once

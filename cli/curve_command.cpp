@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc curve: draws one curve the way a user would. First use of the curve dialog (load,
 // activation), pick the type, type the values into their boxes, press OK; the curve command
 // takes them over and runs the curve engine on a plot of the given size.

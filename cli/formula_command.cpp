@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc formula NAME ARG...: evaluates one antenna formula with exact arguments, so a
 // result can be checked digit by digit against a hand calculation.
 #include <array>

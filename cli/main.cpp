@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc: the command-line companion. It drives the same form models as the desktop
 // program, headlessly, and prints what the user would see.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc single: one single-value calculation, driven through the dialog model exactly as a
 // user drives the dialog: open it, pick the calculation, type each value key by key, press OK.
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package velmora_<version>_amd64.deb, built by CPack from the install rules
 # (scripts/package.sh runs it on a Release build).
 set(VELMORA_MAINTAINER "Velmora-Team <velmora@example.org>"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formulas beside NEC-2 for one dipole of bare or insulated wire: what the NEC-2 comparison
 // dialog and velmora-calc nec put next to NEC-2's resonance.
 #pragma once

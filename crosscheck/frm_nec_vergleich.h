@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmNecVergleich, the dialog "NEC-2-Vergleich": the formulas against NEC-2 for one dipole of
 // bare or insulated wire, side by side for the resonant length, Vf and the feed resistance (the
 // formulas' Rs). For an insulated wire the formulas' column is the single-value "resonante

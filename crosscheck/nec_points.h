@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The NEC-2 points over a curve ("NEC-2-Punkte" in the view menu): for the curves of Vf over the
 // height and over the frequency and of Rs over the height, NEC-2's value at kCount x values
 // evenly over the x axis, shown as markers over the curve. The curve, its title and its request

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resonance searches off the user-interface thread: a list of dipoles shared among a few worker
 // threads, each walking its own run of neighbouring dipoles in order and starting every search
 // around the resonance it found for the one before. Each search has the overall limit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve command of the main window ("&Kurve", Ctrl+K): pre-fills the curve dialog from the
 // last accepted curve, shows it, takes the accepted values over and runs the curve engine. The
 // same procedure redraws the last curve without the dialog (Refresh, resize).

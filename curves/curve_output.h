@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a drawn curve gives out besides the drawing: its points as CSV, a file name for it, and
 // the read-out of one point under the plot's marker. Values come from the computed points of the
 // run (CurveTrace::samples), never from the picture.

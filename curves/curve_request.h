@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of the last accepted curve: what the curve dialog held when the user pressed OK.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve types, identified by the exact texts of the curve dialog's choice box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve engine: lays out the axes of the plot area, samples one point per twip along the
 // x axis, computes each point with the antenna formulas and sets it, then writes the curve
 // title. Every step runs under the skip-on-error policy: a step that fails is abandoned, its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "curves/frm_eingabe.h"
 
 #include "curves/curve_types.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve dialog "Eingabe für Kurvenberechnung": the user picks a curve type, enters the
 // antenna values it needs and the labelling of the graph. Every pick re-labels the value boxes,
 // shows or hides them, fills missing values with defaults and pulls the X full scale and the

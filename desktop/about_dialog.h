@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The info box: the frmAbout model in a small laid-out dialog.
 #pragma once
 

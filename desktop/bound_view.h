@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Qt window that mirrors a form model: the platform asks every bound view to catch up with its
 // model after each event, and to name the widget that shows a model control.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program put together: the Qt platform, the plot surface, the main-window model
 // and its window with the dialogs. The program and the widget tests build it the same way.
 #pragma once

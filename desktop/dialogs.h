@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt dialogs of the program, each built from its form model's control table.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A modal dialog built from a form model: one widget per control, placed from the model's twips
 // at the screen's logical resolution, mirrored after every event and routing the widgets' events
 // into the model's handlers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window "Velmora": menu, toolbar, plot area and status bar, bound to the FrmMain model.
 #pragma once
 

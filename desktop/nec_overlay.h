@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NEC-2's points over the curve on screen: the searches the NecPoints model asks for run on two
 // workers (both cores) through NecSearches; this shows the points on the plot and their progress
 // in a status bar panel of their own. Esc stops them.

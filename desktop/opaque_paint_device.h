@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A paint device that passes everything painted on it on to another painter with every colour
 // made opaque: a translucent colour, bitmap or painter opacity is blended over a given
 // background colour first. A print server's PostScript step turns a page with any transparency

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture1 on screen: paints the plot surface's retained image at the device's resolution, so
 // lines and texts stay sharp on high-density screens. Over it, on screen only, the read-out's
 // marker and NEC-2's points with their legend. It reports the pointer, the marker keys and Ctrl+C

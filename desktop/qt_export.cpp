@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve leaves the program: into a file chosen in a file dialog, or onto the clipboard.
 #include <QApplication>
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform of the desktop program: the window system's services on Qt Widgets.
 #pragma once
 

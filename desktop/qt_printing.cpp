@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing on the desktop: the bound window of a form is painted onto the default printer.
 #include "desktop/qt_printing.h"
 

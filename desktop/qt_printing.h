@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a window: its content is painted again onto the printer's own painter, so lines and
 // texts reach the paper as vectors at the printer's resolution instead of an enlarged screen grab.
 #pragma once

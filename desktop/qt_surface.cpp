@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/qt_surface.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The QPainter side of the plot area: replays a recorded display list onto any painter (screen
 // widget, image, SVG, PDF, printer) at that device's resolution, so the plot is crisp on dense
 // screens and vector on paper. Needs a QGuiApplication (fonts).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-shots: opens the program's windows the way a user would and saves a picture of each,
 // or measures the time from start to the first paint of the main window. A tool for looking at
 // the program, not part of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text conversions between the models (UTF-8 std::string) and Qt.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips (1/1440 inch) <-> device-independent pixels at a logical resolution in dots per inch.
 #pragma once
 

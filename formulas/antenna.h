@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The antenna formulas of a horizontal wire dipole. Inputs are single-precision numbers, the
 // arithmetic is double precision, and single(...) roundings inside belong to the results.
 // Units: f in MHz, lengths and heights in metres, diameters as named per function. The

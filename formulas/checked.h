@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic for skip-on-error runs. A Checked value is a double that remembers whether an
 // arithmetic fault happened on the way to it, so a step reads as one plain expression and the
 // caller decides in one place whether the step stores its result:

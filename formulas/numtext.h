@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts for boxes and labels. The decimal separator is the user's locale's (the program
 // asks the platform; tests pin ','); there is never a thousands separator or an exponent.
 #pragma once

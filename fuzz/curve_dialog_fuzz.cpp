@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve command with its dialog inside arbitrary sessions of the main window: any sequence
 // of user actions in the dialog (picks, typing key by key into any shown box, pastes, leaving a
 // box, the free-space box, OK, Cancel, the close box), New, Refresh and resizes up to an 8K

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve engine on arbitrary requests and plot sizes from 0 x 0 up to an 8K screen in twips.
 // Every run must end, draw within the bound its layout allows, never hand a non-finite
 // coordinate or a non-numeric tick label to the surface, warn exactly once for an unknown curve

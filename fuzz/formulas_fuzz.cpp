@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every formula function on arbitrary arguments: no crash, no undefined behaviour, and a
 // successful result is always a finite number.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Invariant checks and input generators shared by the dialog and plot fuzz targets. A broken
 // invariant prints what broke and aborts, which libFuzzer reports as a crash with the input.
 #pragma once

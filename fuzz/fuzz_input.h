@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads typed values off the fuzzer's byte stream; an exhausted stream yields zeros.
 #pragma once
 

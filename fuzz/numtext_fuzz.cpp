@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts on arbitrary doubles and every pattern in use: never "inf", "nan" or an exponent,
 // and the text reads back as the rounded value.
 #include <cmath>

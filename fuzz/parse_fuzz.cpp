@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ParseDecimal and the key filter on arbitrary bytes.
 #include <cmath>
 #include <cstdlib>

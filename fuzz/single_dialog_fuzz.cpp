@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-value dialog driven by arbitrary user sessions: picks from every choice box, text
 // typed key by key into any box, free-space clicks, OK, Cancel and reopening, pastes that bypass
 // the key filter, and events that run inside the dialog's re-entrancy points. After every action:

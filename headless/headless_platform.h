@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A headless, recording platform: the test double, and the platform of the command-line
 // companion. Tests read like a user session: they script the
 // answers of message boxes, the user's actions inside modal dialogs and printer failures, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The NEC-2 input deck of a centre-fed horizontal dipole of bare or insulated wire: one straight
 // wire along x, an odd number of segments, the source on the centre segment, the wire's loss (and
 // an insulation's sheath) as loads.

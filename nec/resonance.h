@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The resonant length of the dipole by NEC-2: the total length at which the feed-point
 // reactance vanishes.
 #pragma once

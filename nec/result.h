@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a NEC-2 step gives back: its value, or a failure with its kind and a German message for
 // the user. No step of the NEC-2 layer throws or ends the program.
 #pragma once

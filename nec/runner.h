@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running one NEC-2 deck. The interface lets tests feed recorded output; Nec2cRunner runs
 // Debian's nec2c as a child process.
 #pragma once

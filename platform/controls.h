@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of a form's controls, as plain data. Form models own these; the Qt binding mirrors
 // them into widgets after every event and routes widget events back into the model's handlers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outside world as the form models see it: the window system's services. Bound to Qt for
 // the program (desktop/) and to a headless double for velmora-calc and the tests (headless/).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing surface that keeps what is drawn as a display list: that list is the retained image.
 // The tests read it; the Qt side replays it onto any painter (screen, image, SVG, PDF, printer).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot area's drawing operations, exactly those the curve engine needs. Positions are in the
 // surface's current coordinate system: twips after SetUnitTwips(), or the custom system set by
 // SetScaleLeft/SetScaleTop/SetScaleHeight (a negative height turns the y axis upwards).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds into ${BUILD_DIR:-build}; extra arguments go to CMake's configure step.
 set -euo pipefail
 cd "$(dirname "$0")/.."

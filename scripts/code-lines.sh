@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Non-blank lines of code (C++ sources and headers, CMake files, scripts), and the share of them
 # that tests and fuzz targets take.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (AddressSanitizer and UndefinedBehaviorSanitizer over the
 # whole build) and runs each for ${FUZZ_SECONDS:-30} seconds on a copy of its seed corpus.
 #   FUZZ_BUILD_DIR  build folder (default build-fuzz)

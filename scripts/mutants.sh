@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Applies the deliberate faults of scripts/mutants.list one at a time, builds, runs the tests and
 # says for each fault whether the tests caught it. The source is restored after every fault, also
 # when the run is interrupted.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package velmora_<version>_amd64.deb from a Release build with Debian's own
 # hardening flags, in its own build folder ${PACKAGE_BUILD_DIR:-build-package}, and prints the
 # package's path. Extra arguments go to CMake's configure step.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Velmora needs to build, test and run. As root it installs what
 # is missing; otherwise it prints the one command that would.
 set -euo pipefail

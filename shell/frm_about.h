@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmAbout: the info box with the program's name, version, copyright line, a short description
 // and the legal warning. Shown modally from the main window; cmdOK unloads it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain: the main window. It owns the menu, the toolbar, the plot area Picture1, the status
 // bar and the other forms, runs the shell's commands and keeps the window's stored position and
 // size. Plain C++: the window system mirrors the members and calls the handlers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's stored position and size: keys, defaults and the text form of the values.
 #pragma once
 

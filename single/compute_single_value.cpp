@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation behind the OK button of the single-value dialog. Every step stores its result
 // only when it succeeds (Assign); a failed step leaves its working value as it was, 0 at the start
 // of the run, and the run goes on. No arithmetic fault is ever reported.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-value dialog "frmEinzel_Eingabe": the user picks a calculation in Combo1, types the
 // antenna data and presses OK; up to three results appear in the result frame and a description
 // of the run in panel 1 of the main window's status bar. The dialog stays open after a run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The material lists of the dialogs. Each item is one text that starts with its number and goes
 // on with the material's name; the calculations read the number back with ParseDecimal.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print button of the single-value dialog: the printout is the dialog's own image, with a
 // short text block (title, date and time, program name and notice) where the buttons stand.
 #include "formulas/line_break.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing into a text box as a user does, one key after the other: each character goes through
 // the box's key-press handler (which may swallow it), an accepted one lands in the text, and the
 // key-release handler runs for every key. Shared by the tests and the command-line companion.

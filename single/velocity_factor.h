@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Verkürzungsfaktor Vf" and "resonante Dipollänge" calculations of the single-value dialog
 // without the dialog, for callers that need their results as numbers (the NEC-2 cross-check).
 // The dialog runs "Verkürzungsfaktor Vf" after its own guards (a frequency, a height of 0.01 m or

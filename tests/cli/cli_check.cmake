@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs velmora-calc once: -DEXE=program -DRC=exit status -DARGS=arguments joined by "|"; -DOUT and
 # -DERR are regular expressions for stdout and stderr (an empty one is not checked). Optional:
 # -DSTDOUT=file stdout goes to, -DEMPTY=folders the run leaves empty ("|"), -DFILE=file the run

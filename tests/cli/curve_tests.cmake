@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # velmora-calc curve: the dialog filled as a user fills it, the curve written as JSON, CSV or a
 # picture. The layout and the points themselves are the curve engine's (tests/curves).
 # The worked layout: W 7752, H 3135, percent mode, labels from 0,50.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # velmora-calc formula: single results with 9 significant digits, double results with 17, a
 # failure as "failed" and status 3; nothing on stderr, not even Qt's start. Numbers never follow
 # the locale. The values themselves are the formulas' (tests/formulas).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A full disk: a picture that does not fit is not written, and a failed overwrite leaves the old
 # file byte for byte. Mounts a 64 KB tmpfs in a private mount namespace, so no mount outlives the
 # test; skipped where that is not allowed. -DEXE=program -DDIR=mount point [-DINSIDE=1]

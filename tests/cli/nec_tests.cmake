@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # velmora-calc nec: the cases that run nec2c are disabled (shown as not run) without it.
 find_program(VELMORA_NEC2C nec2c)
 velmora_cli_check(nec_quarter_wave_average_ground 0

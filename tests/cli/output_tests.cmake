@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Output the user can trust: a failed write is exit status 1 with the system's reason, whether to
 # a file, a device or standard output; nothing lands outside the user's places; a picture beyond
 # the bound is refused before any work.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # velmora-calc single: each value typed into the box the chosen calculation shows for it. The
 # results themselves are the dialog model's (tests/single); here: options, boxes and output.
 velmora_cli_check(single_resonant_length_by_default 0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for nec2c: answers each deck with a feed-point report per frequency of its FR card
 // whose X is 44 ohm per metre of the deck's length beyond resonance at `vf`, with R = 70 ohm; or,
 // while `hold` is set, waits in every run for its stop. Safe for several threads at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window's worth of curve state for the tests: the recording platform, the plot area at
 // its design size, the three menu items and the curve command.
 #pragma once

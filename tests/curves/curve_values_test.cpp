@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value of each point by curve type, and where its height puts the point.
 #include <gtest/gtest.h>
 

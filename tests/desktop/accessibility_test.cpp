@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears: every focusable control of every window has a name, boxes are
 // named by the caption in their row, result labels read out their value.
 #include <QAccessible>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the curve and the single-value dialog through a private CUPS scheduler (own config,
 # socket, spool and logs in a temporary folder) on a PostScript queue whose output lands in a
 # file, and lets print_test check what the server received and what the queue made of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve leaving the desktop program: export through the file dialog, Ctrl+C, the read-out.
 #include <fcntl.h>
 #include <linux/fs.h>

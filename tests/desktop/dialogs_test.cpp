@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both calculation dialogs on screen: placement, texts that fit, keys and pastes reaching the
 // model's filter, Enter and Escape, focus order, lost focus and the close box. The rules behind
 // them are the form models', tested in tests/single and tests/curves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's binding: menu, toolbar and shortcuts reach their commands, the window shows
 // its model (bars, status panels, plot size, stored place), and resizes reach the model at the
 // right moment. What the commands do is the shell model's, tested in tests/shell.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The NEC-2 comparison dialog and NEC-2's points over a curve on the real windows, with a
 // scripted nec2c (tests/crosscheck/scripted_runner.h) or none at all.
 #include <QClipboard>

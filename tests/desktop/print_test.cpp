@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing for real through Qt's print support, into PDF files or through the private print
 // server of cups_print_test.sh: what the page shows (read back with poppler's tools), where it
 // sits on the sheet, and what the user sees when the printer fails. No test here can reach a

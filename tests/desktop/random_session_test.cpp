@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random user session on the real windows, a model-based fuzzer of the binding: after
 // every step the widgets show what the models hold, and texts and plot pass the fuzz targets'
 // checks. VELMORA_SESSION_SEED and VELMORA_SESSION_STEPS change seed and length; a failure names

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real windows the way a user does: opens modal dialogs and acts inside them, picks
 // items, types keys. Shared by the widget tests.
 #pragma once

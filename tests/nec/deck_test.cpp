@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deck nec2c reads, and the wires NEC-2 refuses before any run.
 #include "nec/deck.h"
 

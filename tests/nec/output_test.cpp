@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The feed-point impedance from nec2c's report. The files in data/ were recorded with Debian's
 // nec2c 1.3 from the decks of deck_test.cpp (40.17 m) and trimmed to the frequency block through
 // the power budget; malformed.out is the recorded table with the impedance a NaN prints as.

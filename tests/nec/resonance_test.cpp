@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The resonance search on a scripted reactance curve: a runner that answers each deck with a
 // report whose X is a function of the deck's length.
 #include "nec/resonance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nec2c as a child process: scripts in data/ stand in for it where a real nec2c cannot show the
 // case; one test runs the real one.
 #include "nec/runner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculate button: each calculation from typed inputs to result labels and status line.
 // Expected texts were worked out from the formulas with single roundings, independently of this
 // code; the formatting rounds them, so every check below is an exact text comparison.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-value dialog as the user works with it: opening, picking calculations, typing,
 // changing material, insulation and free space, closing.
 #include "single/frm_einzel_eingabe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the single-value dialog: the question first, the text block in place of the buttons
 // while the printer takes the image, and the dialog's normal look afterwards in every outcome.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user session with the single-value dialog on the recording platform: open it as the
 // single-value command does, pick a choice, type into boxes key by key, press the buttons.
 #pragma once
