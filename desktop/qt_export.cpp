@@ -77,6 +77,24 @@ QString WriteWhole(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
+// The folder of the last file written, or the home folder.
+QString QtPlatform::LastFolder() {
+  const QString folder = ToQ(GetSetting(kSettingsApp, kExportSection, kLastFolderKey, ""));
+  return folder.isEmpty() || !QFileInfo(folder).isDir() ? QDir::homePath() : folder;
+}
+
+// A write's outcome: its failure, or the folder remembered for the next dialog.
+ExportOutcome QtPlatform::Written(const QString& path, const QString& error,
+                                  ExportOutcome outcome) {
+  if (!error.isEmpty()) {
+    outcome.result = ExportOutcome::Result::kFailed;
+    outcome.error = FromQ(error);
+    return outcome;
+  }
+  SaveSetting(kSettingsApp, kExportSection, kLastFolderKey, FromQ(QFileInfo(path).absolutePath()));
+  return outcome;
+}
+
 double QtPlatform::ScreenDpi() const {
   return mainWidget_ ? mainWidget_->logicalDpiX() : 96.0;
 }
@@ -143,13 +161,7 @@ ExportOutcome QtPlatform::ExportCurve(const CurveOutput& curve) {
   }
   const QString error = bytes.isEmpty() ? QStringLiteral("Das Bild konnte nicht erzeugt werden.")
                                         : WriteWhole(path, bytes);
-  if (!error.isEmpty()) {
-    outcome.result = ExportOutcome::Result::kFailed;
-    outcome.error = FromQ(error);
-    return outcome;
-  }
-  SaveSetting(kSettingsApp, kExportSection, kLastFolderKey, FromQ(QFileInfo(path).absolutePath()));
-  return outcome;
+  return Written(path, error, outcome);
 }
 
 ExportOutcome QtPlatform::SaveFile(const FileOutput& file) {
@@ -163,9 +175,7 @@ ExportOutcome QtPlatform::SaveFile(const FileOutput& file) {
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(ToQ(file.filter));
   dialog.setDefaultSuffix(QFileInfo(ToQ(file.fileName)).suffix());
-  QString folder = ToQ(GetSetting(kSettingsApp, kExportSection, kLastFolderKey, ""));
-  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-  dialog.setDirectory(folder);
+  dialog.setDirectory(LastFolder());
   dialog.selectFile(ToQ(file.fileName));
   SyncViews();
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -175,13 +185,7 @@ ExportOutcome QtPlatform::SaveFile(const FileOutput& file) {
   const QString path = dialog.selectedFiles().first();
   outcome.path = FromQ(QDir::toNativeSeparators(path));
   const QString error = WriteWhole(path, QByteArray::fromStdString(file.content));
-  if (!error.isEmpty()) {
-    outcome.result = ExportOutcome::Result::kFailed;
-    outcome.error = FromQ(error);
-    return outcome;
-  }
-  SaveSetting(kSettingsApp, kExportSection, kLastFolderKey, FromQ(QFileInfo(path).absolutePath()));
-  return outcome;
+  return Written(path, error, outcome);
 }
 
 std::optional<std::string> QtPlatform::OpenFile(const std::string& title,
@@ -194,9 +198,7 @@ std::optional<std::string> QtPlatform::OpenFile(const std::string& title,
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilter(ToQ(filter));
-  QString folder = ToQ(GetSetting(kSettingsApp, kExportSection, kLastFolderKey, ""));
-  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-  dialog.setDirectory(folder);
+  dialog.setDirectory(LastFolder());
   SyncViews();
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString path = dialog.selectedFiles().first();

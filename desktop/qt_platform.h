@@ -76,6 +76,8 @@ class QtPlatform : public Platform {
   ModalView* ViewOf(Form& form);
   // The main window's logical resolution; exported pictures are made from it.
   double ScreenDpi() const;
+  QString LastFolder();
+  ExportOutcome Written(const QString& path, const QString& error, ExportOutcome outcome);
 
   std::vector<BoundView*> views_;
   std::vector<ModalView*> modalViews_;
