@@ -143,6 +143,12 @@ nec::Wire NecWire(const BandInputs& in) {
           insulation};
 }
 
+double FormulaLength(const BandInputs& in, double fMHz) {
+  return Widen(ComputeResonantLength(static_cast<float>(fMHz), in.height, in.outerDiameterMm,
+                                     in.diameterMm, in.epsilonR)
+                   .length);
+}
+
 nec::Result<NecBand> ComputeNec(nec::NecRunner& runner, const BandInputs& in,
                                 std::stop_token stop) {
   if (std::optional<std::string> problem = CheckInputs(in)) {

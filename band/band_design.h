@@ -98,6 +98,9 @@ struct NecBand {
 
 // The wire NEC-2 is given: the same (insulated) wire at f_d over the same ground.
 nec::Wire NecWire(const BandInputs& inputs);
+// The formulas' "resonante Dipollänge" of the same wire at f (always over real ground, as in
+// the single-value dialog), m. What a trim scales by where NEC-2 gives no length.
+double FormulaLength(const BandInputs& inputs, double fMHz);
 inline constexpr int kSweepRuns = 2;  // nec2c runs of the sweep at once, one per core
 
 // The NEC-2 side: the resonant length at f_d by the resonance search, then the impedance at

@@ -18,13 +18,6 @@ constexpr const char* kNone = "–";  // a cell without a value
 constexpr const char* kLineBreak = "\r\n";
 constexpr const char* kLoadTitle = "Messung laden";
 
-// The formulas' "resonante Dipollänge" of the window's wire at f.
-double FormulaLength(const BandInputs& in, double fMHz) {
-  return Widen(ComputeResonantLength(static_cast<float>(fMHz), in.height, in.outerDiameterMm,
-                                     in.diameterMm, in.epsilonR)
-                   .length);
-}
-
 // The measurement's SWR at f, linear between samples; not finite outside the sweep.
 double MeasuredSwr(const std::vector<SweepPoint>& points, double fMHz, double z0) {
   const auto above =
@@ -117,16 +110,18 @@ FrmBand::FrmBand(Platform& platform)
   Place(lblStatus, 120, kPlotTop + kPlotHeight + 360, kPlotWidth, 420);
   const int trim = kPlotTop + kPlotHeight + 840;
   Place(cmdLaden, 120, trim, 2040, 360, tab++);
-  Place(lblJetzt, 2280, trim + 75, 1620, 240);
-  Place(txtJetzt, 3900, trim + 30, 900, kBox, tab++);
-  Place(lblTrim, 4920, trim + 75, 5340, 240);
-  const int buttons = trim + 480;
+  Place(lblGemessen, 2280, trim + 75, 2280, 240);
+  Place(txtGemessen, 4560, trim + 30, 1020, kBox, tab++);
+  Place(lblJetzt, 5820, trim + 75, 1620, 240);
+  Place(txtJetzt, 7440, trim + 30, 1020, kBox, tab++);
+  Place(lblTrim, 120, trim + 465, kPlotWidth, 240);
+  const int buttons = trim + 900;
   Place(prgBusy, 120, buttons + 75, 1080, 210);
   Place(cmdTouchstone, 1320, buttons, 2640, 360, tab++);
   Place(cmdAbbrechen, 4080, buttons, 1380, 360, tab++);
   Place(cmdExportieren, 5580, buttons, 1500, 360, tab++);
   Place(cmdDrucken, 7200, buttons, 1380, 360, tab++);
-  Place(cmdSchliessen, 8880, buttons, 1380, 360, tab++);
+  Place(cmdSchliessen, 120 + kPlotWidth - 1380, buttons, 1380, 360, tab++);
   dropSuffix = ".s1p";
   tmrNeustart.interval = kRestartMs;
   tmrNeustart.enabled = false;
@@ -172,11 +167,15 @@ FrmBand::FrmBand(Platform& platform)
   controls_.emplace_back(&prgBusy, ControlKind::kBusy);
   controls_.emplace_back(&cmdLaden, ControlKind::kCommandButton, "", LabelLook::kPlain, false,
                          on(&FrmBand::cmdLaden_Click));
-  label(lblJetzt, LabelLook::kLeft);
-  ControlEvents length;
-  length.keyPress = number.keyPress;
-  length.change = [this] { txtJetzt_Change(); };
-  controls_.emplace_back(&txtJetzt, ControlKind::kTextBox, "", LabelLook::kPlain, false, length);
+  const auto trimBox = [&](Label& caption, TextBox& box, void (FrmBand::*handler)()) {
+    label(caption, LabelLook::kLeft);
+    ControlEvents events;
+    events.keyPress = number.keyPress;
+    events.change = [this, handler] { (this->*handler)(); };
+    controls_.emplace_back(&box, ControlKind::kTextBox, "", LabelLook::kPlain, false, events);
+  };
+  trimBox(lblGemessen, txtGemessen, &FrmBand::txtGemessen_Change);
+  trimBox(lblJetzt, txtJetzt, &FrmBand::txtJetzt_Change);
   label(lblTrim, LabelLook::kLeft);
   const auto button = [this](CommandButton& b, ControlEvents events) {
     controls_.emplace_back(&b, ControlKind::kCommandButton, "", LabelLook::kPlain, false,
@@ -217,6 +216,9 @@ void FrmBand::Load(const BandTexts& prefill) {
   lblFormel.caption = "Formel";
   lblNec.caption = "NEC-2";
   lblMessung.caption = "Messung";
+  lblGemessen.caption = "Resonanz gemessen [MHz]:";
+  txtGemessen.toolTip =
+      "Wo X von minus nach plus wechselt: aus der geladenen Messung, oder selbst eingeben";
   lblJetzt.caption = "Länge jetzt [m]:";
   txtJetzt.toolTip = "Die Gesamtlänge des gemessenen Drahts";
   cmdLaden.caption = "Messung &laden...";
@@ -430,28 +432,93 @@ double FrmBand::MeasuredResistance(double fMHz) const {
   return below.z.real() + (above->z.real() - below.z.real()) * t;
 }
 
+std::optional<double> FrmBand::MeasuredResonance() const {
+  const double f = Widen(ParseDecimal(txtGemessen.text));
+  return f > 0 && std::isfinite(f) ? std::optional<double>(f) : std::nullopt;
+}
+
+bool FrmBand::TrimSearchWanted() const {
+  const std::optional<BandDesign>& design = session_.Design();
+  return loaded && design && design->nec && trimFor_.second > 0 && !trimNec_;
+}
+
+nec::Wire FrmBand::TrimSearchWire() const {
+  nec::Wire wire = NecWire(session_.Design()->inputs);
+  wire.frequencyMHz = trimFor_.second;
+  return wire;
+}
+
+void FrmBand::TrimSearchDone(std::uint64_t generation, const nec::Result<nec::Resonance>& result) {
+  if (generation != trimGeneration_ || trimNec_) return;
+  trimNec_ = result;
+  ShowTrim();
+}
+
 void FrmBand::ShowTrim() {
   const std::optional<BandDesign>& design = session_.Design();
-  lblJetzt.visible = !measured_.empty();
-  txtJetzt.visible = !measured_.empty();
-  lblTrim.visible = !measured_.empty();
-  if (measured_.empty() || !design) {
+  const std::optional<double> resonance = MeasuredResonance();
+  // A new design or resonance needs NEC-2's length anew.
+  if (const std::pair key{session_.Generation(), resonance.value_or(0.0)}; key != trimFor_) {
+    trimFor_ = key;
+    trimNec_.reset();
+    ++trimGeneration_;
+  }
+  lblTrim.toolTip.clear();
+  if (!design) {
     lblTrim.caption.clear();
     return;
   }
   const BandInputs& in = design->inputs;
-  const SweepFigures figures = AnalyseSweep(measured_, Widen(in.frequency), Widen(in.impedance));
   const double now = Widen(ParseDecimal(txtJetzt.text));
-  if (!figures.resonanceMHz) {
-    lblTrim.caption = "Keine Resonanz in der Messung: X wechselt nirgends von minus nach plus.";
-  } else if (!(now > 0)) {
-    lblTrim.caption = "Die Länge jetzt eingeben, um zu sehen, wie viel zu kürzen ist.";
-  } else {
-    const std::optional<Trim> trim =
-        TrimByModel(now, FormulaLength(in, Widen(in.frequency)),
-                    FormulaLength(in, *figures.resonanceMHz), TrimModel::kFormula);
-    lblTrim.caption = trim ? trim->text + " (nach den Formeln)" : std::string(kNone);
+  if (!resonance) {
+    const bool none =
+        !measured_.empty() &&
+        !AnalyseSweep(measured_, Widen(in.frequency), Widen(in.impedance)).resonanceMHz;
+    lblTrim.caption =
+        none ? "Keine Resonanz in der Messung: X wechselt nirgends von minus nach plus."
+             : "Die gemessene Resonanz eingeben oder eine Messung laden, um zu sehen, wie viel "
+               "zu kürzen ist.";
+    return;
   }
+  if (!(now > 0 && std::isfinite(now))) {
+    lblTrim.caption = "Die Länge jetzt eingeben, um zu sehen, wie viel zu kürzen ist.";
+    return;
+  }
+  std::optional<Trim> trim;
+  std::string model;
+  if (design->nec && trimNec_ && trimNec_->ok()) {
+    trim =
+        TrimByModel(now, design->nec->column.lengthM, trimNec_->value().lengthM, TrimModel::kNec);
+    model = " (nach NEC-2)";
+  } else {
+    trim = TrimByModel(now, FormulaLength(in, Widen(in.frequency)), FormulaLength(in, *resonance),
+                       TrimModel::kFormula);
+    // Until NEC-2's answer is in, the formulas' stands, and says it may still change.
+    const bool pending = session_.NecRunning() || TrimSearchWanted();
+    model = pending ? " (nach den Formeln; NEC-2 rechnet …)" : " (nach den Formeln)";
+    if (trimNec_ && !trimNec_->ok()) {
+      lblTrim.toolTip = "NEC-2: " + trimNec_->failure().message;
+    } else if (design->necFailure) {
+      lblTrim.toolTip = "NEC-2: " + design->necFailure->message;
+    }
+  }
+  lblTrim.caption =
+      trim ? trim->text + model : "Für diese Resonanz ergibt das Modell keine Länge des Drahts.";
+}
+
+void FrmBand::PrefillLength() {
+  const std::optional<BandDesign>& design = session_.Design();
+  if (txtJetzt.text.empty() && design) {
+    const double length =
+        design->nec ? design->nec->column.lengthM : design->closedForm.column.lengthM;
+    txtJetzt.text = Text(length, "0.00");
+  }
+}
+
+void FrmBand::txtGemessen_Change() {
+  // A first resonance typed offers the length this window told him to cut.
+  if (MeasuredResonance()) PrefillLength();
+  ShowTrim();
 }
 
 void FrmBand::txtJetzt_Change() {
@@ -478,11 +545,14 @@ void FrmBand::Form_FileDrop(const std::string& path) {
     measured_.push_back({p.frequencyMHz, p.z});
   }
   measuredFile_ = path;
-  if (const std::optional<BandDesign>& design = session_.Design();
-      txtJetzt.text.empty() && design) {
-    const double length =
-        design->nec ? design->nec->column.lengthM : design->closedForm.column.lengthM;
-    txtJetzt.text = Text(length, "0.00");
+  txtGemessen.text.clear();
+  if (const std::optional<BandDesign>& design = session_.Design()) {
+    const BandInputs& in = design->inputs;
+    if (const std::optional<double> f =
+            AnalyseSweep(measured_, Widen(in.frequency), Widen(in.impedance)).resonanceMHz) {
+      txtGemessen.text = Text(*f, "0.0000");
+    }
+    PrefillLength();
   }
   Show();
 }

@@ -21,6 +21,7 @@
 //   cmdTouchstone                             cmdTouchstone_Click()
 //   cmdLaden                                  cmdLaden_Click()
 //   a .s1p file dropped on the window         Form_FileDrop(path)
+//   the measured resonance edited             txtGemessen_Change()
 //   the present length edited                 txtJetzt_Change()
 //   cmdSchliessen, Escape, the close box      cmdSchliessen_Click()
 // clang-format on
@@ -30,10 +31,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "band/band_plot.h"
 #include "band/band_session.h"
+#include "nec/resonance.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/retained_surface.h"
@@ -102,7 +105,7 @@ class FrmBand : public Form {
   };
   std::array<Row, kRowCount> rows;
 
-  static constexpr int kPlotWidth = 10140;  // twips
+  static constexpr int kPlotWidth = 11880;  // twips, under the inputs and the table
   static constexpr int kPlotHeight = 3900;
   static constexpr int kPlotTop = 4530;
   RetainedSurface picture{kPlotWidth, kPlotHeight};
@@ -112,6 +115,8 @@ class FrmBand : public Form {
   Control prgBusy{"prgBusy"};
   CommandButton cmdTouchstone{"cmdTouchstone"};  // the model's sweep as a Touchstone file
   CommandButton cmdLaden{"cmdLaden"};            // an analyser's sweep, a Touchstone file
+  Label lblGemessen{"lblGemessen"};
+  TextBox txtGemessen{"txtGemessen"};  // the measured resonance, MHz: the file's, or typed
   Label lblJetzt{"lblJetzt"};
   TextBox txtJetzt{"txtJetzt"};  // the wire's present total length, m
   Label lblTrim{"lblTrim"};      // how much to cut or add per leg
@@ -139,6 +144,7 @@ class FrmBand : public Form {
   void cmdDrucken_Click();
   void cmdTouchstone_Click();
   void cmdLaden_Click();
+  void txtGemessen_Change();
   void txtJetzt_Change();
   void cmdSchliessen_Click();
   void Form_CloseBox() override { cmdSchliessen_Click(); }
@@ -152,12 +158,21 @@ class FrmBand : public Form {
   void NecDone(std::uint64_t generation, nec::Result<NecBand> result);
   const BandSession& Session() const { return session_; }
   const std::vector<SweepPoint>& Measured() const { return measured_; }
+  // The trim by NEC-2 needs its resonant length at the measured resonance too; the binding runs
+  // that search while TrimSearchWanted() and hands its result to TrimSearchDone().
+  bool TrimSearchWanted() const;
+  std::uint64_t TrimSearchGeneration() const { return trimGeneration_; }
+  nec::Wire TrimSearchWire() const;
+  void TrimSearchDone(std::uint64_t generation, const nec::Result<nec::Resonance>& result);
 
  private:
   void Recompute();
   void Show();
   void ShowReadout();
   void ShowTrim();
+  std::optional<double> MeasuredResonance() const;  // the box's, if it holds one
+  // An empty present length gets the length this window shows for the wire to cut.
+  void PrefillLength();
   // The measured resistance at f, linear between samples.
   double MeasuredResistance(double fMHz) const;
   CurveOutput Output() const;
@@ -170,6 +185,10 @@ class FrmBand : public Form {
   std::optional<int> marked_;
   std::vector<SweepPoint> measured_;  // the loaded sweep; empty: none
   std::string measuredFile_;
+  // The design generation and resonance the NEC-2 trim search is for, and what it found.
+  std::pair<std::uint64_t, double> trimFor_{0, 0.0};
+  std::uint64_t trimGeneration_ = 0;
+  std::optional<nec::Result<nec::Resonance>> trimNec_;
   std::string band_;  // the band the limits and the design frequency were last filled for
 };
 

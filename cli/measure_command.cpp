@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "band/band_design.h"
 #include "cli/command.h"
 #include "formulas/numtext.h"
 #include "formulas/parse.h"
@@ -15,7 +16,6 @@
 #include "formulas/trim.h"
 #include "nec/resonance.h"
 #include "single/materials.h"
-#include "single/velocity_factor.h"
 #include "touchstone/touchstone.h"
 
 namespace velmora::cli {
@@ -58,13 +58,7 @@ struct Inputs {
   double z0 = 50.0;
   std::optional<double> lengthNow;
   bool wireKnown = false;  // height and diameter given
-  float height = 0.0f;
-  float diameter = 0.0f;
-  float outerDiameter = 0.0f;
-  float epsR = 1.0f;  // bare wire
-  bool insulated = false;
-  float conductivity = 0.0f;  // m/(ohm mm^2)
-  nec::Ground ground = nec::Ground::kAverage;
+  band::BandInputs wire;   // its height, diameters, insulation, conductor and ground
   bool noNec = false;
 };
 
@@ -113,15 +107,15 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
   if (parser.isSet("ground")) {
     const QString ground = parser.value("ground");
     if (ground == "free") {
-      in.ground = nec::Ground::kFree;
+      in.wire.ground = nec::Ground::kFree;
     } else if (ground == "perfect") {
-      in.ground = nec::Ground::kPerfect;
+      in.wire.ground = nec::Ground::kPerfect;
     } else if (ground != "average") {
       return Fill(Tr("measure", "--ground \"%1\": use free, perfect or average"),
                   Clip(ground.toStdString()));
     }
   }
-  const bool heightNeeded = in.ground != nec::Ground::kFree;
+  const bool heightNeeded = in.wire.ground != nec::Ground::kFree;
   in.wireKnown = parser.isSet("diameter") && (parser.isSet("height") || !heightNeeded);
   if (!in.wireKnown) {
     for (const char* option : {"height", "diameter", "outer-diameter", "insulation", "material"}) {
@@ -133,25 +127,27 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
   }
   const std::optional<float> d = Positive(parser, "diameter", problem);
   if (!d) return problem;
-  in.diameter = *d;
+  in.wire.diameterMm = *d;
+  in.wire.outerDiameterMm = *d;
+  in.wire.epsilonR = 1.0f;
+  in.wire.height = 0.0f;
   if (heightNeeded) {
     const std::optional<float> h = Positive(parser, "height", problem);
     if (!h) return problem;
-    in.height = *h;
+    in.wire.height = *h;
   }
   if (parser.isSet("outer-diameter") != parser.isSet("insulation")) {
     return Tr("measure", "--outer-diameter and --insulation go together");
   }
   if (parser.isSet("insulation")) {
-    in.insulated = true;
     const std::optional<float> outer = Positive(parser, "outer-diameter", problem);
     if (!outer) return problem;
-    in.outerDiameter = *outer;
-    if (in.outerDiameter <= in.diameter) {
+    in.wire.outerDiameterMm = *outer;
+    if (in.wire.outerDiameterMm <= in.wire.diameterMm) {
       return Tr("measure", "--outer-diameter must be above --diameter");
     }
-    in.epsR = ParseDecimal(parser.value("insulation").toStdString());
-    if (in.epsR < 1.0f) {
+    in.wire.epsilonR = ParseDecimal(parser.value("insulation").toStdString());
+    if (in.wire.epsilonR < 1.0f) {
       return Fill(Tr("measure",
                      "--insulation \"%1\": no permittivity of 1 or more (it starts "
                      "with its number, e.g. \"2,3 PE\")"),
@@ -160,8 +156,8 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
   }
   const std::string material =
       parser.isSet("material") ? parser.value("material").toStdString() : kDefaultConductor;
-  in.conductivity = ParseDecimal(material);
-  if (in.conductivity <= 0.0f) {
+  in.wire.conductivity = ParseDecimal(material);
+  if (in.wire.conductivity <= 0.0f) {
     return Fill(Tr("measure",
                    "--material \"%1\": no conductivity (it starts with its number, "
                    "e.g. \"56 Cu\")"),
@@ -172,26 +168,14 @@ std::string Read(const QCommandLineParser& parser, Inputs& in) {
 
 // The model's resonant length at f: NEC-2's where it answers, else nothing.
 std::optional<double> NecLength(const Inputs& in, double f, bool& necMissing) {
-  nec::Wire wire;
+  nec::Wire wire = band::NecWire(in.wire);
   wire.frequencyMHz = f;
-  wire.heightM = Widen(in.height);
-  wire.diameterMm = Widen(in.diameter);
-  wire.conductivity = Widen(in.conductivity) * 1e6;
-  wire.ground = in.ground;
-  if (in.insulated) wire.insulation = nec::Insulation{Widen(in.epsR), Widen(in.outerDiameter)};
   nec::Nec2cRunner runner;
   const nec::Result<nec::Resonance> found = nec::FindResonance(runner, wire);
   if (found.ok()) return found.value().lengthM;
   necMissing = found.failure().kind == nec::ErrorKind::kNotInstalled;
   if (!necMissing) Err(std::string(kName) + ": " + found.failure().message);
   return std::nullopt;
-}
-
-// The dialog's "resonante Dipollänge", which always stands over real ground.
-double FormulaLength(const Inputs& in, double f) {
-  const float outer = in.insulated ? in.outerDiameter : in.diameter;
-  return Widen(
-      ComputeResonantLength(static_cast<float>(f), in.height, outer, in.diameter, in.epsR).length);
 }
 
 std::optional<Trim> TrimFor(const Inputs& in, double resonance) {
@@ -210,8 +194,8 @@ std::optional<Trim> TrimFor(const Inputs& in, double resonance) {
           Tr("measure", "the trim uses the formulas' resonant length instead."));
     }
   }
-  return TrimByModel(*in.lengthNow, FormulaLength(in, target), FormulaLength(in, resonance),
-                     TrimModel::kFormula);
+  return TrimByModel(*in.lengthNow, band::FormulaLength(in.wire, target),
+                     band::FormulaLength(in.wire, resonance), TrimModel::kFormula);
 }
 
 const char* ModelName(TrimModel model) {

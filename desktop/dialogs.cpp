@@ -89,7 +89,16 @@ std::unique_ptr<FormDialog> MakeBandDialog(QtPlatform& platform, band::FrmBand& 
                                            NecRunnerSource runner, QWidget* parent) {
   auto dialog = std::make_unique<FormDialog>(platform, f, f.Controls(), parent);
   dialog->setObjectName(QStringLiteral("frmBand"));
-  new BandWork(platform, f, std::move(runner), dialog.get());
+  new BandWork(platform, f, runner, dialog.get());
+  NecSearches::Model trim;
+  trim.wanted = [&f] { return f.TrimSearchWanted(); };
+  trim.generation = [&f] { return f.TrimSearchGeneration(); };
+  trim.wires = [&f] { return std::vector<nec::Wire>{f.TrimSearchWire()}; };
+  trim.found = [&f](std::uint64_t generation, std::size_t,
+                    const nec::Result<nec::Resonance>& result) {
+    f.TrimSearchDone(generation, result);
+  };
+  new NecSearches(platform, std::move(runner), 1, std::move(trim), dialog.get());
   return dialog;
 }
 

@@ -208,6 +208,7 @@ void BandShots(Desktop& desktop, const std::function<QString(const char*)>& path
     file.close();
     m.frmBand.Form_FileDrop(sweep.toStdString());
     w.BandDialog()->AfterEvent();
+    WaitFor([&] { return !m.frmBand.TrimSearchWanted(); }, 30000);
     Save(d, path("band-window-measurement"));
   }
   Click(d, "cmdSchliessen");

@@ -203,7 +203,6 @@ TEST(FrmBandTest, AMeasurementShowsCurveColumnAndTrimABadFileChangesNothing) {
   ASSERT_EQ(w.platform.messages.size(), 1u);
   EXPECT_NE(w.platform.messages[0].text.find("Zeile 3"), std::string::npos);
   EXPECT_EQ(before(), empty);
-  EXPECT_FALSE(w.form.txtJetzt.visible);
 
   w.platform.openAnswers.push_back(good);
   w.form.cmdLaden_Click();
@@ -212,11 +211,20 @@ TEST(FrmBandTest, AMeasurementShowsCurveColumnAndTrimABadFileChangesNothing) {
   EXPECT_EQ(w.Row(FrmBand::kLength).measured.caption, "–");
   EXPECT_EQ(w.Row(FrmBand::kSwrLower).measured.caption, "1,64");
   EXPECT_EQ(w.form.txtJetzt.text, "36,71");  // NEC-2's length
+  EXPECT_EQ(w.form.txtGemessen.text, "3,6333");
+  // The formulas' trim until NEC-2's length at the measured resonance is in.
   EXPECT_EQ(w.form.lblTrim.caption,
-            "je Schenkel 9,0 cm kürzen, neue Länge 36,53 m (nach den Formeln)");
+            "je Schenkel 9,0 cm kürzen, neue Länge 36,53 m (nach den Formeln; NEC-2 rechnet …)");
+  ASSERT_TRUE(w.form.TrimSearchWanted());
+  EXPECT_NEAR(w.form.TrimSearchWire().frequencyMHz, 3.6333, 1e-9);
+  nec::Resonance found;
+  found.lengthM = 37.0;
+  w.form.TrimSearchDone(w.form.TrimSearchGeneration(), found);
+  EXPECT_FALSE(w.form.TrimSearchWanted());
+  EXPECT_EQ(w.form.lblTrim.caption, "je Schenkel 14,5 cm kürzen, neue Länge 36,42 m (nach NEC-2)");
   w.form.txtJetzt.text = "37,5";
   w.form.txtJetzt_Change();
-  EXPECT_NE(w.form.lblTrim.caption.find("neue Länge 37,3"), std::string::npos);
+  EXPECT_NE(w.form.lblTrim.caption.find("neue Länge 37,2"), std::string::npos);
   w.form.picSwv_Key(PlotKey::kLast);
   const double right = *w.form.picSwv.marker;
   int measured = 0;
@@ -239,6 +247,31 @@ TEST(FrmBandTest, AMeasurementShowsCurveColumnAndTrimABadFileChangesNothing) {
   w.form.Form_FileDrop(bad);
   EXPECT_EQ(before(), loaded);
   EXPECT_EQ(w.platform.messages.size(), 2u);
+}
+
+// A resonance typed without a file: a late NEC-2 answer for an earlier resonance is dropped, and
+// a failed search leaves the formulas' trim with NEC-2's reason.
+TEST(FrmBandTest, ATypedResonanceTrimsByNecOrSaysWhyNot) {
+  Window w;
+  EXPECT_NE(w.form.lblTrim.caption.find("Resonanz eingeben"), std::string::npos);
+  w.form.txtGemessen.text = "3,7";
+  w.form.txtGemessen_Change();
+  EXPECT_EQ(w.form.txtJetzt.text, "36,71");  // the formulas', NEC-2 still running
+  EXPECT_FALSE(w.form.TrimSearchWanted());   // it waits for NEC-2's length at the target
+  w.NecAnswers();
+  ASSERT_TRUE(w.form.TrimSearchWanted());
+  const std::uint64_t first = w.form.TrimSearchGeneration();
+  w.form.txtGemessen.text = "3,6";
+  w.form.txtGemessen_Change();
+  nec::Resonance stale;
+  stale.lengthM = 1.0;
+  w.form.TrimSearchDone(first, stale);
+  EXPECT_TRUE(w.form.TrimSearchWanted());
+  w.form.TrimSearchDone(w.form.TrimSearchGeneration(),
+                        nec::Failure{nec::ErrorKind::kNoResonance, "keine Resonanz"});
+  EXPECT_EQ(w.form.lblTrim.caption,
+            "je Schenkel 27,0 cm kürzen, neue Länge 36,17 m (nach den Formeln)");
+  EXPECT_EQ(w.form.lblTrim.toolTip, "NEC-2: keine Resonanz");
 }
 
 }  // namespace

@@ -183,6 +183,9 @@ class TestBandWindow : public QObject {
     QCOMPARE(d->findChild<QLabel*>("lblResonanzMessung")->text(), QStringLiteral("3,6333"));
     QVERIFY(d->findChild<QLabel*>("lblTrim")->isVisible());
     QVERIFY(d->findChild<QLabel*>("lblTrim")->text().startsWith("je Schenkel"));
+    // The binding runs NEC-2's search at the measured resonance; the trim then says so.
+    QVERIFY(QTest::qWaitFor(
+        [&] { return d->findChild<QLabel*>("lblTrim")->text().endsWith("(nach NEC-2)"); }));
     QVERIFY(std::any_of(
         Model().picture.Image().items.begin(), Model().picture.Image().items.end(),
         [](const velmora::DrawnItem& i) { return i.pen == velmora::PlotPen::kMeasured; }));
