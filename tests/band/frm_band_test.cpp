@@ -261,11 +261,15 @@ TEST(FrmBandTest, ATypedResonanceTrimsByNecOrSaysWhyNot) {
   w.NecAnswers();
   ASSERT_TRUE(w.form.TrimSearchWanted());
   const std::uint64_t first = w.form.TrimSearchGeneration();
+  nec::Resonance found;
+  found.lengthM = 36.2;
+  w.form.TrimSearchDone(first, found);
+  EXPECT_EQ(w.form.lblTrim.caption,
+            "je Schenkel 26,0 cm verlängern, neue Länge 37,23 m (nach NEC-2)");
   w.form.txtGemessen.text = "3,6";
   w.form.txtGemessen_Change();
-  nec::Resonance stale;
-  stale.lengthM = 1.0;
-  w.form.TrimSearchDone(first, stale);
+  EXPECT_TRUE(w.form.TrimSearchWanted());  // the length at 3,7 MHz is no answer for 3,6
+  w.form.TrimSearchDone(first, found);
   EXPECT_TRUE(w.form.TrimSearchWanted());
   w.form.TrimSearchDone(w.form.TrimSearchGeneration(),
                         nec::Failure{nec::ErrorKind::kNoResonance, "keine Resonanz"});
