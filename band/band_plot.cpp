@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "formulas/numtext.h"
 #include "formulas/parse.h"
@@ -73,6 +74,40 @@ void Curve(RetainedSurface& s, const Frame& frame, std::span<const SweepPoint> p
   }
 }
 
+// An analyser's sweep may hold far more samples than the plot has pixels, and drawing them all
+// only costs time at every key. Past kThinFrom samples, each of kBuckets slices of the frame
+// (and the run before and after it) keeps its first, lowest, highest and last SWR in frequency
+// order: the envelope stays, a narrow dip included.
+constexpr std::size_t kBuckets = 2000;
+constexpr std::size_t kThinFrom = 4 * kBuckets;
+
+std::vector<SweepPoint> Thinned(std::span<const SweepPoint> points, const Frame& frame, double z0) {
+  std::vector<SweepPoint> kept;
+  if (points.size() <= kThinFrom) return {points.begin(), points.end()};
+  const auto bucket = [&](double f) {
+    const double at = std::floor((f - frame.fromMHz) / (frame.toMHz - frame.fromMHz) * kBuckets);
+    return static_cast<long>(std::clamp(at, -1.0, static_cast<double>(kBuckets)));
+  };
+  std::vector<double> swr(points.size());
+  for (std::size_t i = 0; i < points.size(); ++i) swr[i] = Swr(points[i].z, z0);  // NaN-free
+  for (std::size_t begin = 0; begin < points.size();) {
+    const long b = bucket(points[begin].frequencyMHz);
+    std::size_t end = begin + 1;
+    std::size_t low = begin;
+    std::size_t high = begin;
+    for (; end < points.size() && bucket(points[end].frequencyMHz) == b; ++end) {
+      if (swr[end] < swr[low]) low = end;
+      if (swr[end] > swr[high]) high = end;
+    }
+    std::size_t picks[] = {begin, std::min(low, high), std::max(low, high), end - 1};
+    for (std::size_t i = 0; i < 4; ++i) {
+      if (i == 0 || picks[i] != picks[i - 1]) kept.push_back(points[picks[i]]);
+    }
+    begin = end;
+  }
+  return kept;
+}
+
 }  // namespace
 
 int BandPlotLayout::NearestSample(double x) const {
@@ -137,7 +172,7 @@ BandPlotLayout DrawBandPlot(RetainedSurface& s, const BandDesign* design, char s
     if (!measured.empty()) {
       s.SetPen(PlotPen::kMeasured);
       s.SetLineWidth(2);
-      Curve(s, frame, measured, z0);
+      Curve(s, frame, Thinned(measured, frame, z0), z0);
       s.SetLineWidth(kPlotStyle.lineWidth);
     }
   }

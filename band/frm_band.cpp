@@ -382,8 +382,7 @@ void FrmBand::Show() {
     if (design->nec) fill(design->nec->column, &Row::nec);
     if (measuring) {
       BandColumn m;
-      m.figures =
-          AnalyseSweep(measured_, Widen(design->inputs.frequency), Widen(design->inputs.impedance));
+      m.figures = MeasuredFigures(design->inputs);
       m.points = measured_;
       fill(m, &Row::measured);
       // Only what the sweep itself says: no wire, no resistance, no SWR at limits it misses.
@@ -419,6 +418,15 @@ void FrmBand::Show() {
       DrawBandPlot(picture, design ? &*design : nullptr, platform_.DecimalSeparator(), measured_);
   ShowTrim();
   ShowReadout();
+}
+
+const SweepFigures& FrmBand::MeasuredFigures(const BandInputs& in) {
+  // A long sweep costs milliseconds; only the design frequency and Z0 change its figures.
+  if (figures_.frequency != in.frequency || figures_.impedance != in.impedance) {
+    figures_ = {in.frequency, in.impedance,
+                AnalyseSweep(measured_, Widen(in.frequency), Widen(in.impedance))};
+  }
+  return figures_.figures;
 }
 
 double FrmBand::MeasuredResistance(double fMHz) const {
@@ -471,9 +479,7 @@ void FrmBand::ShowTrim() {
   const BandInputs& in = design->inputs;
   const double now = Widen(ParseDecimal(txtJetzt.text));
   if (!resonance) {
-    const bool none =
-        !measured_.empty() &&
-        !AnalyseSweep(measured_, Widen(in.frequency), Widen(in.impedance)).resonanceMHz;
+    const bool none = !measured_.empty() && !MeasuredFigures(in).resonanceMHz;
     lblTrim.caption =
         none ? "Keine Resonanz in der Messung: X wechselt nirgends von minus nach plus."
              : "Die gemessene Resonanz eingeben oder eine Messung laden, um zu sehen, wie viel "
@@ -545,11 +551,11 @@ void FrmBand::Form_FileDrop(const std::string& path) {
     measured_.push_back({p.frequencyMHz, p.z});
   }
   measuredFile_ = path;
+  figures_ = {};
   txtGemessen.text.clear();
   if (const std::optional<BandDesign>& design = session_.Design()) {
     const BandInputs& in = design->inputs;
-    if (const std::optional<double> f =
-            AnalyseSweep(measured_, Widen(in.frequency), Widen(in.impedance)).resonanceMHz) {
+    if (const std::optional<double> f = MeasuredFigures(in).resonanceMHz) {
       txtGemessen.text = Text(*f, "0.0000");
     }
     PrefillLength();

@@ -171,6 +171,8 @@ class FrmBand : public Form {
   void ShowReadout();
   void ShowTrim();
   std::optional<double> MeasuredResonance() const;  // the box's, if it holds one
+  // The loaded sweep's figures for the design frequency and Z0 of `inputs`.
+  const SweepFigures& MeasuredFigures(const BandInputs& inputs);
   // An empty present length gets the length this window shows for the wire to cut.
   void PrefillLength();
   // The measured resistance at f, linear between samples.
@@ -185,6 +187,11 @@ class FrmBand : public Form {
   std::optional<int> marked_;
   std::vector<SweepPoint> measured_;  // the loaded sweep; empty: none
   std::string measuredFile_;
+  struct {
+    float frequency = 0;  // what `figures` were computed for; 0: nothing yet
+    float impedance = 0;
+    SweepFigures figures;
+  } figures_;
   // The design generation and resonance the NEC-2 trim search is for, and what it found.
   std::pair<std::uint64_t, double> trimFor_{0, 0.0};
   std::uint64_t trimGeneration_ = 0;

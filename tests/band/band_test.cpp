@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "band/band_design.h"
+#include "band/band_plot.h"
 #include "band/band_session.h"
 #include "formulas/parse.h"
 #include "headless/headless_platform.h"
@@ -23,6 +24,30 @@ BandTexts Example() {
   texts.outerDiameter = "2,8";
   texts.insulation = "4,0   PVC (3,5...4,5)";
   return texts;
+}
+
+// An analyser's sweep of 60.000 samples is drawn with a few thousand segments, and its one
+// sample at SWR 1 still reaches the bottom of the plot.
+TEST(BandTest, ALongMeasurementIsThinnedToItsEnvelope) {
+  const BandInputs in = ReadTexts(Example()).value();
+  const BandDesign design{in, ComputeClosedForm(in).value(), std::nullopt, std::nullopt};
+  std::vector<SweepPoint> sweep;
+  for (int i = 0; i < 60000; ++i) {
+    const double f = 3.3 + 0.7 * i / 59999.0;
+    sweep.push_back({f, i == 30001 ? std::complex<double>(50.0, 0.0)
+                                   : std::complex<double>(60.0, 5.0 * (f - 3.65) / 0.01)});
+  }
+  RetainedSurface surface(11880, 3900);
+  DrawBandPlot(surface, &design, ',', sweep);
+  double lowest = 0;
+  int lines = 0;
+  for (const DrawnItem& i : surface.Image().items) {
+    if (i.kind != DrawnItem::Kind::kLine || i.pen != PlotPen::kMeasured) continue;
+    lowest = std::max({lowest, i.y1, i.y2});
+    ++lines;
+  }
+  EXPECT_LT(lines, 8000);
+  EXPECT_NEAR(lowest, 3900 - 420, 1e-6);  // SWR 1 on the bottom edge
 }
 
 TEST(BandTest, ClosedFormOfTheExample) {

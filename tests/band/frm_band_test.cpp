@@ -247,6 +247,11 @@ TEST(FrmBandTest, AMeasurementShowsCurveColumnAndTrimABadFileChangesNothing) {
   w.form.Form_FileDrop(bad);
   EXPECT_EQ(before(), loaded);
   EXPECT_EQ(w.platform.messages.size(), 2u);
+
+  // Another Z0 is another SWR.
+  const std::string swr50 = w.Row(FrmBand::kSwrMin).measured.caption;
+  w.Type(w.form.txtZ0, "75");
+  EXPECT_NE(w.Row(FrmBand::kSwrMin).measured.caption, swr50);
 }
 
 // A resonance typed without a file: a late NEC-2 answer for an earlier resonance is dropped, and
