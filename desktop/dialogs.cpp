@@ -9,6 +9,24 @@
 #include "single/frm_einzel_eingabe.h"
 
 namespace velmora::qt {
+namespace {
+
+// One NEC-2 search at a time for a form that names it through four members: whether it wants
+// one, for which generation, for which wire, and where the result goes.
+template <auto kWanted, auto kGeneration, auto kWire, auto kFound, typename F>
+void FollowOneSearch(QtPlatform& platform, NecRunnerSource runner, F& f, QObject* parent) {
+  NecSearches::Model model;
+  model.wanted = [&f] { return (f.*kWanted)(); };
+  model.generation = [&f] { return (f.*kGeneration)(); };
+  model.wires = [&f] { return std::vector<nec::Wire>{(f.*kWire)()}; };
+  model.found = [&f](std::uint64_t generation, std::size_t,
+                     const nec::Result<nec::Resonance>& result) {
+    (f.*kFound)(generation, result);
+  };
+  new NecSearches(platform, std::move(runner), 1, std::move(model), parent);
+}
+
+}  // namespace
 
 std::unique_ptr<FormDialog> MakeSingleValueDialog(QtPlatform& platform, FrmEinzelEingabe& f,
                                                   QWidget* parent) {
@@ -27,15 +45,9 @@ std::unique_ptr<FormDialog> MakeNecDialog(QtPlatform& platform, FrmNecVergleich&
                                           NecRunnerSource runner, QWidget* parent) {
   auto dialog = std::make_unique<FormDialog>(platform, f, f.Controls(), parent);
   dialog->setObjectName(QStringLiteral("frmNecVergleich"));
-  NecSearches::Model searched;
-  searched.wanted = [&f] { return f.Searching(); };
-  searched.generation = [&f] { return f.SearchGeneration(); };
-  searched.wires = [&f] { return std::vector<nec::Wire>{f.SearchWire()}; };
-  searched.found = [&f](std::uint64_t generation, std::size_t,
-                        const nec::Result<nec::Resonance>& result) {
-    f.SearchFinished(generation, result);
-  };
-  new NecSearches(platform, std::move(runner), 1, std::move(searched), dialog.get());
+  FollowOneSearch<&FrmNecVergleich::Searching, &FrmNecVergleich::SearchGeneration,
+                  &FrmNecVergleich::SearchWire, &FrmNecVergleich::SearchFinished>(
+      platform, std::move(runner), f, dialog.get());
   return dialog;
 }
 
@@ -90,15 +102,10 @@ std::unique_ptr<FormDialog> MakeBandDialog(QtPlatform& platform, band::FrmBand& 
   auto dialog = std::make_unique<FormDialog>(platform, f, f.Controls(), parent);
   dialog->setObjectName(QStringLiteral("frmBand"));
   new BandWork(platform, f, runner, dialog.get());
-  NecSearches::Model trim;
-  trim.wanted = [&f] { return f.TrimSearchWanted(); };
-  trim.generation = [&f] { return f.TrimSearchGeneration(); };
-  trim.wires = [&f] { return std::vector<nec::Wire>{f.TrimSearchWire()}; };
-  trim.found = [&f](std::uint64_t generation, std::size_t,
-                    const nec::Result<nec::Resonance>& result) {
-    f.TrimSearchDone(generation, result);
-  };
-  new NecSearches(platform, std::move(runner), 1, std::move(trim), dialog.get());
+  // The trim's search at the measured resonance.
+  FollowOneSearch<&band::FrmBand::TrimSearchWanted, &band::FrmBand::TrimSearchGeneration,
+                  &band::FrmBand::TrimSearchWire, &band::FrmBand::TrimSearchDone>(
+      platform, std::move(runner), f, dialog.get());
   return dialog;
 }
 
