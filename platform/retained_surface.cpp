@@ -47,15 +47,21 @@ void RetainedSurface::SetLineWidth(int pixels) {
   if (pixels >= 1 && pixels <= 32767) lineWidth_ = static_cast<std::int16_t>(pixels);
 }
 
-void RetainedSurface::Line(double x1, double y1, double x2, double y2) {
+DrawnItem RetainedSurface::Item(DrawnItem::Kind kind, double x1, double y1, double x2,
+                                double y2) const {
   DrawnItem item;
-  item.kind = DrawnItem::Kind::kLine;
+  item.kind = kind;
   item.pen = pen_;
-  item.lineWidth = lineWidth_;
   item.x1 = ToTwipsX(x1);
   item.y1 = ToTwipsY(y1);
   item.x2 = ToTwipsX(x2);
   item.y2 = ToTwipsY(y2);
+  return item;
+}
+
+void RetainedSurface::Line(double x1, double y1, double x2, double y2) {
+  DrawnItem item = Item(DrawnItem::Kind::kLine, x1, y1, x2, y2);
+  item.lineWidth = lineWidth_;
   list_.items.push_back(item);
   currentX_ = x2;
   currentY_ = y2;
@@ -74,14 +80,7 @@ void RetainedSurface::Point(double x, double y) {
 }
 
 void RetainedSurface::Fill(double x1, double y1, double x2, double y2) {
-  DrawnItem item;
-  item.kind = DrawnItem::Kind::kFill;
-  item.pen = pen_;
-  item.x1 = ToTwipsX(x1);
-  item.y1 = ToTwipsY(y1);
-  item.x2 = ToTwipsX(x2);
-  item.y2 = ToTwipsY(y2);
-  list_.items.push_back(item);
+  list_.items.push_back(Item(DrawnItem::Kind::kFill, x1, y1, x2, y2));
 }
 
 void RetainedSurface::Print(std::string_view text) {

@@ -89,6 +89,9 @@ class RetainedSurface : public DrawingSurface {
   double ToTwipsY(double y) const;
 
  private:
+  // A line's or a fill's item in the current pen, its corners given in surface coordinates.
+  DrawnItem Item(DrawnItem::Kind kind, double x1, double y1, double x2, double y2) const;
+
   DisplayList list_;
   double lineHeight_;
   std::int32_t handleCounter_ = 0;
